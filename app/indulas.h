@@ -1,0 +1,27 @@
+#pragma once
+
+// What Pelvano.ini holds for the application: the data folder and the main
+// window's placement.
+
+#include <QString>
+
+class IniFajl;
+
+struct IniErtekek {
+    QString Path;             // [Database] Path, empty when missing
+    bool FullScreen = true;   // [Screen] FullScreen
+    int Left = 10;            // [Screen] Left
+    int Top = 10;             // [Screen] Top
+    int Height = 550;         // [Screen] Height
+    int Width = 770;          // [Screen] Width
+};
+
+// Reads the entries (names regardless of letter case; defaults for missing
+// or non-integer values).
+IniErtekek IniOlvas(const IniFajl& ini);
+// Sets the six entries in their order: Database/Path first, then Screen's
+// FullScreen, Left, Top, Height, Width. Other entries stay.
+void IniIr(IniFajl& ini, const IniErtekek& e);
+
+// The file under the program folder.
+QString IniFajlNev();

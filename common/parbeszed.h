@@ -1,0 +1,28 @@
+#pragma once
+
+// The habits every dialog of Pelvano shares: Enter moves the focus to the
+// next control (a new line in multi-line boxes; on a focused button it
+// presses it), edit fields show the focus colour while focused, read-only
+// fields inside edit dialogs have a cream background.
+
+#include <QColor>
+
+class QWidget;
+
+namespace Parbeszed {
+
+inline const QColor FokuszSzin(166, 202, 240);
+inline const QColor KremSzin(255, 251, 240);
+
+// Enter and Return inside `ablak` move the focus along the tab order (after
+// the last control to the first); on a focused button they press it.
+void EnterLeptet(QWidget* ablak);
+
+// The field takes the focus colour while it has the focus and the window
+// colour otherwise.
+void FokuszSzinez(QWidget* mezo);
+
+// A read-only field with the cream background.
+void Krem(QWidget* mezo);
+
+} // namespace Parbeszed

@@ -1,0 +1,263 @@
+#include "kapcsolat.h"
+
+#include "dialektus.h"
+
+#include <QCollator>
+#include <QDate>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlRecord>
+#include <QUrl>
+#include <sqlite3.h>
+
+QString MotorUzenet(const QSqlError& hiba) {
+    const QString db = hiba.databaseText().trimmed();
+    return db.isEmpty() ? hiba.text().trimmed() : db;
+}
+
+QString DatumSzoveg(const QDate& d) {
+    return d.isValid() ? d.toString(QStringLiteral("yyyy-MM-dd")) : QString();
+}
+
+QString DatumIdoSzoveg(const QDateTime& dt) {
+    return dt.isValid() ? dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QString();
+}
+
+// ---------------------------------------------------------------- SQLite
+
+namespace {
+
+sqlite3* sqliteKezelo(const QSqlDatabase& db) {
+    const QVariant v = db.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(v.constData());
+}
+
+// UPPER by Unicode rules, accented letters included.
+void unicodeUpper(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (argc != 1 || sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const auto* szoveg = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    const int hossz = sqlite3_value_bytes(argv[0]);
+    const QByteArray nagy = QString::fromUtf8(szoveg, hossz).toUpper().toUtf8();
+    sqlite3_result_text(ctx, nagy.constData(), int(nagy.size()), SQLITE_TRANSIENT);
+}
+
+// Hungarian, case-insensitive order of names.
+int magyarOsszehasonlit(void* arg, int hossz1, const void* s1, int hossz2, const void* s2) {
+    const auto* collator = static_cast<QCollator*>(arg);
+    const QStringView a(static_cast<const char16_t*>(s1), hossz1 / 2);
+    const QStringView b(static_cast<const char16_t*>(s2), hossz2 / 2);
+    return collator->compare(a, b);
+}
+
+void collatorTorol(void* arg) { delete static_cast<QCollator*>(arg); }
+
+QSqlQuery futtatVagyHiba(QSqlDatabase& db, const QString& sql) {
+    QSqlQuery q(db);
+    if (!q.exec(sql))
+        throw AdatbazisHiba(MotorUzenet(q.lastError()));
+    return q;
+}
+
+QString idezett(const QString& nev) {
+    QString n = nev;
+    n.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + n + QLatin1Char('"');
+}
+
+} // namespace
+
+QString SqliteMotor::AdatFajl(const QString& mappa) {
+    return QDir(mappa).filePath(QStringLiteral("pelvano.sqlite"));
+}
+
+void SqliteMotor::megnyit(QSqlDatabase& db, const QString& mappa) {
+    // mode=rw: a missing file is an error, never a new empty database.
+    db.setDatabaseName(QUrl::fromLocalFile(AdatFajl(mappa)).toString(QUrl::FullyEncoded) +
+                       QStringLiteral("?mode=rw"));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=10000"));
+    if (!db.open())
+        throw AdatbazisHiba(MotorUzenet(db.lastError()));
+    // The first read tells a damaged or foreign file before anything writes.
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+        const QString uzenet = MotorUzenet(q.lastError());
+        q = QSqlQuery();
+        db.close();
+        throw AdatbazisHiba(uzenet);
+    }
+    q = QSqlQuery();
+    try {
+        beallit(db);
+    } catch (...) {
+        db.close();
+        throw;
+    }
+}
+
+void SqliteMotor::letrehoz(QSqlDatabase& db, const QString& fajl) {
+    db.setDatabaseName(fajl);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+    if (!db.open())
+        throw AdatbazisHiba(MotorUzenet(db.lastError()));
+    beallit(db);
+}
+
+void SqliteMotor::beallit(QSqlDatabase& db) {
+    // A rollback journal works on local disks and network folders alike,
+    // and FULL sync makes every commit survive a crash.
+    futtatVagyHiba(db, QStringLiteral("PRAGMA journal_mode=DELETE"));
+    futtatVagyHiba(db, QStringLiteral("PRAGMA synchronous=FULL"));
+    futtatVagyHiba(db, QStringLiteral("PRAGMA foreign_keys=OFF"));
+    sqlite3* h = sqliteKezelo(db);
+    if (!h)
+        throw AdatbazisHiba(QStringLiteral("SQLite handle not available"));
+    sqlite3_create_function_v2(h, "upper", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                               &unicodeUpper, nullptr, nullptr, nullptr);
+    auto* collator = new QCollator(QLocale(QLocale::Hungarian, QLocale::Hungary));
+    collator->setCaseSensitivity(Qt::CaseInsensitive);
+    sqlite3_create_collation_v2(h, "HU", SQLITE_UTF16_ALIGNED, collator, &magyarOsszehasonlit,
+                                &collatorTorol);
+}
+
+QString SqliteMotor::fordit(const QString& helyi) const { return Dialektus::SqliteSql(helyi); }
+
+QString SqliteMotor::nevSorrend(const QString& oszlop) const {
+    return oszlop + QStringLiteral(" COLLATE HU");
+}
+
+void SqliteMotor::szerkezetValtozott(QSqlDatabase& db, const QString& tabla) {
+    // Text columns keep their width in the declared type CHAR(n); two
+    // triggers cut every stored text to it, whatever statement stored it.
+    static const QRegularExpression charMinta(QStringLiteral(R"(^\s*(?:VAR)?CHAR\s*\(\s*(\d+)\s*\)\s*$)"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    QSqlQuery info = futtatVagyHiba(db, QStringLiteral("PRAGMA table_info(%1)").arg(idezett(tabla)));
+    QStringList feltetelek, beallitasok;
+    while (info.next()) {
+        const QString oszlop = info.value(1).toString();
+        const auto m = charMinta.match(info.value(2).toString());
+        if (!m.hasMatch())
+            continue;
+        const QString n = m.captured(1);
+        feltetelek << QStringLiteral("length(NEW.%1)>%2").arg(idezett(oszlop), n);
+        beallitasok << QStringLiteral("%1=substr(%1,1,%2)").arg(idezett(oszlop), n);
+    }
+    info = QSqlQuery();
+    const QString beszur = idezett(QStringLiteral("pelvano_hossz_beszur_") + tabla);
+    const QString modosit = idezett(QStringLiteral("pelvano_hossz_modosit_") + tabla);
+    futtatVagyHiba(db, QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(beszur));
+    futtatVagyHiba(db, QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(modosit));
+    if (feltetelek.isEmpty())
+        return;
+    const QString torzs = QStringLiteral(" ON %1 WHEN %2 BEGIN UPDATE %1 SET %3 WHERE rowid=NEW.rowid; END")
+                              .arg(idezett(tabla), feltetelek.join(QStringLiteral(" OR ")),
+                                   beallitasok.join(QStringLiteral(", ")));
+    futtatVagyHiba(db, QStringLiteral("CREATE TRIGGER %1 AFTER INSERT").arg(beszur) + torzs);
+    futtatVagyHiba(db, QStringLiteral("CREATE TRIGGER %1 AFTER UPDATE").arg(modosit) + torzs);
+}
+
+// ---------------------------------------------------------------- Kapcsolat
+
+Kapcsolat::Kapcsolat(QString nev) : m_nev(std::move(nev)), m_motor(std::make_unique<SqliteMotor>()) {}
+
+Kapcsolat::~Kapcsolat() {
+    zar();
+    if (QSqlDatabase::contains(m_nev))
+        QSqlDatabase::removeDatabase(m_nev);
+}
+
+QSqlDatabase Kapcsolat::db() const { return QSqlDatabase::database(m_nev, false); }
+
+bool Kapcsolat::nyitva() const { return QSqlDatabase::contains(m_nev) && db().isOpen(); }
+
+void Kapcsolat::nyit(const QString& mappa) {
+    zar();
+    QSqlDatabase d = QSqlDatabase::contains(m_nev) ? QSqlDatabase::database(m_nev, false)
+                                                   : QSqlDatabase::addDatabase(m_motor->driver(), m_nev);
+    m_motor->megnyit(d, mappa);
+    m_mappa = mappa;
+}
+
+void Kapcsolat::letrehoz(const QString& fajl) {
+    zar();
+    QSqlDatabase d = QSqlDatabase::contains(m_nev) ? QSqlDatabase::database(m_nev, false)
+                                                   : QSqlDatabase::addDatabase(m_motor->driver(), m_nev);
+    static_cast<SqliteMotor&>(*m_motor).letrehoz(d, fajl);
+    m_mappa = QFileInfo(fajl).absolutePath();
+}
+
+void Kapcsolat::zar() {
+    if (QSqlDatabase::contains(m_nev)) {
+        QSqlDatabase d = db();
+        if (d.isOpen())
+            d.close();
+    }
+}
+
+QStringList Kapcsolat::tablak() const {
+    QStringList t = db().tables(QSql::Tables);
+    t.removeIf([](const QString& n) { return n.startsWith(QStringLiteral("sqlite_")); });
+    return t;
+}
+
+QString Kapcsolat::tablaNev(const QString& nev) const {
+    QString n = nev.trimmed();
+    if (n.endsWith(QStringLiteral(".db"), Qt::CaseInsensitive))
+        n.chop(3);
+    for (const QString& t : tablak())
+        if (t.compare(n, Qt::CaseInsensitive) == 0)
+            return t;
+    return {};
+}
+
+QStringList Kapcsolat::oszlopok(const QString& tabla) const {
+    const QString nev = tablaNev(tabla);
+    if (nev.isEmpty())
+        throw AdatbazisHiba(QStringLiteral("no such table: %1").arg(tabla));
+    const QSqlRecord r = db().record(nev);
+    QStringList o;
+    for (int i = 0; i < r.count(); ++i)
+        o << r.fieldName(i);
+    return o;
+}
+
+QSqlQuery Kapcsolat::vegrehajt(const QString& szoveg, const QVariantMap& parameterek, bool csakElore) {
+    QSqlDatabase d = db();
+    QSqlQuery q(d);
+    q.setForwardOnly(csakElore);
+    const QString sql = m_motor->fordit(szoveg);
+    if (!q.prepare(sql))
+        throw AdatbazisHiba(MotorUzenet(q.lastError()));
+    for (auto it = parameterek.cbegin(); it != parameterek.cend(); ++it)
+        q.bindValue(QLatin1Char(':') + it.key(), it.value());
+    if (!q.exec())
+        throw AdatbazisHiba(MotorUzenet(q.lastError()));
+    const QString valtozott = Dialektus::SzerkezetValtoTabla(szoveg);
+    if (!valtozott.isEmpty()) {
+        const QString nev = tablaNev(valtozott);
+        if (!nev.isEmpty())
+            m_motor->szerkezetValtozott(d, nev);
+    }
+    return q;
+}
+
+QSqlQuery Kapcsolat::sql(const QStringList& sorok, const QVariantMap& parameterek) {
+    return vegrehajt(sorok.join(QLatin1Char('\n')), parameterek, false);
+}
+
+QSqlQuery Kapcsolat::lekerdez(const QString& szoveg, const QVariantMap& parameterek) {
+    return vegrehajt(szoveg, parameterek, true);
+}
+
+void Kapcsolat::tranzakcioKezd() { sql(QStringLiteral("BEGIN IMMEDIATE")); }
+void Kapcsolat::tranzakcioVege() { sql(QStringLiteral("COMMIT")); }
+void Kapcsolat::tranzakcioVissza() { sql(QStringLiteral("ROLLBACK")); }

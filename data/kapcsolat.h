@@ -1,0 +1,138 @@
+#pragma once
+
+// The database connection of a program on its data folder, and the SQL
+// statements that run on it. What is specific to the engine (file, dialect,
+// per-connection functions, width rule) lives behind Motor, so that a second
+// engine touches only that interface.
+
+#include "hiba.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QVariantMap>
+#include <memory>
+
+// A database error: the engine's own message, to be shown behind the
+// caller's Hungarian words.
+class AdatbazisHiba : public PelvanoHiba {
+public:
+    using PelvanoHiba::PelvanoHiba;
+};
+
+// The engine's message of a failed operation.
+QString MotorUzenet(const QSqlError& hiba);
+
+class Motor {
+public:
+    virtual ~Motor() = default;
+    virtual QString driver() const = 0;
+    // Sets up and opens `db` on the data folder; a folder without a usable
+    // database throws AdatbazisHiba with the engine's message.
+    virtual void megnyit(QSqlDatabase& db, const QString& mappa) = 0;
+    // The local dialect in the engine's SQL.
+    virtual QString fordit(const QString& helyi) const = 0;
+    // After a table was created or changed: renew what the engine keeps per
+    // table beside the columns (the width rule of text columns).
+    virtual void szerkezetValtozott(QSqlDatabase& db, const QString& tabla) = 0;
+    // The ORDER BY expression of a name column in Hungarian,
+    // case-insensitive order.
+    virtual QString nevSorrend(const QString& oszlop) const = 0;
+};
+
+class SqliteMotor : public Motor {
+public:
+    static QString AdatFajl(const QString& mappa); // mappa + "/pelvano.sqlite"
+    QString driver() const override { return QStringLiteral("QSQLITE"); }
+    void megnyit(QSqlDatabase& db, const QString& mappa) override;
+    QString fordit(const QString& helyi) const override;
+    void szerkezetValtozott(QSqlDatabase& db, const QString& tabla) override;
+    QString nevSorrend(const QString& oszlop) const override;
+    // Opens (creating when missing) a database file for building a new data
+    // folder; the same per-connection set-up as megnyit.
+    void letrehoz(QSqlDatabase& db, const QString& fajl);
+
+private:
+    void beallit(QSqlDatabase& db);
+};
+
+class Kapcsolat {
+public:
+    static constexpr const char* AlapNev = "Pelvano";
+
+    explicit Kapcsolat(QString nev = QString::fromLatin1(AlapNev));
+    ~Kapcsolat();
+    Kapcsolat(const Kapcsolat&) = delete;
+    Kapcsolat& operator=(const Kapcsolat&) = delete;
+
+    // Opens the connection on a data folder (closing it first when open).
+    void nyit(const QString& mappa);
+    // Creates a new, empty database file and opens the connection on it.
+    void letrehoz(const QString& fajl);
+    // Closes the connection; every table and query on it is closed with it.
+    void zar();
+    bool nyitva() const;
+
+    QString nev() const { return m_nev; }
+    QString mappa() const { return m_mappa; }
+    QSqlDatabase db() const;
+    Motor& motor() { return *m_motor; }
+
+    // The connection's table names, without extension.
+    QStringList tablak() const;
+    // A table's column names; a missing table throws AdatbazisHiba.
+    QStringList oszlopok(const QString& tabla) const;
+    // The table's name as the database spells it (a ".db" extension and the
+    // letter case of the caller do not matter); empty when missing.
+    QString tablaNev(const QString& nev) const;
+
+    // Runs a statement given as lines; named integer (or other) parameters
+    // are bound by name (":pterv" -> {"pterv", 12}). A SELECT leaves its
+    // result in the returned query. Errors throw AdatbazisHiba.
+    QSqlQuery sql(const QStringList& sorok, const QVariantMap& parameterek = {});
+    QSqlQuery sql(const QString& szoveg, const QVariantMap& parameterek = {}) {
+        return sql(QStringList{szoveg}, parameterek);
+    }
+    // A SELECT read forward only (for reading through large results once).
+    QSqlQuery lekerdez(const QString& szoveg, const QVariantMap& parameterek = {});
+
+    // Starts a transaction that takes the write lock at once, so that a
+    // concurrent writer waits (busy timeout) instead of failing.
+    void tranzakcioKezd();
+    void tranzakcioVege();
+    void tranzakcioVissza();
+
+private:
+    QSqlQuery vegrehajt(const QString& szoveg, const QVariantMap& parameterek, bool csakElore);
+
+    QString m_nev;
+    QString m_mappa;
+    std::unique_ptr<Motor> m_motor;
+};
+
+// A transaction of several steps: committed by kesz(), rolled back when the
+// scope is left without it.
+class Tranzakcio {
+public:
+    explicit Tranzakcio(Kapcsolat& k) : m_k(k) { m_k.tranzakcioKezd(); }
+    ~Tranzakcio() {
+        if (!m_kesz) {
+            try {
+                m_k.tranzakcioVissza();
+            } catch (...) {
+            }
+        }
+    }
+    void kesz() {
+        m_k.tranzakcioVege();
+        m_kesz = true;
+    }
+
+private:
+    Kapcsolat& m_k;
+    bool m_kesz = false;
+};
+
+// Date and date-time values as the tables store them.
+QString DatumSzoveg(const QDate& d);         // YYYY-MM-DD
+QString DatumIdoSzoveg(const QDateTime& dt); // YYYY-MM-DD HH:MM:SS

@@ -1,0 +1,33 @@
+#pragma once
+
+// Shared ground for the tests: fresh data folders built from the delivered
+// schema in temporary directories, and the paths of the build.
+
+#include <QString>
+#include <QTemporaryDir>
+
+class Kapcsolat;
+
+namespace Teszt {
+
+// A data folder with the schema and the delivered records (without postal
+// codes unless asked for) in a new temporary directory.
+class AdatMappa {
+public:
+    explicit AdatMappa(bool irszIs = false);
+    QString utvonal() const { return m_dir.path(); }
+    QString adatFajl() const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+QString IrszCsv();
+QString TesztProgram(const QString& nev); // an executable of tests-bin
+QString FixtureMappa();                   // the old engine's files, may be missing
+
+// Runs `sql` in the standard sqlite3 tool on a database file; returns its
+// output (trimmed). Fails the calling test when the tool is missing.
+QString Sqlite3Eszkoz(const QString& fajl, const QString& sql, bool* ok = nullptr);
+
+} // namespace Teszt
