@@ -7,9 +7,10 @@
 #include <QSqlQuery>
 
 bool Belepes::JelszoEllenoriz(const QString& nev, const QString& jelszo, TBeall& beall) {
-    QSqlQuery q = m_k.sql(
-        QStringLiteral("SELECT jelszo, rendszergazda, iras FROM felhasznalo WHERE felhasznalo = :nev"),
-        {{QStringLiteral("nev"), nev}});
+    QSqlQuery q =
+        m_k.sql(QStringLiteral(
+                    "SELECT jelszo, rendszergazda, iras FROM felhasznalo WHERE felhasznalo = :nev"),
+                {{QStringLiteral("nev"), nev}});
     if (q.next() && Jelszo::Egyezik(Seged::VarSzoveg(q.value(0)), jelszo)) {
         beall.Rendszergazda = Seged::VarSzoveg(q.value(1)) == QLatin1String("I");
         beall.Iras = Seged::VarSzoveg(q.value(2)) == QLatin1String("I");
@@ -31,8 +32,9 @@ bool Belepes::Bejelentkezik(const QString& nev, const QString& jelszo, TBeall& b
              {QStringLiteral("s"), sikeres ? QStringLiteral("I") : QStringLiteral("N")}});
     beall.FelhasznaloNev = nev;
     if (sikeres) {
-        QSqlQuery q = m_k.sql(QStringLiteral("SELECT jelszo FROM felhasznalo WHERE felhasznalo = :nev"),
-                              {{QStringLiteral("nev"), nev}});
+        QSqlQuery q =
+            m_k.sql(QStringLiteral("SELECT jelszo FROM felhasznalo WHERE felhasznalo = :nev"),
+                    {{QStringLiteral("nev"), nev}});
         if (q.next() && !Jelszo::HashE(Seged::VarSzoveg(q.value(0))))
             jelszoTarol(nev, jelszo);
     }
@@ -43,10 +45,12 @@ bool Belepes::UjJelszo(const QString& nev, const QString& jelszo, TBeall& beall)
     if (!JelszoEllenoriz(nev, jelszo, beall))
         return false;
     QString uj;
-    if (!Seged::BevitelAblak(QStringLiteral("Jelszó megadása"), QStringLiteral("Add meg az új jelszót"), uj))
+    if (!Seged::BevitelAblak(QStringLiteral("Jelszó megadása"),
+                             QStringLiteral("Add meg az új jelszót"), uj))
         return false;
     QString ujra;
-    if (!Seged::BevitelAblak(QStringLiteral("Megerősítés"), QStringLiteral("Add újra az új jelszót"), ujra))
+    if (!Seged::BevitelAblak(QStringLiteral("Megerősítés"),
+                             QStringLiteral("Add újra az új jelszót"), ujra))
         return false;
     if (uj != ujra) {
         Seged::HibaAblak(QStringLiteral("A megadott jelszavak nem egyezőek"));

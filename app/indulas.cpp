@@ -28,4 +28,6 @@ void IniIr(IniFajl& ini, const IniErtekek& e) {
     ini.beallitEgesz(Screen, QStringLiteral("Width"), e.Width);
 }
 
-QString IniFajlNev() { return Seged::ProgramUtvonal(QStringLiteral("Pelvano.ini")); }
+QString IniFajlNev() {
+    return Seged::ProgramUtvonal(QStringLiteral("Pelvano.ini"));
+}

@@ -8,12 +8,12 @@
 class IniFajl;
 
 struct IniErtekek {
-    QString Path;             // [Database] Path, empty when missing
-    bool FullScreen = true;   // [Screen] FullScreen
-    int Left = 10;            // [Screen] Left
-    int Top = 10;             // [Screen] Top
-    int Height = 550;         // [Screen] Height
-    int Width = 770;          // [Screen] Width
+    QString Path;           // [Database] Path, empty when missing
+    bool FullScreen = true; // [Screen] FullScreen
+    int Left = 10;          // [Screen] Left
+    int Top = 10;           // [Screen] Top
+    int Height = 550;       // [Screen] Height
+    int Width = 770;        // [Screen] Width
 };
 
 // Reads the entries (names regardless of letter case; defaults for missing

@@ -18,7 +18,8 @@ QStringList Sql(const QString& rendezOszlop) {
             QStringLiteral("  LEFT OUTER JOIN tervezo ON (terv.tervezo = tervezo.tervezo)"),
             QStringLiteral("  LEFT OUTER JOIN szakag ON (terv.szakag = szakag.szakag)"),
             QStringLiteral("  LEFT OUTER JOIN tervfajta ON (terv.tervfajta = tervfajta.tervfajta)"),
-            QStringLiteral("  LEFT OUTER JOIN tervszakasz ON (terv.tervszakasz = tervszakasz.tervszakasz)"),
+            QStringLiteral(
+                "  LEFT OUTER JOIN tervszakasz ON (terv.tervszakasz = tervszakasz.tervszakasz)"),
             QStringLiteral("ORDER BY ") + rendezOszlop + QLatin1Char(';')};
 }
 

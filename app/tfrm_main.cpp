@@ -29,7 +29,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-Tfrm_Main::Tfrm_Main(QWidget* szulo) : QMainWindow(szulo), m_db1(QString::fromLatin1(Kapcsolat::AlapNev)) {
+Tfrm_Main::Tfrm_Main(QWidget* szulo)
+    : QMainWindow(szulo), m_db1(QString::fromLatin1(Kapcsolat::AlapNev)) {
     setObjectName(QStringLiteral("frm_Main"));
     setWindowTitle(QStringLiteral("Pelvano"));
     resize(656, 584);
@@ -135,7 +136,8 @@ bool Tfrm_Main::Inditas() {
         try {
             kapcsolodik();
         } catch (const AdatbazisHiba& h) {
-            Seged::HibaAblak(QStringLiteral("Adatbázis megnyitása sikertelen\r\n") + h.uzenet(), this);
+            Seged::HibaAblak(QStringLiteral("Adatbázis megnyitása sikertelen\r\n") + h.uzenet(),
+                             this);
             return false;
         }
         QryNyit();
@@ -167,10 +169,12 @@ bool Tfrm_Main::Inditas() {
 }
 
 void Tfrm_Main::mappakLetrehoz() {
-    for (const QString& nev : {QStringLiteral("Data"), QStringLiteral("Help"), QStringLiteral("Archiv")}) {
+    for (const QString& nev :
+         {QStringLiteral("Data"), QStringLiteral("Help"), QStringLiteral("Archiv")}) {
         const QString mappa = Seged::ProgramUtvonal(nev);
         if (!QFileInfo(mappa).isDir() && !QDir().mkdir(mappa))
-            throw PelvanoHiba(QStringLiteral("A mappa nem hozható létre: %1").arg(QDir::toNativeSeparators(mappa)));
+            throw PelvanoHiba(QStringLiteral("A mappa nem hozható létre: %1")
+                                  .arg(QDir::toNativeSeparators(mappa)));
     }
 }
 
@@ -179,7 +183,8 @@ void Tfrm_Main::IniBeolvas() {
     const IniErtekek e = IniOlvas(ini);
     m_beall.AdatUtvonal = e.Path;
     if (e.Path.isEmpty() || !QFileInfo(e.Path).isDir()) {
-        Seged::HibaAblak(QStringLiteral("Nem létező adatbázis mappa, alapértelmezés visszaállítva."), this);
+        Seged::HibaAblak(
+            QStringLiteral("Nem létező adatbázis mappa, alapértelmezés visszaállítva."), this);
         m_beall.AdatUtvonal = Seged::ProgramUtvonal(QStringLiteral("Data"));
     }
     m_beall.TeljesKepernyo = e.FullScreen;
@@ -221,7 +226,8 @@ void Tfrm_Main::QryNyit() {
         connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 &Tfrm_Main::sorokKovetik);
     }
-    const QString sql = m_db1.motor().fordit(TervLista::Sql(m_rendezOszlop).join(QLatin1Char('\n')));
+    const QString sql =
+        m_db1.motor().fordit(TervLista::Sql(m_rendezOszlop).join(QLatin1Char('\n')));
     Qry->setQuery(sql, m_db1.db());
     if (Qry->lastError().isValid())
         throw AdatbazisHiba(MotorUzenet(Qry->lastError()));

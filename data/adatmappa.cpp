@@ -62,7 +62,8 @@ int IrszBetolt(Kapcsolat& k, const QString& csvFajl) {
         bool ok = false;
         const int id = mezok.value(0).toInt(&ok);
         if (mezok.size() != 3 || !ok)
-            throw PelvanoHiba(QStringLiteral("Hibás irányítószám-sor (%1. sor): %2").arg(i + 1).arg(sor));
+            throw PelvanoHiba(
+                QStringLiteral("Hibás irányítószám-sor (%1. sor): %2").arg(i + 1).arg(sor));
         k.sql(QStringLiteral("INSERT INTO irsz (id, irsz, varos) VALUES (:id, :irsz, :varos)"),
               {{QStringLiteral("id"), id},
                {QStringLiteral("irsz"), mezok.at(1)},

@@ -105,12 +105,14 @@ QString SqliteSql(const QString& helyi) {
             // that column would be a second primary key for SQLite.
             const bool csakAutoInc =
                 !autoIncOszlop.isEmpty() && pkOszlopok.size() == 1 &&
-                nevTisztan(pkOszlopok.first()).compare(nevTisztan(autoIncOszlop),
-                                                       Qt::CaseInsensitive) == 0;
+                nevTisztan(pkOszlopok.first())
+                        .compare(nevTisztan(autoIncOszlop), Qt::CaseInsensitive) == 0;
             if (!csakAutoInc)
-                kimenet << QStringLiteral("PRIMARY KEY (%1)").arg(pkOszlopok.join(QStringLiteral(", ")));
+                kimenet << QStringLiteral("PRIMARY KEY (%1)")
+                               .arg(pkOszlopok.join(QStringLiteral(", ")));
         }
-        return QStringLiteral("CREATE TABLE %1 (%2)").arg(tabla, kimenet.join(QStringLiteral(", ")));
+        return QStringLiteral("CREATE TABLE %1 (%2)")
+            .arg(tabla, kimenet.join(QStringLiteral(", ")));
     }
     if (const auto m = alterTableMinta().match(helyi); m.hasMatch()) {
         return QStringLiteral("ALTER TABLE %1 ADD COLUMN %2")

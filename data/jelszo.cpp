@@ -15,7 +15,9 @@ void inditas() {
 
 } // namespace
 
-QString Vagott(const QString& tipusolt) { return tipusolt.left(TipusoltHossz); }
+QString Vagott(const QString& tipusolt) {
+    return tipusolt.left(TipusoltHossz);
+}
 
 QString Hash(const QString& tipusolt) {
     inditas();
@@ -40,8 +42,8 @@ bool Egyezik(const QString& tarolt, const QString& tipusolt) {
     inditas();
     const QByteArray hash = tarolt.toLatin1();
     const QByteArray jelszo = Vagott(tipusolt).toUtf8();
-    return crypto_pwhash_str_verify(hash.constData(), jelszo.constData(),
-                                    quint64(jelszo.size())) == 0;
+    return crypto_pwhash_str_verify(hash.constData(), jelszo.constData(), quint64(jelszo.size())) ==
+           0;
 }
 
 } // namespace Jelszo

@@ -59,7 +59,9 @@ int magyarOsszehasonlit(void* arg, int hossz1, const void* s1, int hossz2, const
     return collator->compare(a, b);
 }
 
-void collatorTorol(void* arg) { delete static_cast<QCollator*>(arg); }
+void collatorTorol(void* arg) {
+    delete static_cast<QCollator*>(arg);
+}
 
 QSqlQuery futtatVagyHiba(QSqlDatabase& db, const QString& sql) {
     QSqlQuery q(db);
@@ -129,18 +131,27 @@ void SqliteMotor::beallit(QSqlDatabase& db) {
                                 &collatorTorol);
 }
 
-QString SqliteMotor::fordit(const QString& helyi) const { return Dialektus::SqliteSql(helyi); }
+QString SqliteMotor::fordit(const QString& helyi) const {
+    return Dialektus::SqliteSql(helyi);
+}
 
 QString SqliteMotor::nevSorrend(const QString& oszlop) const {
     return oszlop + QStringLiteral(" COLLATE HU");
 }
 
+qint64 SqliteMotor::utolsoKulcs(QSqlDatabase& db) {
+    QSqlQuery q = futtatVagyHiba(db, QStringLiteral("SELECT last_insert_rowid()"));
+    return q.next() ? q.value(0).toLongLong() : 0;
+}
+
 void SqliteMotor::szerkezetValtozott(QSqlDatabase& db, const QString& tabla) {
     // Text columns keep their width in the declared type CHAR(n); two
     // triggers cut every stored text to it, whatever statement stored it.
-    static const QRegularExpression charMinta(QStringLiteral(R"(^\s*(?:VAR)?CHAR\s*\(\s*(\d+)\s*\)\s*$)"),
-                                              QRegularExpression::CaseInsensitiveOption);
-    QSqlQuery info = futtatVagyHiba(db, QStringLiteral("PRAGMA table_info(%1)").arg(idezett(tabla)));
+    static const QRegularExpression charMinta(
+        QStringLiteral(R"(^\s*(?:VAR)?CHAR\s*\(\s*(\d+)\s*\)\s*$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    QSqlQuery info =
+        futtatVagyHiba(db, QStringLiteral("PRAGMA table_info(%1)").arg(idezett(tabla)));
     QStringList feltetelek, beallitasok;
     while (info.next()) {
         const QString oszlop = info.value(1).toString();
@@ -158,16 +169,18 @@ void SqliteMotor::szerkezetValtozott(QSqlDatabase& db, const QString& tabla) {
     futtatVagyHiba(db, QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(modosit));
     if (feltetelek.isEmpty())
         return;
-    const QString torzs = QStringLiteral(" ON %1 WHEN %2 BEGIN UPDATE %1 SET %3 WHERE rowid=NEW.rowid; END")
-                              .arg(idezett(tabla), feltetelek.join(QStringLiteral(" OR ")),
-                                   beallitasok.join(QStringLiteral(", ")));
+    const QString torzs =
+        QStringLiteral(" ON %1 WHEN %2 BEGIN UPDATE %1 SET %3 WHERE rowid=NEW.rowid; END")
+            .arg(idezett(tabla), feltetelek.join(QStringLiteral(" OR ")),
+                 beallitasok.join(QStringLiteral(", ")));
     futtatVagyHiba(db, QStringLiteral("CREATE TRIGGER %1 AFTER INSERT").arg(beszur) + torzs);
     futtatVagyHiba(db, QStringLiteral("CREATE TRIGGER %1 AFTER UPDATE").arg(modosit) + torzs);
 }
 
 // ---------------------------------------------------------------- Kapcsolat
 
-Kapcsolat::Kapcsolat(QString nev) : m_nev(std::move(nev)), m_motor(std::make_unique<SqliteMotor>()) {}
+Kapcsolat::Kapcsolat(QString nev)
+    : m_nev(std::move(nev)), m_motor(std::make_unique<SqliteMotor>()) {}
 
 Kapcsolat::~Kapcsolat() {
     zar();
@@ -175,22 +188,28 @@ Kapcsolat::~Kapcsolat() {
         QSqlDatabase::removeDatabase(m_nev);
 }
 
-QSqlDatabase Kapcsolat::db() const { return QSqlDatabase::database(m_nev, false); }
+QSqlDatabase Kapcsolat::db() const {
+    return QSqlDatabase::database(m_nev, false);
+}
 
-bool Kapcsolat::nyitva() const { return QSqlDatabase::contains(m_nev) && db().isOpen(); }
+bool Kapcsolat::nyitva() const {
+    return QSqlDatabase::contains(m_nev) && db().isOpen();
+}
 
 void Kapcsolat::nyit(const QString& mappa) {
     zar();
-    QSqlDatabase d = QSqlDatabase::contains(m_nev) ? QSqlDatabase::database(m_nev, false)
-                                                   : QSqlDatabase::addDatabase(m_motor->driver(), m_nev);
+    QSqlDatabase d = QSqlDatabase::contains(m_nev)
+                         ? QSqlDatabase::database(m_nev, false)
+                         : QSqlDatabase::addDatabase(m_motor->driver(), m_nev);
     m_motor->megnyit(d, mappa);
     m_mappa = mappa;
 }
 
 void Kapcsolat::letrehoz(const QString& fajl) {
     zar();
-    QSqlDatabase d = QSqlDatabase::contains(m_nev) ? QSqlDatabase::database(m_nev, false)
-                                                   : QSqlDatabase::addDatabase(m_motor->driver(), m_nev);
+    QSqlDatabase d = QSqlDatabase::contains(m_nev)
+                         ? QSqlDatabase::database(m_nev, false)
+                         : QSqlDatabase::addDatabase(m_motor->driver(), m_nev);
     static_cast<SqliteMotor&>(*m_motor).letrehoz(d, fajl);
     m_mappa = QFileInfo(fajl).absolutePath();
 }
@@ -230,7 +249,8 @@ QStringList Kapcsolat::oszlopok(const QString& tabla) const {
     return o;
 }
 
-QSqlQuery Kapcsolat::vegrehajt(const QString& szoveg, const QVariantMap& parameterek, bool csakElore) {
+QSqlQuery Kapcsolat::vegrehajt(const QString& szoveg, const QVariantMap& parameterek,
+                               bool csakElore) {
     QSqlDatabase d = db();
     QSqlQuery q(d);
     q.setForwardOnly(csakElore);
@@ -258,6 +278,12 @@ QSqlQuery Kapcsolat::lekerdez(const QString& szoveg, const QVariantMap& paramete
     return vegrehajt(szoveg, parameterek, true);
 }
 
-void Kapcsolat::tranzakcioKezd() { sql(QStringLiteral("BEGIN IMMEDIATE")); }
-void Kapcsolat::tranzakcioVege() { sql(QStringLiteral("COMMIT")); }
-void Kapcsolat::tranzakcioVissza() { sql(QStringLiteral("ROLLBACK")); }
+void Kapcsolat::tranzakcioKezd() {
+    sql(QStringLiteral("BEGIN IMMEDIATE"));
+}
+void Kapcsolat::tranzakcioVege() {
+    sql(QStringLiteral("COMMIT"));
+}
+void Kapcsolat::tranzakcioVissza() {
+    sql(QStringLiteral("ROLLBACK"));
+}

@@ -38,6 +38,8 @@ public:
     // The ORDER BY expression of a name column in Hungarian,
     // case-insensitive order.
     virtual QString nevSorrend(const QString& oszlop) const = 0;
+    // The key the engine assigned to the row last inserted on `db`.
+    virtual qint64 utolsoKulcs(QSqlDatabase& db) = 0;
 };
 
 class SqliteMotor : public Motor {
@@ -48,6 +50,7 @@ public:
     QString fordit(const QString& helyi) const override;
     void szerkezetValtozott(QSqlDatabase& db, const QString& tabla) override;
     QString nevSorrend(const QString& oszlop) const override;
+    qint64 utolsoKulcs(QSqlDatabase& db) override;
     // Opens (creating when missing) a database file for building a new data
     // folder; the same per-connection set-up as megnyit.
     void letrehoz(QSqlDatabase& db, const QString& fajl);

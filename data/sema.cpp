@@ -3,11 +3,21 @@
 namespace Sema {
 namespace {
 
-Oszlop ai(const char* n) { return {QString::fromUtf8(n), Tipus::AutoInc, 0}; }
-Oszlop egesz(const char* n) { return {QString::fromUtf8(n), Tipus::Egesz, 0}; }
-Oszlop szoveg(const char* n, int w) { return {QString::fromUtf8(n), Tipus::Szoveg, w}; }
-Oszlop datum(const char* n) { return {QString::fromUtf8(n), Tipus::Datum, 0}; }
-Oszlop memo(const char* n) { return {QString::fromUtf8(n), Tipus::Memo, 0}; }
+Oszlop ai(const char* n) {
+    return {QString::fromUtf8(n), Tipus::AutoInc, 0};
+}
+Oszlop egesz(const char* n) {
+    return {QString::fromUtf8(n), Tipus::Egesz, 0};
+}
+Oszlop szoveg(const char* n, int w) {
+    return {QString::fromUtf8(n), Tipus::Szoveg, w};
+}
+Oszlop datum(const char* n) {
+    return {QString::fromUtf8(n), Tipus::Datum, 0};
+}
+Oszlop memo(const char* n) {
+    return {QString::fromUtf8(n), Tipus::Memo, 0};
+}
 
 Tabla torzs(const char* nev, const char* fajl, const char* kulcs, int szelesseg) {
     const QString k = QString::fromUtf8(kulcs);
@@ -43,18 +53,18 @@ QList<Tabla> epit() {
                {}};
     t << Tabla{"tervkiad",
                "tervkiad.DB",
-               {ai("tervkiad"), egesz("terv"), egesz("sor"), datum("dat_kiad"),
-                datum("dat_vissza"), szoveg("kint", 1), szoveg("kinek", 50), szoveg("ezterv", 1),
+               {ai("tervkiad"), egesz("terv"), egesz("sor"), datum("dat_kiad"), datum("dat_vissza"),
+                szoveg("kint", 1), szoveg("kinek", 50), szoveg("ezterv", 1),
                 szoveg("megjegyzes", 255), szoveg("engedelyezo", 75)},
                {"tervkiad"},
                {},
                {}};
     Tabla ugyfel{"ugyfel",
                  "ugyfel.DB",
-                 {ai("Ugyfel"), szoveg("Ugyfel_nev", 100), szoveg("Telefon", 20),
-                  szoveg("Fax", 20), szoveg("Mobil", 20), szoveg("Emil", 100),
-                  szoveg("Honlap", 100), szoveg("Kapcstarto", 25), memo("Megjegyzes"),
-                  szoveg("Cim_irsz", 5), szoveg("Cim_varos", 25), szoveg("Cim_cim", 100)},
+                 {ai("Ugyfel"), szoveg("Ugyfel_nev", 100), szoveg("Telefon", 20), szoveg("Fax", 20),
+                  szoveg("Mobil", 20), szoveg("Emil", 100), szoveg("Honlap", 100),
+                  szoveg("Kapcstarto", 25), memo("Megjegyzes"), szoveg("Cim_irsz", 5),
+                  szoveg("Cim_varos", 25), szoveg("Cim_cim", 100)},
                  {"Ugyfel"},
                  "idx_ugyfel_nev",
                  "Ugyfel_nev"};
@@ -74,18 +84,17 @@ QList<Tabla> epit() {
                {}};
     t << Tabla{"naplo",
                "naplo.DB",
-               {ai("naplo"), szoveg("felhasznalo", FelhasznaloSzelesseg),
-                {"datum", Tipus::DatumIdo, 0}, szoveg("sikeres", 1)},
+               {ai("naplo"),
+                szoveg("felhasznalo", FelhasznaloSzelesseg),
+                {"datum", Tipus::DatumIdo, 0},
+                szoveg("sikeres", 1)},
                {"naplo"},
                {},
                {}};
-    t << Tabla{"beallit", "beallit.DB", {ai("beallit"), szoveg("vanbelep", 1)}, {"beallit"}, {}, {}};
-    t << Tabla{"irsz",
-               "irsz.DB",
-               {egesz("id"), szoveg("irsz", 5), szoveg("varos", 25)},
-               {"id"},
-               {},
-               {}};
+    t << Tabla{"beallit",   "beallit.DB", {ai("beallit"), szoveg("vanbelep", 1)},
+               {"beallit"}, {},           {}};
+    t << Tabla{"irsz", "irsz.DB", {egesz("id"), szoveg("irsz", 5), szoveg("varos", 25)},
+               {"id"}, {},        {}};
     t << Tabla{"tulajdonos",
                "tulajdonos.DB",
                {szoveg("tulajdonos", 50), szoveg("telefon", 25), szoveg("mobil", 25),

@@ -10,12 +10,12 @@
 namespace Sema {
 
 enum class Tipus {
-    AutoInc,   // integer assigned by the engine, never reused
-    Egesz,     // 32-bit integer, null allowed
-    Szoveg,    // text of at most `szelesseg` characters
-    Datum,     // calendar date, stored as YYYY-MM-DD
-    DatumIdo,  // date and time, stored as YYYY-MM-DD HH:MM:SS
-    Memo,      // text of any length
+    AutoInc,  // integer assigned by the engine, never reused
+    Egesz,    // 32-bit integer, null allowed
+    Szoveg,   // text of at most `szelesseg` characters
+    Datum,    // calendar date, stored as YYYY-MM-DD
+    DatumIdo, // date and time, stored as YYYY-MM-DD HH:MM:SS
+    Memo,     // text of any length
 };
 
 struct Oszlop {
@@ -25,12 +25,12 @@ struct Oszlop {
 };
 
 struct Tabla {
-    QString nev;                 // as SQL names it
-    QString fajlNev;             // the name the programs open it by ("terv.db")
+    QString nev;     // as SQL names it
+    QString fajlNev; // the name the programs open it by ("terv.db")
     QList<Oszlop> oszlopok;
-    QStringList kulcs;           // primary key columns
-    QString nevIndex;            // named case-insensitive index, or empty
-    QString nevOszlop;           // the column of that index
+    QStringList kulcs; // primary key columns
+    QString nevIndex;  // named case-insensitive index, or empty
+    QString nevOszlop; // the column of that index
 };
 
 // Every table, in the order of the schema.

@@ -26,8 +26,9 @@ void TablaModell::kulcsSorrend() {
     QStringList oszlopok;
     for (int i = 0; i < pk.count(); ++i)
         oszlopok << pk.fieldName(i);
-    m_orderBy = oszlopok.isEmpty() ? QString()
-                                   : QStringLiteral("ORDER BY ") + oszlopok.join(QStringLiteral(", "));
+    m_orderBy = oszlopok.isEmpty()
+                    ? QString()
+                    : QStringLiteral("ORDER BY ") + oszlopok.join(QStringLiteral(", "));
 }
 
 void TablaModell::nevSorrend(const QString& nevOszlop) {
@@ -38,7 +39,9 @@ void TablaModell::nevSorrend(const QString& nevOszlop) {
     m_orderBy = QStringLiteral("ORDER BY ") + oszlopok.join(QStringLiteral(", "));
 }
 
-QString TablaModell::orderByClause() const { return m_orderBy; }
+QString TablaModell::orderByClause() const {
+    return m_orderBy;
+}
 
 void TablaModell::megnyit() {
     if (!select())
@@ -52,7 +55,7 @@ int TablaModell::oszlopIndex(const QString& oszlop) const {
     return i;
 }
 
-int TablaModell::keres(const QString& oszlop, const QVariant& ertek) {
+int TablaModell::elsoSor(const QString& oszlop, const std::function<bool(const QVariant&)>& illik) {
     const int o = oszlopIndex(oszlop);
     for (int sor = 0;; ++sor) {
         if (sor >= rowCount()) {
@@ -62,25 +65,22 @@ int TablaModell::keres(const QString& oszlop, const QVariant& ertek) {
             if (sor >= rowCount())
                 return -1;
         }
-        const QVariant v = data(index(sor, o));
-        if (!v.isNull() && !ertek.isNull() && v.toString() == ertek.toString())
+        if (illik(data(index(sor, o))))
             return sor;
     }
 }
 
+int TablaModell::keres(const QString& oszlop, const QVariant& ertek) {
+    const QString keresett = ertek.toString();
+    return elsoSor(oszlop, [&](const QVariant& v) {
+        return !v.isNull() && !ertek.isNull() && v.toString() == keresett;
+    });
+}
+
 int TablaModell::keresEleje(const QString& oszlop, const QString& eleje) {
-    const int o = oszlopIndex(oszlop);
-    for (int sor = 0;; ++sor) {
-        if (sor >= rowCount()) {
-            if (!canFetchMore())
-                return -1;
-            fetchMore();
-            if (sor >= rowCount())
-                return -1;
-        }
-        if (data(index(sor, o)).toString().startsWith(eleje, Qt::CaseInsensitive))
-            return sor;
-    }
+    return elsoSor(oszlop, [&](const QVariant& v) {
+        return v.toString().startsWith(eleje, Qt::CaseInsensitive);
+    });
 }
 
 QVariant TablaModell::ertek(int sor, const QString& oszlop) const {
@@ -107,7 +107,9 @@ void TablaModell::ment() {
         throw AdatbazisHiba(MotorUzenet(lastError()));
 }
 
-void TablaModell::elvet() { revertAll(); }
+void TablaModell::elvet() {
+    revertAll();
+}
 
 void TablaModell::torol(int sor) {
     if (!removeRow(sor) || !submitAll()) {
@@ -120,9 +122,8 @@ void TablaModell::torol(int sor) {
 bool TablaModell::insertRowIntoTable(const QSqlRecord& values) {
     const bool ok = QSqlTableModel::insertRowIntoTable(values);
     if (ok) {
-        QSqlQuery q(database());
-        if (q.exec(QStringLiteral("SELECT last_insert_rowid()")) && q.next())
-            m_utolsoKulcs = q.value(0).toLongLong();
+        QSqlDatabase db = database();
+        m_utolsoKulcs = m_kapcsolat.motor().utolsoKulcs(db);
     }
     return ok;
 }

@@ -4,6 +4,7 @@
 // of a name column, with a filter, locating, and storing through the model.
 
 #include <QSqlTableModel>
+#include <functional>
 
 class Kapcsolat;
 
@@ -52,6 +53,8 @@ protected:
 
 private:
     int oszlopIndex(const QString& oszlop) const;
+    // The first row whose column value `illik`, reading on as needed; -1.
+    int elsoSor(const QString& oszlop, const std::function<bool(const QVariant&)>& illik);
 
     Kapcsolat& m_kapcsolat;
     QString m_orderBy;

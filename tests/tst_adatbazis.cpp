@@ -18,18 +18,12 @@
 
 namespace {
 
-QByteArray fajlHash(const QString& f) {
-    QFile file(f);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
-
 // The declared structure of a table in the words of the local dialect:
 // "col TYPE" joined by "|", then " / PK(cols)".
 QString szerkezet(Kapcsolat& k, const QString& tabla) {
-    QSqlQuery sql = k.sql(QStringLiteral("SELECT sql FROM sqlite_master WHERE type='table' AND name=:n"),
-                          {{QStringLiteral("n"), tabla}});
+    QSqlQuery sql =
+        k.sql(QStringLiteral("SELECT sql FROM sqlite_master WHERE type='table' AND name=:n"),
+              {{QStringLiteral("n"), tabla}});
     const QString letrehozo = sql.next() ? sql.value(0).toString() : QString();
     QSqlQuery q = k.sql(QStringLiteral("PRAGMA table_info(%1)").arg(tabla));
     QStringList oszlopok;
@@ -39,16 +33,17 @@ QString szerkezet(Kapcsolat& k, const QString& tabla) {
         QString tipus = q.value(2).toString().toUpper();
         const int pk = q.value(5).toInt();
         if (tipus == QLatin1String("INTEGER"))
-            tipus = (pk == 1 && letrehozo.contains(QLatin1String("AUTOINCREMENT"))) ? QStringLiteral("AUTOINC")
-                                                                                    : QStringLiteral("INT");
+            tipus = (pk == 1 && letrehozo.contains(QLatin1String("AUTOINCREMENT")))
+                        ? QStringLiteral("AUTOINC")
+                        : QStringLiteral("INT");
         else if (tipus == QLatin1String("TEXT"))
             tipus = QStringLiteral("MEMO");
         oszlopok << nev + QLatin1Char(' ') + tipus;
         if (pk > 0)
             kulcs[pk] = nev;
     }
-    return oszlopok.join(QLatin1Char('|')) + QStringLiteral(" / PK(") + kulcs.values().join(QLatin1Char(',')) +
-           QLatin1Char(')');
+    return oszlopok.join(QLatin1Char('|')) + QStringLiteral(" / PK(") +
+           kulcs.values().join(QLatin1Char(',')) + QLatin1Char(')');
 }
 
 } // namespace
@@ -85,41 +80,55 @@ private slots:
 void TstAdatbazis::sema_data() {
     QTest::addColumn<QString>("tabla");
     QTest::addColumn<QString>("vart");
-    QTest::newRow("terv") << "terv"
-                          << "Terv AUTOINC|Tervszam CHAR(20)|Cim CHAR(100)|Ugyfel INT|Helyszin CHAR(25)|"
-                             "Tipus INT|Levelezes CHAR(1)|Megjegyzes MEMO|datum DATE|tervezo INT|szakag INT|"
-                             "tervfajta INT|tervszakasz INT|tervjel CHAR(50)|szur CHAR(1) / PK(Terv)";
-    QTest::newRow("terv_sor") << "terv_sor"
-                              << "terv INT|sor INT|reszmuvelet CHAR(100)|rajzszam CHAR(50)|pausz CHAR(50)|"
-                                 "irata4 CHAR(50)|irata5 CHAR(50)|megjegyzes CHAR(255)|dat_tkiad DATE|"
-                                 "dat_lkiad DATE|tkiadva CHAR(20)|lkiadva CHAR(20)|tbent CHAR(1)|lbent CHAR(1)|"
-                                 "tervkiad INT|kiadni CHAR(1) / PK(terv,sor)";
-    QTest::newRow("tervkiad") << "tervkiad"
-                              << "tervkiad AUTOINC|terv INT|sor INT|dat_kiad DATE|dat_vissza DATE|kint CHAR(1)|"
-                                 "kinek CHAR(50)|ezterv CHAR(1)|megjegyzes CHAR(255)|engedelyezo CHAR(75) / "
-                                 "PK(tervkiad)";
-    QTest::newRow("ugyfel") << "ugyfel"
-                            << "Ugyfel AUTOINC|Ugyfel_nev CHAR(100)|Telefon CHAR(20)|Fax CHAR(20)|Mobil CHAR(20)|"
-                               "Emil CHAR(100)|Honlap CHAR(100)|Kapcstarto CHAR(25)|Megjegyzes MEMO|"
-                               "Cim_irsz CHAR(5)|Cim_varos CHAR(25)|Cim_cim CHAR(100) / PK(Ugyfel)";
-    QTest::newRow("tipus") << "tipus" << "Tipus AUTOINC|Tipus_nev CHAR(30) / PK(Tipus)";
-    QTest::newRow("tervezo") << "tervezo" << "tervezo AUTOINC|tervezo_nev CHAR(50) / PK(tervezo)";
-    QTest::newRow("szakag") << "szakag" << "szakag AUTOINC|szakag_nev CHAR(50) / PK(szakag)";
-    QTest::newRow("tervfajta") << "tervfajta" << "tervfajta AUTOINC|tervfajta_nev CHAR(50) / PK(tervfajta)";
-    QTest::newRow("tervszakasz") << "tervszakasz"
-                                 << "tervszakasz AUTOINC|tervszakasz_nev CHAR(50) / PK(tervszakasz)";
-    QTest::newRow("felhasznalo") << "felhasznalo"
-                                 << "felhasznalo CHAR(20)|felhasznalo_nev CHAR(20)|jelszo CHAR(128)|"
-                                    "rendszergazda CHAR(1)|iras CHAR(1)|olvasas CHAR(1)|torzsszerkeszt CHAR(1) / "
-                                    "PK(felhasznalo)";
-    QTest::newRow("naplo") << "naplo"
-                           << "naplo AUTOINC|felhasznalo CHAR(20)|datum TIMESTAMP|sikeres CHAR(1) / PK(naplo)";
-    QTest::newRow("beallit") << "beallit" << "beallit AUTOINC|vanbelep CHAR(1) / PK(beallit)";
-    QTest::newRow("irsz") << "irsz" << "id INT|irsz CHAR(5)|varos CHAR(25) / PK(id)";
-    QTest::newRow("tulajdonos") << "tulajdonos"
-                                << "tulajdonos CHAR(50)|telefon CHAR(25)|mobil CHAR(25)|fax CHAR(25)|irsz CHAR(5)|"
-                                   "varos CHAR(25)|cim CHAR(50)|adoszam CHAR(11)|bankszamlaszam CHAR(24) / "
-                                   "PK(tulajdonos)";
+    QTest::newRow("terv")
+        << "terv"
+        << "Terv AUTOINC|Tervszam CHAR(20)|Cim CHAR(100)|Ugyfel INT|Helyszin CHAR(25)|"
+           "Tipus INT|Levelezes CHAR(1)|Megjegyzes MEMO|datum DATE|tervezo INT|szakag INT|"
+           "tervfajta INT|tervszakasz INT|tervjel CHAR(50)|szur CHAR(1) / PK(Terv)";
+    QTest::newRow("terv_sor")
+        << "terv_sor"
+        << "terv INT|sor INT|reszmuvelet CHAR(100)|rajzszam CHAR(50)|pausz CHAR(50)|"
+           "irata4 CHAR(50)|irata5 CHAR(50)|megjegyzes CHAR(255)|dat_tkiad DATE|"
+           "dat_lkiad DATE|tkiadva CHAR(20)|lkiadva CHAR(20)|tbent CHAR(1)|lbent CHAR(1)|"
+           "tervkiad INT|kiadni CHAR(1) / PK(terv,sor)";
+    QTest::newRow("tervkiad")
+        << "tervkiad"
+        << "tervkiad AUTOINC|terv INT|sor INT|dat_kiad DATE|dat_vissza DATE|kint CHAR(1)|"
+           "kinek CHAR(50)|ezterv CHAR(1)|megjegyzes CHAR(255)|engedelyezo CHAR(75) / "
+           "PK(tervkiad)";
+    QTest::newRow("ugyfel")
+        << "ugyfel"
+        << "Ugyfel AUTOINC|Ugyfel_nev CHAR(100)|Telefon CHAR(20)|Fax CHAR(20)|Mobil CHAR(20)|"
+           "Emil CHAR(100)|Honlap CHAR(100)|Kapcstarto CHAR(25)|Megjegyzes MEMO|"
+           "Cim_irsz CHAR(5)|Cim_varos CHAR(25)|Cim_cim CHAR(100) / PK(Ugyfel)";
+    QTest::newRow("tipus") << "tipus"
+                           << "Tipus AUTOINC|Tipus_nev CHAR(30) / PK(Tipus)";
+    QTest::newRow("tervezo") << "tervezo"
+                             << "tervezo AUTOINC|tervezo_nev CHAR(50) / PK(tervezo)";
+    QTest::newRow("szakag") << "szakag"
+                            << "szakag AUTOINC|szakag_nev CHAR(50) / PK(szakag)";
+    QTest::newRow("tervfajta") << "tervfajta"
+                               << "tervfajta AUTOINC|tervfajta_nev CHAR(50) / PK(tervfajta)";
+    QTest::newRow("tervszakasz")
+        << "tervszakasz"
+        << "tervszakasz AUTOINC|tervszakasz_nev CHAR(50) / PK(tervszakasz)";
+    QTest::newRow("felhasznalo")
+        << "felhasznalo"
+        << "felhasznalo CHAR(20)|felhasznalo_nev CHAR(20)|jelszo CHAR(128)|"
+           "rendszergazda CHAR(1)|iras CHAR(1)|olvasas CHAR(1)|torzsszerkeszt CHAR(1) / "
+           "PK(felhasznalo)";
+    QTest::newRow("naplo")
+        << "naplo"
+        << "naplo AUTOINC|felhasznalo CHAR(20)|datum TIMESTAMP|sikeres CHAR(1) / PK(naplo)";
+    QTest::newRow("beallit") << "beallit"
+                             << "beallit AUTOINC|vanbelep CHAR(1) / PK(beallit)";
+    QTest::newRow("irsz") << "irsz"
+                          << "id INT|irsz CHAR(5)|varos CHAR(25) / PK(id)";
+    QTest::newRow("tulajdonos")
+        << "tulajdonos"
+        << "tulajdonos CHAR(50)|telefon CHAR(25)|mobil CHAR(25)|fax CHAR(25)|irsz CHAR(5)|"
+           "varos CHAR(25)|cim CHAR(50)|adoszam CHAR(11)|bankszamlaszam CHAR(24) / "
+           "PK(tulajdonos)";
 }
 
 void TstAdatbazis::sema() {
@@ -137,18 +146,21 @@ void TstAdatbazis::nevIndexek() {
     Teszt::AdatMappa m;
     Kapcsolat k;
     k.nyit(m.utvonal());
-    const QList<QPair<QString, QString>> vart{{"idx_ugyfel_nev", "ugyfel.Ugyfel_nev"},
-                                              {"idx_tipus_nev", "tipus.Tipus_nev"},
-                                              {"idx_tervezo_nev", "tervezo.tervezo_nev"},
-                                              {"idx_szakag_nev", "szakag.szakag_nev"},
-                                              {"idx_tervfajta_nev", "tervfajta.tervfajta_nev"},
-                                              {"idx_tervszakasz_nev", "tervszakasz.tervszakasz_nev"}};
-    QSqlQuery db = k.sql(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='index' AND sql IS NOT NULL"));
+    const QList<QPair<QString, QString>> vart{
+        {"idx_ugyfel_nev", "ugyfel.Ugyfel_nev"},
+        {"idx_tipus_nev", "tipus.Tipus_nev"},
+        {"idx_tervezo_nev", "tervezo.tervezo_nev"},
+        {"idx_szakag_nev", "szakag.szakag_nev"},
+        {"idx_tervfajta_nev", "tervfajta.tervfajta_nev"},
+        {"idx_tervszakasz_nev", "tervszakasz.tervszakasz_nev"}};
+    QSqlQuery db = k.sql(QStringLiteral(
+        "SELECT count(*) FROM sqlite_master WHERE type='index' AND sql IS NOT NULL"));
     QVERIFY(db.next());
     QCOMPARE(db.value(0).toInt(), vart.size());
     for (const auto& [index, hely] : vart) {
-        QSqlQuery q = k.sql(QStringLiteral("SELECT tbl_name FROM sqlite_master WHERE type='index' AND name=:n"),
-                            {{QStringLiteral("n"), index}});
+        QSqlQuery q = k.sql(
+            QStringLiteral("SELECT tbl_name FROM sqlite_master WHERE type='index' AND name=:n"),
+            {{QStringLiteral("n"), index}});
         QVERIFY2(q.next(), qPrintable(index));
         QCOMPARE(q.value(0).toString(), hely.section(QLatin1Char('.'), 0, 0));
         QSqlQuery x = k.sql(QStringLiteral("PRAGMA index_xinfo(%1)").arg(index));
@@ -205,8 +217,10 @@ void TstAdatbazis::szelessegVagas() {
         TablaModell t(k, QStringLiteral("terv"));
         t.megnyit();
         int sor = t.uj();
-        t.beallit(sor, QStringLiteral("Tervszam"), ut == QLatin1String("modell-uj") ? hosszu : QStringLiteral("rövid"));
-        t.beallit(sor, QStringLiteral("tervjel"), ut == QLatin1String("modell-uj") ? tervjel : QString());
+        t.beallit(sor, QStringLiteral("Tervszam"),
+                  ut == QLatin1String("modell-uj") ? hosszu : QStringLiteral("rövid"));
+        t.beallit(sor, QStringLiteral("tervjel"),
+                  ut == QLatin1String("modell-uj") ? tervjel : QString());
         t.ment();
         if (ut == QLatin1String("modell-modosit")) {
             t.megnyit();
@@ -215,10 +229,12 @@ void TstAdatbazis::szelessegVagas() {
             t.ment();
         }
     } else if (ut == QLatin1String("insert")) {
-        k.sql(QStringLiteral("INSERT INTO terv (Tervszam, tervjel) VALUES ('%1', '%2');").arg(hosszu, tervjel));
+        k.sql(QStringLiteral("INSERT INTO terv (Tervszam, tervjel) VALUES ('%1', '%2');")
+                  .arg(hosszu, tervjel));
     } else {
         k.sql(QStringLiteral("INSERT INTO terv (Tervszam) VALUES ('a')"));
-        k.sql(QStringLiteral("UPDATE terv SET Tervszam='%1', tervjel='%2' WHERE Terv=1;").arg(hosszu, tervjel));
+        k.sql(QStringLiteral("UPDATE terv SET Tervszam='%1', tervjel='%2' WHERE Terv=1;")
+                  .arg(hosszu, tervjel));
     }
     QSqlQuery q = k.sql(QStringLiteral("SELECT Tervszam, tervjel, length(Tervszam) FROM terv"));
     QVERIFY(q.next());
@@ -231,13 +247,15 @@ void TstAdatbazis::unicodeUpper() {
     Teszt::AdatMappa m;
     Kapcsolat k;
     k.nyit(m.utvonal());
-    QSqlQuery q = k.sql(QStringLiteral("SELECT UPPER('árvíztűrő tükörfúrógép'), upper(NULL), UPPER(12)"));
+    QSqlQuery q =
+        k.sql(QStringLiteral("SELECT UPPER('árvíztűrő tükörfúrógép'), upper(NULL), UPPER(12)"));
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toString(), QStringLiteral("ÁRVÍZTŰRŐ TÜKÖRFÚRÓGÉP"));
     QVERIFY(q.value(1).isNull());
     QCOMPARE(q.value(2).toString(), QStringLiteral("12"));
     k.sql(QStringLiteral("INSERT INTO terv (Cim) VALUES ('Őrház felújítása')"));
-    QSqlQuery l = k.sql(QStringLiteral("SELECT count(*) FROM terv WHERE UPPER(cim) LIKE '%ŐRHÁZ FELÚJ%'"));
+    QSqlQuery l =
+        k.sql(QStringLiteral("SELECT count(*) FROM terv WHERE UPPER(cim) LIKE '%ŐRHÁZ FELÚJ%'"));
     QVERIFY(l.next());
     QCOMPARE(l.value(0).toInt(), 1);
 }
@@ -246,8 +264,10 @@ void TstAdatbazis::magyarNevSorrend() {
     Teszt::AdatMappa m;
     Kapcsolat k;
     k.nyit(m.utvonal());
-    for (const char* n : {"Zoltán", "kovács", "Csaba", "Ábel", "Cecil", "Kovács", "Dávid", "Bence", "abel"})
-        k.sql(QStringLiteral("INSERT INTO tervezo (tervezo_nev) VALUES (:n)"), {{QStringLiteral("n"), QString::fromUtf8(n)}});
+    for (const char* n :
+         {"Zoltán", "kovács", "Csaba", "Ábel", "Cecil", "Kovács", "Dávid", "Bence", "abel"})
+        k.sql(QStringLiteral("INSERT INTO tervezo (tervezo_nev) VALUES (:n)"),
+              {{QStringLiteral("n"), QString::fromUtf8(n)}});
     TablaModell t(k, QStringLiteral("tervezo.DB"));
     t.nevSorrend(QStringLiteral("tervezo_nev"));
     t.megnyit();
@@ -256,11 +276,16 @@ void TstAdatbazis::magyarNevSorrend() {
         nevek << t.ertek(i, QStringLiteral("tervezo_nev")).toString();
     // Upper and lower case together, á with the a's, Cs after C.
     const QString sorrend = nevek.join(QLatin1Char(','));
-    QVERIFY2(nevek.indexOf(QStringLiteral("Ábel")) < nevek.indexOf(QStringLiteral("Bence")), qPrintable(sorrend));
-    QVERIFY2(nevek.indexOf(QStringLiteral("abel")) < nevek.indexOf(QStringLiteral("Bence")), qPrintable(sorrend));
-    QVERIFY2(nevek.indexOf(QStringLiteral("Cecil")) < nevek.indexOf(QStringLiteral("Csaba")), qPrintable(sorrend));
-    QVERIFY2(nevek.indexOf(QStringLiteral("Csaba")) < nevek.indexOf(QStringLiteral("Dávid")), qPrintable(sorrend));
-    QVERIFY2(qAbs(nevek.indexOf(QStringLiteral("kovács")) - nevek.indexOf(QStringLiteral("Kovács"))) == 1,
+    QVERIFY2(nevek.indexOf(QStringLiteral("Ábel")) < nevek.indexOf(QStringLiteral("Bence")),
+             qPrintable(sorrend));
+    QVERIFY2(nevek.indexOf(QStringLiteral("abel")) < nevek.indexOf(QStringLiteral("Bence")),
+             qPrintable(sorrend));
+    QVERIFY2(nevek.indexOf(QStringLiteral("Cecil")) < nevek.indexOf(QStringLiteral("Csaba")),
+             qPrintable(sorrend));
+    QVERIFY2(nevek.indexOf(QStringLiteral("Csaba")) < nevek.indexOf(QStringLiteral("Dávid")),
+             qPrintable(sorrend));
+    QVERIFY2(qAbs(nevek.indexOf(QStringLiteral("kovács")) -
+                  nevek.indexOf(QStringLiteral("Kovács"))) == 1,
              qPrintable(sorrend));
     QCOMPARE(nevek.last(), QStringLiteral("Zoltán"));
 }
@@ -268,35 +293,54 @@ void TstAdatbazis::magyarNevSorrend() {
 void TstAdatbazis::dialektusForditas_data() {
     QTest::addColumn<QString>("helyi");
     QTest::addColumn<QString>("sqlite");
-    QTest::newRow("tervezo") << "CREATE TABLE tervezo(\n tervezo AUTOINC,\n tervezo_nev CHAR(50),\nPRIMARY KEY (tervezo));"
-                             << "CREATE TABLE tervezo (tervezo INTEGER PRIMARY KEY AUTOINCREMENT, tervezo_nev CHAR(50))";
-    QTest::newRow("szakag") << "CREATE TABLE szakag(\n szakag AUTOINC,\n szakag_nev CHAR(50),\nPRIMARY KEY (szakag));"
-                            << "CREATE TABLE szakag (szakag INTEGER PRIMARY KEY AUTOINCREMENT, szakag_nev CHAR(50))";
-    QTest::newRow("tervfajta")
-        << "CREATE TABLE tervfajta(\n tervfajta AUTOINC,\n tervfajta_nev CHAR(50),\nPRIMARY KEY (tervfajta));"
-        << "CREATE TABLE tervfajta (tervfajta INTEGER PRIMARY KEY AUTOINCREMENT, tervfajta_nev CHAR(50))";
-    QTest::newRow("tervszakasz")
-        << "CREATE TABLE tervszakasz(\n tervszakasz AUTOINC,\n tervszakasz_nev CHAR(50),\nPRIMARY KEY (tervszakasz));"
-        << "CREATE TABLE tervszakasz (tervszakasz INTEGER PRIMARY KEY AUTOINCREMENT, tervszakasz_nev CHAR(50))";
-    QTest::newRow("terv_sor")
-        << "CREATE TABLE terv_sor(\n terv INT,\n sor INT,\n reszmuvelet CHAR(100),\n rajzszam CHAR(50),\n pausz "
-           "CHAR(50),\n irata4 CHAR(50),\n irata5 CHAR(50),\n megjegyzes CHAR(255),\n dat_tkiad DATE,\n dat_lkiad "
-           "DATE,\n tkiadva CHAR(20),\n lkiadva CHAR(20),\n tbent CHAR(1),\n lbent CHAR(1),\nPRIMARY KEY (terv,sor));"
-        << "CREATE TABLE terv_sor (terv INTEGER, sor INTEGER, reszmuvelet CHAR(100), rajzszam CHAR(50), pausz "
-           "CHAR(50), irata4 CHAR(50), irata5 CHAR(50), megjegyzes CHAR(255), dat_tkiad DATE, dat_lkiad DATE, "
-           "tkiadva CHAR(20), lkiadva CHAR(20), tbent CHAR(1), lbent CHAR(1), PRIMARY KEY (terv, sor))";
-    QTest::newRow("memo") << "create table x (a AUTOINC, b MEMO, c INT, primary key (a))"
-                          << "CREATE TABLE x (a INTEGER PRIMARY KEY AUTOINCREMENT, b TEXT, c INTEGER)";
-    QTest::newRow("kiadni") << "ALTER TABLE terv_sor ADD kiadni CHAR(1);" << "ALTER TABLE terv_sor ADD COLUMN kiadni CHAR(1)";
-    QTest::newRow("tervkiad") << "ALTER TABLE terv_sor ADD tervkiad INT;" << "ALTER TABLE terv_sor ADD COLUMN tervkiad INTEGER";
-    QTest::newRow("datum") << "ALTER TABLE terv ADD datum DATE;" << "ALTER TABLE terv ADD COLUMN datum DATE";
-    QTest::newRow("tervezo col") << "ALTER TABLE terv ADD tervezo INT;" << "ALTER TABLE terv ADD COLUMN tervezo INTEGER";
-    QTest::newRow("szakag col") << "ALTER TABLE terv ADD szakag INT;" << "ALTER TABLE terv ADD COLUMN szakag INTEGER";
-    QTest::newRow("tervjel col") << "ALTER TABLE terv ADD tervjel CHAR(50);" << "ALTER TABLE terv ADD COLUMN tervjel CHAR(50)";
-    QTest::newRow("tervfajta col") << "ALTER TABLE terv ADD tervfajta INT;" << "ALTER TABLE terv ADD COLUMN tervfajta INTEGER";
+    QTest::newRow("tervezo")
+        << "CREATE TABLE tervezo(\n tervezo AUTOINC,\n tervezo_nev CHAR(50),\nPRIMARY KEY "
+           "(tervezo));"
+        << "CREATE TABLE tervezo (tervezo INTEGER PRIMARY KEY AUTOINCREMENT, tervezo_nev CHAR(50))";
+    QTest::newRow("szakag")
+        << "CREATE TABLE szakag(\n szakag AUTOINC,\n szakag_nev CHAR(50),\nPRIMARY KEY (szakag));"
+        << "CREATE TABLE szakag (szakag INTEGER PRIMARY KEY AUTOINCREMENT, szakag_nev CHAR(50))";
+    QTest::newRow("tervfajta") << "CREATE TABLE tervfajta(\n tervfajta AUTOINC,\n tervfajta_nev "
+                                  "CHAR(50),\nPRIMARY KEY (tervfajta));"
+                               << "CREATE TABLE tervfajta (tervfajta INTEGER PRIMARY KEY "
+                                  "AUTOINCREMENT, tervfajta_nev CHAR(50))";
+    QTest::newRow("tervszakasz") << "CREATE TABLE tervszakasz(\n tervszakasz AUTOINC,\n "
+                                    "tervszakasz_nev CHAR(50),\nPRIMARY KEY (tervszakasz));"
+                                 << "CREATE TABLE tervszakasz (tervszakasz INTEGER PRIMARY KEY "
+                                    "AUTOINCREMENT, tervszakasz_nev CHAR(50))";
+    QTest::newRow("terv_sor") << "CREATE TABLE terv_sor(\n terv INT,\n sor INT,\n reszmuvelet "
+                                 "CHAR(100),\n rajzszam CHAR(50),\n pausz "
+                                 "CHAR(50),\n irata4 CHAR(50),\n irata5 CHAR(50),\n megjegyzes "
+                                 "CHAR(255),\n dat_tkiad DATE,\n dat_lkiad "
+                                 "DATE,\n tkiadva CHAR(20),\n lkiadva CHAR(20),\n tbent CHAR(1),\n "
+                                 "lbent CHAR(1),\nPRIMARY KEY (terv,sor));"
+                              << "CREATE TABLE terv_sor (terv INTEGER, sor INTEGER, reszmuvelet "
+                                 "CHAR(100), rajzszam CHAR(50), pausz "
+                                 "CHAR(50), irata4 CHAR(50), irata5 CHAR(50), megjegyzes "
+                                 "CHAR(255), dat_tkiad DATE, dat_lkiad DATE, "
+                                 "tkiadva CHAR(20), lkiadva CHAR(20), tbent CHAR(1), lbent "
+                                 "CHAR(1), PRIMARY KEY (terv, sor))";
+    QTest::newRow("memo")
+        << "create table x (a AUTOINC, b MEMO, c INT, primary key (a))"
+        << "CREATE TABLE x (a INTEGER PRIMARY KEY AUTOINCREMENT, b TEXT, c INTEGER)";
+    QTest::newRow("kiadni") << "ALTER TABLE terv_sor ADD kiadni CHAR(1);"
+                            << "ALTER TABLE terv_sor ADD COLUMN kiadni CHAR(1)";
+    QTest::newRow("tervkiad") << "ALTER TABLE terv_sor ADD tervkiad INT;"
+                              << "ALTER TABLE terv_sor ADD COLUMN tervkiad INTEGER";
+    QTest::newRow("datum") << "ALTER TABLE terv ADD datum DATE;"
+                           << "ALTER TABLE terv ADD COLUMN datum DATE";
+    QTest::newRow("tervezo col") << "ALTER TABLE terv ADD tervezo INT;"
+                                 << "ALTER TABLE terv ADD COLUMN tervezo INTEGER";
+    QTest::newRow("szakag col") << "ALTER TABLE terv ADD szakag INT;"
+                                << "ALTER TABLE terv ADD COLUMN szakag INTEGER";
+    QTest::newRow("tervjel col") << "ALTER TABLE terv ADD tervjel CHAR(50);"
+                                 << "ALTER TABLE terv ADD COLUMN tervjel CHAR(50)";
+    QTest::newRow("tervfajta col") << "ALTER TABLE terv ADD tervfajta INT;"
+                                   << "ALTER TABLE terv ADD COLUMN tervfajta INTEGER";
     QTest::newRow("tervszakasz col") << "ALTER TABLE terv ADD tervszakasz INT;"
                                      << "ALTER TABLE terv ADD COLUMN tervszakasz INTEGER";
-    QTest::newRow("update unchanged") << "UPDATE terv_sor SET kiadni='N';" << "UPDATE terv_sor SET kiadni='N';";
+    QTest::newRow("update unchanged") << "UPDATE terv_sor SET kiadni='N';"
+                                      << "UPDATE terv_sor SET kiadni='N';";
     QTest::newRow("select unchanged") << "SELECT DISTINCT kinek FROM tervkiad ORDER BY 1;"
                                       << "SELECT DISTINCT kinek FROM tervkiad ORDER BY 1;";
 }
@@ -315,14 +359,17 @@ void TstAdatbazis::regiMappaFelhozasa() {
     {
         Kapcsolat k(QStringLiteral("regi"));
         k.letrehoz(SqliteMotor::AdatFajl(dir.path()));
-        k.sql(QStringList{"CREATE TABLE terv(", " Terv AUTOINC,", " Tervszam CHAR(20),", " Cim CHAR(100),",
-                          " Ugyfel INT,", " szur CHAR(1),", "PRIMARY KEY (Terv));"});
+        k.sql(QStringList{"CREATE TABLE terv(", " Terv AUTOINC,", " Tervszam CHAR(20),",
+                          " Cim CHAR(100),", " Ugyfel INT,", " szur CHAR(1),",
+                          "PRIMARY KEY (Terv));"});
         const QList<QStringList> lepesek{
-            {"CREATE TABLE tervezo(", " tervezo AUTOINC,", " tervezo_nev CHAR(50),", "PRIMARY KEY (tervezo));"},
-            {"CREATE TABLE terv_sor(", " terv INT,", " sor INT,", " reszmuvelet CHAR(100),", " rajzszam CHAR(50),",
-             " pausz CHAR(50),", " irata4 CHAR(50),", " irata5 CHAR(50),", " megjegyzes CHAR(255),",
-             " dat_tkiad DATE,", " dat_lkiad DATE,", " tkiadva CHAR(20),", " lkiadva CHAR(20),", " tbent CHAR(1),",
-             " lbent CHAR(1),", "PRIMARY KEY (terv,sor));"},
+            {"CREATE TABLE tervezo(", " tervezo AUTOINC,", " tervezo_nev CHAR(50),",
+             "PRIMARY KEY (tervezo));"},
+            {"CREATE TABLE terv_sor(", " terv INT,", " sor INT,", " reszmuvelet CHAR(100),",
+             " rajzszam CHAR(50),", " pausz CHAR(50),", " irata4 CHAR(50),", " irata5 CHAR(50),",
+             " megjegyzes CHAR(255),", " dat_tkiad DATE,", " dat_lkiad DATE,", " tkiadva CHAR(20),",
+             " lkiadva CHAR(20),", " tbent CHAR(1),", " lbent CHAR(1),",
+             "PRIMARY KEY (terv,sor));"},
             {"ALTER TABLE terv_sor ADD kiadni CHAR(1);"},
             {"UPDATE terv_sor SET kiadni='N';"},
             {"ALTER TABLE terv_sor ADD tervkiad INT;"},
@@ -336,14 +383,16 @@ void TstAdatbazis::regiMappaFelhozasa() {
         k.sql(QStringLiteral("INSERT INTO terv (Tervszam, tervjel) VALUES ('x', :j)"),
               {{QStringLiteral("j"), QStringLiteral("j").repeated(80)}});
         k.sql(QStringLiteral("INSERT INTO terv_sor (terv, sor, kiadni) VALUES (1, 1, 'NN')"));
-        QSqlQuery q = k.sql(QStringLiteral(
-            "SELECT length(tervezo_nev), (SELECT length(tervjel) FROM terv), (SELECT kiadni FROM terv_sor) FROM tervezo"));
+        QSqlQuery q =
+            k.sql(QStringLiteral("SELECT length(tervezo_nev), (SELECT length(tervjel) FROM terv), "
+                                 "(SELECT kiadni FROM terv_sor) FROM tervezo"));
         QVERIFY(q.next());
         QCOMPARE(q.value(0).toInt(), 50);
         QCOMPARE(q.value(1).toInt(), 50);
         QCOMPARE(q.value(2).toString(), QStringLiteral("N"));
         // A second run of a step fails with the engine's message and changes nothing.
-        QVERIFY_THROWS_EXCEPTION(AdatbazisHiba, k.sql(QStringLiteral("ALTER TABLE terv ADD datum DATE;")));
+        QVERIFY_THROWS_EXCEPTION(AdatbazisHiba,
+                                 k.sql(QStringLiteral("ALTER TABLE terv ADD datum DATE;")));
     }
 }
 
@@ -351,39 +400,61 @@ void TstAdatbazis::programokLekerdezeseiFutnak_data() {
     QTest::addColumn<QStringList>("sorok");
     QTest::addColumn<QVariantMap>("param");
     QTest::addColumn<int>("sorokSzama");
-    const QStringList fo{"SELECT", "  terv.*,", "  tipus.tipus_nev,", "  ugyfel.ugyfel_nev,", "  ugyfel.kapcstarto,",
-                         "  tervezo.tervezo_nev,", "  szakag.szakag_nev,", "  tervfajta.tervfajta_nev,",
-                         "  tervszakasz.tervszakasz_nev", "FROM terv",
-                         "  LEFT OUTER JOIN tipus ON (terv.tipus = tipus.tipus)",
-                         "  LEFT OUTER JOIN ugyfel ON (terv.ugyfel = ugyfel.ugyfel)",
-                         "  LEFT OUTER JOIN tervezo ON (terv.tervezo = tervezo.tervezo)",
-                         "  LEFT OUTER JOIN szakag ON (terv.szakag = szakag.szakag)",
-                         "  LEFT OUTER JOIN tervfajta ON (terv.tervfajta = tervfajta.tervfajta)",
-                         "  LEFT OUTER JOIN tervszakasz ON (terv.tervszakasz = tervszakasz.tervszakasz)"};
-    QTest::newRow("main query") << (fo + QStringList{"ORDER BY tervezo_nev;"}) << QVariantMap{} << 2;
+    const QStringList fo{
+        "SELECT",
+        "  terv.*,",
+        "  tipus.tipus_nev,",
+        "  ugyfel.ugyfel_nev,",
+        "  ugyfel.kapcstarto,",
+        "  tervezo.tervezo_nev,",
+        "  szakag.szakag_nev,",
+        "  tervfajta.tervfajta_nev,",
+        "  tervszakasz.tervszakasz_nev",
+        "FROM terv",
+        "  LEFT OUTER JOIN tipus ON (terv.tipus = tipus.tipus)",
+        "  LEFT OUTER JOIN ugyfel ON (terv.ugyfel = ugyfel.ugyfel)",
+        "  LEFT OUTER JOIN tervezo ON (terv.tervezo = tervezo.tervezo)",
+        "  LEFT OUTER JOIN szakag ON (terv.szakag = szakag.szakag)",
+        "  LEFT OUTER JOIN tervfajta ON (terv.tervfajta = tervfajta.tervfajta)",
+        "  LEFT OUTER JOIN tervszakasz ON (terv.tervszakasz = tervszakasz.tervszakasz)"};
+    QTest::newRow("main query") << (fo + QStringList{"ORDER BY tervezo_nev;"}) << QVariantMap{}
+                                << 2;
     QTest::newRow("detailed search")
-        << (fo + QStringList{"WHERE (UPPER(tervszam) LIKE '%ÁB%') OR (UPPER(cim) LIKE '%ÁB%') OR (UPPER(helyszin) LIKE "
-                             "'%ÁB%') OR (UPPER(tervjel) LIKE '%ÁB%') OR (UPPER(tipus_nev) LIKE '%ÁB%') OR "
-                             "(UPPER(ugyfel_nev) LIKE '%ÁB%') OR (UPPER(kapcstarto) LIKE '%ÁB%') OR "
-                             "(UPPER(tervezo_nev) LIKE '%ÁB%') OR (UPPER(szakag_nev) LIKE '%ÁB%') OR "
-                             "(UPPER(tervfajta_nev) LIKE '%ÁB%') OR (UPPER(tervszakasz_nev) LIKE '%ÁB%')",
-                             "ORDER BY terv.tervszam;"})
+        << (fo +
+            QStringList{
+                "WHERE (UPPER(tervszam) LIKE '%ÁB%') OR (UPPER(cim) LIKE '%ÁB%') OR "
+                "(UPPER(helyszin) LIKE "
+                "'%ÁB%') OR (UPPER(tervjel) LIKE '%ÁB%') OR (UPPER(tipus_nev) LIKE '%ÁB%') OR "
+                "(UPPER(ugyfel_nev) LIKE '%ÁB%') OR (UPPER(kapcstarto) LIKE '%ÁB%') OR "
+                "(UPPER(tervezo_nev) LIKE '%ÁB%') OR (UPPER(szakag_nev) LIKE '%ÁB%') OR "
+                "(UPPER(tervfajta_nev) LIKE '%ÁB%') OR (UPPER(tervszakasz_nev) LIKE '%ÁB%')",
+                "ORDER BY terv.tervszam;"})
         << QVariantMap{} << 1;
-    QTest::newRow("line numbering") << QStringList{"SELECT MAX(sor) AS maxsor FROM terv_sor WHERE terv=:pterv;"}
-                                    << QVariantMap{{"pterv", 1}} << 1;
+    QTest::newRow("line numbering")
+        << QStringList{"SELECT MAX(sor) AS maxsor FROM terv_sor WHERE terv=:pterv;"}
+        << QVariantMap{{"pterv", 1}} << 1;
     QTest::newRow("marked lines") << QStringList{"SELECT terv_sor.*", "FROM terv_sor",
-                                                 "WHERE (terv=:pterv) AND (kiadni='I')", "ORDER BY sor;"}
+                                                 "WHERE (terv=:pterv) AND (kiadni='I')",
+                                                 "ORDER BY sor;"}
                                   << QVariantMap{{"pterv", 1}} << 1;
-    QTest::newRow("recipients") << QStringList{"SELECT DISTINCT kinek FROM tervkiad ORDER BY 1;"} << QVariantMap{} << 1;
-    QTest::newRow("authorisers") << QStringList{"SELECT DISTINCT engedelyezo FROM tervkiad ORDER BY 1;"}
-                                 << QVariantMap{} << 1;
-    QTest::newRow("issue log")
-        << QStringList{"SELECT", " tervkiad.*,", " terv.tervszam,", " terv.cim,", " terv_sor.reszmuvelet",
-                       "FROM tervkiad", " INNER JOIN terv ON (tervkiad.terv = terv.terv)",
-                       " INNER JOIN terv_sor ON (tervkiad.terv = terv_sor.terv) AND (tervkiad.sor = terv_sor.sor)",
-                       "ORDER BY 1;"}
-        << QVariantMap{} << 1;
-    QTest::newRow("mark one") << QStringList{"UPDATE terv SET szur='I' WHERE terv=1;"} << QVariantMap{} << -1;
+    QTest::newRow("recipients") << QStringList{"SELECT DISTINCT kinek FROM tervkiad ORDER BY 1;"}
+                                << QVariantMap{} << 1;
+    QTest::newRow("authorisers")
+        << QStringList{"SELECT DISTINCT engedelyezo FROM tervkiad ORDER BY 1;"} << QVariantMap{}
+        << 1;
+    QTest::newRow("issue log") << QStringList{"SELECT",
+                                              " tervkiad.*,",
+                                              " terv.tervszam,",
+                                              " terv.cim,",
+                                              " terv_sor.reszmuvelet",
+                                              "FROM tervkiad",
+                                              " INNER JOIN terv ON (tervkiad.terv = terv.terv)",
+                                              " INNER JOIN terv_sor ON (tervkiad.terv = "
+                                              "terv_sor.terv) AND (tervkiad.sor = terv_sor.sor)",
+                                              "ORDER BY 1;"}
+                               << QVariantMap{} << 1;
+    QTest::newRow("mark one") << QStringList{"UPDATE terv SET szur='I' WHERE terv=1;"}
+                              << QVariantMap{} << -1;
     QTest::newRow("mark none") << QStringList{"UPDATE terv SET szur='N';"} << QVariantMap{} << -1;
 }
 
@@ -395,10 +466,12 @@ void TstAdatbazis::programokLekerdezeseiFutnak() {
     Kapcsolat k;
     k.nyit(m.utvonal());
     k.sql(QStringLiteral("INSERT INTO tervezo (tervezo_nev) VALUES ('Ábrahám')"));
-    k.sql(QStringLiteral("INSERT INTO terv (Tervszam, tervezo, ugyfel, szur) VALUES ('T-1', 1, 99, 'N')"));
+    k.sql(QStringLiteral(
+        "INSERT INTO terv (Tervszam, tervezo, ugyfel, szur) VALUES ('T-1', 1, 99, 'N')"));
     k.sql(QStringLiteral("INSERT INTO terv (Tervszam, szur) VALUES ('T-2', 'N')"));
     k.sql(QStringLiteral("INSERT INTO terv_sor (terv, sor, kiadni) VALUES (1, 1, 'I')"));
-    k.sql(QStringLiteral("INSERT INTO tervkiad (terv, sor, kinek, engedelyezo) VALUES (1, 1, 'Kiss', 'Nagy')"));
+    k.sql(QStringLiteral(
+        "INSERT INTO tervkiad (terv, sor, kinek, engedelyezo) VALUES (1, 1, 'Kiss', 'Nagy')"));
     QSqlQuery q = k.sql(sorok, param);
     if (sorokSzama < 0) {
         QVERIFY(q.numRowsAffected() >= 1);
@@ -442,7 +515,8 @@ void TstAdatbazis::szurokEsKereses() {
               {{QStringLiteral("e"), i % 2 ? QStringLiteral("T") : QStringLiteral("L")},
                {QStringLiteral("k"), i <= 2 ? QStringLiteral("I") : QStringLiteral("N")}});
     for (int s = 3; s >= 1; --s)
-        k.sql(QStringLiteral("INSERT INTO terv_sor (terv, sor) VALUES (2, :s)"), {{QStringLiteral("s"), s}});
+        k.sql(QStringLiteral("INSERT INTO terv_sor (terv, sor) VALUES (2, :s)"),
+              {{QStringLiteral("s"), s}});
 
     TablaModell terv(k, QStringLiteral("terv.db"));
     terv.setFilter(QStringLiteral("szur='I'"));
@@ -483,8 +557,9 @@ void TstAdatbazis::uresOszlopNull() {
     QVERIFY(t.ertek(0, QStringLiteral("tervjel")).isNull());
     QVERIFY(t.ertek(0, QStringLiteral("Ugyfel")).isNull());
     QVERIFY(t.ertek(5, QStringLiteral("tervjel")).isNull()); // past the end
-    QSqlQuery q = k.sql(QStringLiteral("SELECT MAX(sor) AS maxsor FROM terv_sor WHERE terv=:pterv;"),
-                        {{QStringLiteral("pterv"), 7}});
+    QSqlQuery q =
+        k.sql(QStringLiteral("SELECT MAX(sor) AS maxsor FROM terv_sor WHERE terv=:pterv;"),
+              {{QStringLiteral("pterv"), 7}});
     QVERIFY(q.next());
     QVERIFY(q.value(0).isNull());
 }
@@ -493,8 +568,9 @@ void TstAdatbazis::felhasznaloiSzovegVisszakaphato() {
     Teszt::AdatMappa m;
     Kapcsolat k;
     k.nyit(m.utvonal());
-    const QStringList szovegek{QStringLiteral("'); DROP TABLE terv;--"), QStringLiteral("a'b\"c\\d%e_f"),
-                               QStringLiteral("\x01\x02\x7f\u00ff\u0151\U0001F600"), QStringLiteral("sor1\r\nsor2")};
+    const QStringList szovegek{
+        QStringLiteral("'); DROP TABLE terv;--"), QStringLiteral("a'b\"c\\d%e_f"),
+        QStringLiteral("\x01\x02\x7f\u00ff\u0151\U0001F600"), QStringLiteral("sor1\r\nsor2")};
     TablaModell t(k, QStringLiteral("terv"));
     t.megnyit();
     for (const QString& s : szovegek) {
@@ -502,7 +578,8 @@ void TstAdatbazis::felhasznaloiSzovegVisszakaphato() {
         t.beallit(sor, QStringLiteral("Cim"), s);
         t.beallit(sor, QStringLiteral("Megjegyzes"), s);
         t.ment();
-        k.sql(QStringLiteral("INSERT INTO terv (Cim, Megjegyzes) VALUES (:c, :c)"), {{QStringLiteral("c"), s}});
+        k.sql(QStringLiteral("INSERT INTO terv (Cim, Megjegyzes) VALUES (:c, :c)"),
+              {{QStringLiteral("c"), s}});
     }
     QVERIFY(k.tablak().contains(QStringLiteral("terv")));
     QSqlQuery q = k.sql(QStringLiteral("SELECT Cim, Megjegyzes FROM terv ORDER BY Terv"));
@@ -517,18 +594,22 @@ void TstAdatbazis::ketFolyamatEgyszerreIr() {
     Teszt::AdatMappa m;
     const int n = 150;
     QProcess a, b;
-    a.start(Teszt::TesztProgram(QStringLiteral("helper_iro")), {m.utvonal(), QStringLiteral("A"), QString::number(n)});
-    b.start(Teszt::TesztProgram(QStringLiteral("helper_iro")), {m.utvonal(), QStringLiteral("B"), QString::number(n)});
+    a.start(Teszt::TesztProgram(QStringLiteral("helper_iro")),
+            {m.utvonal(), QStringLiteral("A"), QString::number(n)});
+    b.start(Teszt::TesztProgram(QStringLiteral("helper_iro")),
+            {m.utvonal(), QStringLiteral("B"), QString::number(n)});
     // This process writes as well, with plain single statements.
     Kapcsolat k;
     k.nyit(m.utvonal());
     for (int i = 0; i < n; ++i)
-        k.sql(QStringLiteral("INSERT INTO terv (Tervszam) VALUES (:t)"), {{QStringLiteral("t"), QStringLiteral("C-%1").arg(i)}});
+        k.sql(QStringLiteral("INSERT INTO terv (Tervszam) VALUES (:t)"),
+              {{QStringLiteral("t"), QStringLiteral("C-%1").arg(i)}});
     QVERIFY(a.waitForFinished(120000));
     QVERIFY(b.waitForFinished(120000));
     QCOMPARE(a.exitCode(), 0);
     QCOMPARE(b.exitCode(), 0);
-    QSqlQuery q = k.sql(QStringLiteral("SELECT count(*), count(DISTINCT Tervszam), max(Terv) FROM terv"));
+    QSqlQuery q =
+        k.sql(QStringLiteral("SELECT count(*), count(DISTINCT Tervszam), max(Terv) FROM terv"));
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), 3 * n);
     QCOMPARE(q.value(1).toInt(), 3 * n);
@@ -538,10 +619,14 @@ void TstAdatbazis::ketFolyamatEgyszerreIr() {
 void TstAdatbazis::serultVagyHianyzoAdatbazis_data() {
     QTest::addColumn<QString>("eset");
     QTest::addColumn<QString>("uzenet");
-    QTest::newRow("random bytes") << "szemet" << "file is not a database";
-    QTest::newRow("no database file") << "hianyzik" << "unable to open database file";
-    QTest::newRow("folder instead of file") << "mappa" << "unable to open database file";
-    QTest::newRow("no data folder") << "nincsmappa" << "unable to open database file";
+    QTest::newRow("random bytes") << "szemet"
+                                  << "file is not a database";
+    QTest::newRow("no database file") << "hianyzik"
+                                      << "unable to open database file";
+    QTest::newRow("folder instead of file") << "mappa"
+                                            << "unable to open database file";
+    QTest::newRow("no data folder") << "nincsmappa"
+                                    << "unable to open database file";
 }
 
 void TstAdatbazis::serultVagyHianyzoAdatbazis() {
@@ -562,8 +647,9 @@ void TstAdatbazis::serultVagyHianyzoAdatbazis() {
     } else if (eset == QLatin1String("nincsmappa")) {
         mappa += QStringLiteral("/nincs");
     }
-    const QByteArray elotte = fajlHash(fajl);
-    const QStringList tartalomElotte = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const QByteArray elotte = Teszt::FajlHash(fajl);
+    const QStringList tartalomElotte =
+        QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     Kapcsolat k;
     try {
         k.nyit(mappa);
@@ -572,7 +658,7 @@ void TstAdatbazis::serultVagyHianyzoAdatbazis() {
         QVERIFY2(h.uzenet().contains(uzenet), qPrintable(h.uzenet()));
     }
     QVERIFY(!k.nyitva());
-    QCOMPARE(fajlHash(fajl), elotte);
+    QCOMPARE(Teszt::FajlHash(fajl), elotte);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), tartalomElotte);
 }
 
@@ -594,7 +680,8 @@ void TstAdatbazis::szallitottAdatmappa() {
     QVERIFY(t.next());
     QCOMPARE(t.value(0).toInt(), 1);
     QVERIFY(!t.value(1).toString().isEmpty());
-    QSqlQuery f = k.sql(QStringLiteral("SELECT jelszo, rendszergazda, iras FROM felhasznalo WHERE felhasznalo='rendszergazda'"));
+    QSqlQuery f = k.sql(QStringLiteral(
+        "SELECT jelszo, rendszergazda, iras FROM felhasznalo WHERE felhasznalo='rendszergazda'"));
     QVERIFY(f.next());
     QVERIFY(Jelszo::HashE(f.value(0).toString()));
     QVERIFY(Jelszo::Egyezik(f.value(0).toString(), Adatmappa::KezdoJelszo));
@@ -610,21 +697,25 @@ void TstAdatbazis::szallitottAdatmappaNemIrodikFelul() {
         k.nyit(m.utvonal());
         k.sql(QStringLiteral("INSERT INTO terv (Tervszam) VALUES ('megmarad')"));
     }
-    const QByteArray elotte = fajlHash(m.adatFajl());
+    const QByteArray elotte = Teszt::FajlHash(m.adatFajl());
     // The build step on a folder that already has its database.
     QProcess p;
-    p.start(QStringLiteral(PELVANO_TOOLS_DIR "/pelvano_adatmappa"), {m.utvonal(), Teszt::IrszCsv()});
+    p.start(QStringLiteral(PELVANO_TOOLS_DIR "/pelvano_adatmappa"),
+            {m.utvonal(), Teszt::IrszCsv()});
     QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitCode(), 0);
-    QCOMPARE(fajlHash(m.adatFajl()), elotte);
-    QCOMPARE(QDir(m.utvonal()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("pelvano.sqlite")});
+    QCOMPARE(Teszt::FajlHash(m.adatFajl()), elotte);
+    QCOMPARE(QDir(m.utvonal()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("pelvano.sqlite")});
     // On an empty folder it builds the delivered data folder.
     QTemporaryDir uj;
-    p.start(QStringLiteral(PELVANO_TOOLS_DIR "/pelvano_adatmappa"), {uj.path() + QStringLiteral("/Data"), Teszt::IrszCsv()});
+    p.start(QStringLiteral(PELVANO_TOOLS_DIR "/pelvano_adatmappa"),
+            {uj.path() + QStringLiteral("/Data"), Teszt::IrszCsv()});
     QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitCode(), 0);
     QVERIFY(QFile::exists(uj.path() + QStringLiteral("/Data/pelvano.sqlite")));
-    QCOMPARE(QDir(uj.path() + QStringLiteral("/Data")).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    QCOMPARE(QDir(uj.path() + QStringLiteral("/Data")).entryList(QDir::Files | QDir::Hidden).size(),
+             1);
 }
 
 void TstAdatbazis::sqlite3EszkozOlvassa() {
@@ -636,15 +727,24 @@ void TstAdatbazis::sqlite3EszkozOlvassa() {
         k.sql(QStringLiteral("INSERT INTO tervezo (tervezo_nev) VALUES ('Ábel')"));
     }
     bool ok = false;
-    QCOMPARE(Teszt::Sqlite3Eszkoz(m.adatFajl(), QStringLiteral("PRAGMA integrity_check;"), &ok), QStringLiteral("ok"));
+    QCOMPARE(Teszt::Sqlite3Eszkoz(m.adatFajl(), QStringLiteral("PRAGMA integrity_check;"), &ok),
+             QStringLiteral("ok"));
     QVERIFY(ok);
     // Writing through the tool keeps the width rule, and the tool can use
     // the name indexes.
-    Teszt::Sqlite3Eszkoz(m.adatFajl(), QStringLiteral("UPDATE terv SET Tervszam='%1';").arg(QString(40, QLatin1Char('z'))), &ok);
+    Teszt::Sqlite3Eszkoz(
+        m.adatFajl(),
+        QStringLiteral("UPDATE terv SET Tervszam='%1';").arg(QString(40, QLatin1Char('z'))), &ok);
     QVERIFY(ok);
-    QCOMPARE(Teszt::Sqlite3Eszkoz(m.adatFajl(), QStringLiteral("SELECT length(Tervszam) FROM terv;"), &ok), QStringLiteral("20"));
-    QCOMPARE(Teszt::Sqlite3Eszkoz(m.adatFajl(), QStringLiteral("SELECT tervezo_nev FROM tervezo ORDER BY tervezo_nev COLLATE NOCASE;"), &ok),
-             QStringLiteral("Ábel"));
+    QCOMPARE(Teszt::Sqlite3Eszkoz(m.adatFajl(),
+                                  QStringLiteral("SELECT length(Tervszam) FROM terv;"), &ok),
+             QStringLiteral("20"));
+    QCOMPARE(
+        Teszt::Sqlite3Eszkoz(
+            m.adatFajl(),
+            QStringLiteral("SELECT tervezo_nev FROM tervezo ORDER BY tervezo_nev COLLATE NOCASE;"),
+            &ok),
+        QStringLiteral("Ábel"));
     QVERIFY(ok);
 }
 

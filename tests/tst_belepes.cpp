@@ -28,20 +28,27 @@ struct NaploSor {
 
 QList<NaploSor> naplo(Kapcsolat& k) {
     QList<NaploSor> l;
-    QSqlQuery q = k.sql(QStringLiteral("SELECT felhasznalo, datum, sikeres FROM naplo ORDER BY naplo"));
+    QSqlQuery q =
+        k.sql(QStringLiteral("SELECT felhasznalo, datum, sikeres FROM naplo ORDER BY naplo"));
     while (q.next())
         l.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString()});
     return l;
 }
 
 QString taroltJelszo(Kapcsolat& k, const QString& nev) {
-    QSqlQuery q = k.sql(QStringLiteral("SELECT jelszo FROM felhasznalo WHERE felhasznalo=:n"), {{QStringLiteral("n"), nev}});
+    QSqlQuery q = k.sql(QStringLiteral("SELECT jelszo FROM felhasznalo WHERE felhasznalo=:n"),
+                        {{QStringLiteral("n"), nev}});
     return q.next() ? q.value(0).toString() : QStringLiteral("<nincs>");
 }
 
-void felhasznalo(Kapcsolat& k, const QString& nev, const QString& jelszo, const QString& rg, const QString& iras) {
-    k.sql(QStringLiteral("INSERT INTO felhasznalo (felhasznalo, jelszo, rendszergazda, iras) VALUES (:n, :j, :r, :i)"),
-          {{QStringLiteral("n"), nev}, {QStringLiteral("j"), jelszo}, {QStringLiteral("r"), rg}, {QStringLiteral("i"), iras}});
+void felhasznalo(Kapcsolat& k, const QString& nev, const QString& jelszo, const QString& rg,
+                 const QString& iras) {
+    k.sql(QStringLiteral("INSERT INTO felhasznalo (felhasznalo, jelszo, rendszergazda, iras) "
+                         "VALUES (:n, :j, :r, :i)"),
+          {{QStringLiteral("n"), nev},
+           {QStringLiteral("j"), jelszo},
+           {QStringLiteral("r"), rg},
+           {QStringLiteral("i"), iras}});
 }
 } // namespace
 
@@ -76,9 +83,11 @@ void TstBelepes::init() {
     m_mappa = std::make_unique<Teszt::AdatMappa>();
     m_k = std::make_unique<Kapcsolat>();
     m_k->nyit(m_mappa->utvonal());
-    felhasznalo(*m_k, QStringLiteral("kiss"), Jelszo::Hash(QStringLiteral("Titok1")), QStringLiteral("N"), QStringLiteral("I"));
+    felhasznalo(*m_k, QStringLiteral("kiss"), Jelszo::Hash(QStringLiteral("Titok1")),
+                QStringLiteral("N"), QStringLiteral("I"));
     felhasznalo(*m_k, QStringLiteral("ures"), QString(), QStringLiteral("I"), QStringLiteral("I"));
-    felhasznalo(*m_k, QStringLiteral("regi"), QStringLiteral("sima"), QStringLiteral("N"), QStringLiteral("N"));
+    felhasznalo(*m_k, QStringLiteral("regi"), QStringLiteral("sima"), QStringLiteral("N"),
+                QStringLiteral("N"));
 }
 
 void TstBelepes::cleanup() {
@@ -92,18 +101,30 @@ void TstBelepes::ellenorzes_data() {
     QTest::addColumn<QString>("nev");
     QTest::addColumn<QString>("jelszo");
     QTest::addColumn<bool>("siker");
-    QTest::newRow("right") << "kiss" << "Titok1" << true;
-    QTest::newRow("delivered user") << "rendszergazda" << "pelvano" << true;
-    QTest::newRow("capital initial") << "Kiss" << "Titok1" << false;
-    QTest::newRow("password case") << "kiss" << "titok1" << false;
-    QTest::newRow("password prefix") << "kiss" << "Titok" << false;
-    QTest::newRow("unknown user") << "nagy" << "Titok1" << false;
-    QTest::newRow("name with trailing blank") << "kiss " << "Titok1" << false;
-    QTest::newRow("empty stored, empty typed") << "ures" << "" << false;
-    QTest::newRow("empty stored, typed") << "ures" << "x" << false;
-    QTest::newRow("plain stored") << "regi" << "sima" << true;
-    QTest::newRow("plain stored, other case") << "regi" << "Sima" << false;
-    QTest::newRow("hash typed as password") << "kiss" << "" << false;
+    QTest::newRow("right") << "kiss"
+                           << "Titok1" << true;
+    QTest::newRow("delivered user") << "rendszergazda"
+                                    << "pelvano" << true;
+    QTest::newRow("capital initial") << "Kiss"
+                                     << "Titok1" << false;
+    QTest::newRow("password case") << "kiss"
+                                   << "titok1" << false;
+    QTest::newRow("password prefix") << "kiss"
+                                     << "Titok" << false;
+    QTest::newRow("unknown user") << "nagy"
+                                  << "Titok1" << false;
+    QTest::newRow("name with trailing blank") << "kiss "
+                                              << "Titok1" << false;
+    QTest::newRow("empty stored, empty typed") << "ures"
+                                               << "" << false;
+    QTest::newRow("empty stored, typed") << "ures"
+                                         << "x" << false;
+    QTest::newRow("plain stored") << "regi"
+                                  << "sima" << true;
+    QTest::newRow("plain stored, other case") << "regi"
+                                              << "Sima" << false;
+    QTest::newRow("hash typed as password") << "kiss"
+                                            << "" << false;
 }
 
 void TstBelepes::ellenorzes() {
@@ -116,7 +137,8 @@ void TstBelepes::ellenorzes() {
     belepes.setIdo(ido);
     QCOMPARE(belepes.Bejelentkezik(nev, jelszo, b), siker);
     QCOMPARE(b.FelhasznaloNev, nev);
-    const QList<Ablak> vart = siker ? QList<Ablak>{} : QList<Ablak>{{Fajta::Hiba, QStringLiteral("Hiba"), Ervenytelen}};
+    const QList<Ablak> vart =
+        siker ? QList<Ablak>{} : QList<Ablak>{{Fajta::Hiba, QStringLiteral("Hiba"), Ervenytelen}};
     QCOMPARE(UzenetTeszt::ablakok(), vart);
     const QList<NaploSor> n = naplo(*m_k);
     QCOMPARE(n.size(), 1);
@@ -133,12 +155,14 @@ void TstBelepes::jogok() {
     QVERIFY(belepes.Bejelentkezik(QStringLiteral("kiss"), QStringLiteral("Titok1"), b));
     QVERIFY(!b.Rendszergazda);
     QVERIFY(b.Iras);
-    felhasznalo(*m_k, QStringLiteral("fonok"), Jelszo::Hash(QStringLiteral("f")), QStringLiteral("I"), QStringLiteral("N"));
+    felhasznalo(*m_k, QStringLiteral("fonok"), Jelszo::Hash(QStringLiteral("f")),
+                QStringLiteral("I"), QStringLiteral("N"));
     QVERIFY(belepes.Bejelentkezik(QStringLiteral("fonok"), QStringLiteral("f"), b));
     QVERIFY(b.Rendszergazda);
     QVERIFY(!b.Iras);
     // A null right counts as false.
-    m_k->sql(QStringLiteral("UPDATE felhasznalo SET rendszergazda=NULL, iras=NULL WHERE felhasznalo='fonok'"));
+    m_k->sql(QStringLiteral(
+        "UPDATE felhasznalo SET rendszergazda=NULL, iras=NULL WHERE felhasznalo='fonok'"));
     QVERIFY(belepes.Bejelentkezik(QStringLiteral("fonok"), QStringLiteral("f"), b));
     QVERIFY(!b.Rendszergazda);
     QVERIFY(!b.Iras);
@@ -161,15 +185,16 @@ void TstBelepes::haromHibaUtanSiker() {
         datumok << s.datum;
     }
     QCOMPARE(sikeres, (QStringList{"N", "N", "N", "I"}));
-    QCOMPARE(datumok, (QStringList{"2026-12-09 09:00:00", "2026-12-09 09:00:01", "2026-12-09 09:00:02",
-                                   "2026-12-09 09:00:03"}));
+    QCOMPARE(datumok, (QStringList{"2026-12-09 09:00:00", "2026-12-09 09:00:01",
+                                   "2026-12-09 09:00:02", "2026-12-09 09:00:03"}));
 }
 
 void TstBelepes::regiSzovegesJelszoHashLesz() {
     Belepes belepes(*m_k);
     TBeall b;
     QVERIFY(!belepes.Bejelentkezik(QStringLiteral("regi"), QStringLiteral("rossz"), b));
-    QCOMPARE(taroltJelszo(*m_k, QStringLiteral("regi")), QStringLiteral("sima")); // a refused login changes nothing
+    QCOMPARE(taroltJelszo(*m_k, QStringLiteral("regi")),
+             QStringLiteral("sima")); // a refused login changes nothing
     QVERIFY(belepes.Bejelentkezik(QStringLiteral("regi"), QStringLiteral("sima"), b));
     const QString tarolt = taroltJelszo(*m_k, QStringLiteral("regi"));
     QVERIFY(Jelszo::HashE(tarolt));
@@ -183,9 +208,11 @@ void TstBelepes::ujJelszo() {
     UzenetTeszt::bevitel(QStringLiteral("Uj-Jelszo"));
     UzenetTeszt::bevitel(QStringLiteral("Uj-Jelszo"));
     QVERIFY(belepes.UjJelszo(QStringLiteral("kiss"), QStringLiteral("Titok1"), b));
-    const QList<Ablak> vart{{Fajta::Bevitel, QStringLiteral("Jelszó megadása"), QStringLiteral("Add meg az új jelszót")},
-                            {Fajta::Bevitel, QStringLiteral("Megerősítés"), QStringLiteral("Add újra az új jelszót")},
-                            {Fajta::Uzenet, QStringLiteral("Üzenet"), QStringLiteral("Jelszó változtatás kész.")}};
+    const QList<Ablak> vart{
+        {Fajta::Bevitel, QStringLiteral("Jelszó megadása"),
+         QStringLiteral("Add meg az új jelszót")},
+        {Fajta::Bevitel, QStringLiteral("Megerősítés"), QStringLiteral("Add újra az új jelszót")},
+        {Fajta::Uzenet, QStringLiteral("Üzenet"), QStringLiteral("Jelszó változtatás kész.")}};
     QCOMPARE(UzenetTeszt::ablakok(), vart);
     QVERIFY(naplo(*m_k).isEmpty());
     QVERIFY(Jelszo::HashE(taroltJelszo(*m_k, QStringLiteral("kiss"))));
@@ -196,17 +223,19 @@ void TstBelepes::ujJelszo() {
 
 void TstBelepes::ujJelszoHibak_data() {
     QTest::addColumn<QString>("jelenlegi");
-    QTest::addColumn<QStringList>("bevitelek"); // "<cancel>" cancels
+    QTest::addColumn<QStringList>("bevitelek");   // "<cancel>" cancels
     QTest::addColumn<QStringList>("vartAblakok"); // captions in order
     QTest::addColumn<QString>("utolsoSzoveg");
-    QTest::newRow("wrong current password") << "rossz" << QStringList{} << QStringList{"Hiba"} << Ervenytelen;
+    QTest::newRow("wrong current password")
+        << "rossz" << QStringList{} << QStringList{"Hiba"} << Ervenytelen;
     QTest::newRow("entries differ") << "Titok1" << QStringList{"abc", "abC"}
                                     << QStringList{"Jelszó megadása", "Megerősítés", "Hiba"}
                                     << "A megadott jelszavak nem egyezőek";
-    QTest::newRow("first cancelled") << "Titok1" << QStringList{"<cancel>"} << QStringList{"Jelszó megadása"}
-                                     << "Add meg az új jelszót";
-    QTest::newRow("second cancelled") << "Titok1" << QStringList{"abc", "<cancel>"}
-                                      << QStringList{"Jelszó megadása", "Megerősítés"} << "Add újra az új jelszót";
+    QTest::newRow("first cancelled") << "Titok1" << QStringList{"<cancel>"}
+                                     << QStringList{"Jelszó megadása"} << "Add meg az új jelszót";
+    QTest::newRow("second cancelled")
+        << "Titok1" << QStringList{"abc", "<cancel>"}
+        << QStringList{"Jelszó megadása", "Megerősítés"} << "Add újra az új jelszót";
 }
 
 void TstBelepes::ujJelszoHibak() {
@@ -216,7 +245,8 @@ void TstBelepes::ujJelszoHibak() {
     QFETCH(QString, utolsoSzoveg);
     const QString elotte = taroltJelszo(*m_k, QStringLiteral("kiss"));
     for (const QString& s : bevitelek)
-        UzenetTeszt::bevitel(s == QLatin1String("<cancel>") ? std::nullopt : std::optional<QString>(s));
+        UzenetTeszt::bevitel(s == QLatin1String("<cancel>") ? std::nullopt
+                                                            : std::optional<QString>(s));
     Belepes belepes(*m_k);
     TBeall b;
     QVERIFY(!belepes.UjJelszo(QStringLiteral("kiss"), jelenlegi, b));
@@ -257,7 +287,8 @@ void TstBelepes::ujJelszoUres() {
 
 void TstBelepes::hosszuEsFurcsaBevitel() {
     const QString furcsa = QStringLiteral("O'Brien \"Ödön\"");
-    felhasznalo(*m_k, furcsa, Jelszo::Hash(QStringLiteral("ő'; DROP TABLE naplo;--")), QStringLiteral("N"), QStringLiteral("N"));
+    felhasznalo(*m_k, furcsa, Jelszo::Hash(QStringLiteral("ő'; DROP TABLE naplo;--")),
+                QStringLiteral("N"), QStringLiteral("N"));
     Belepes belepes(*m_k);
     TBeall b;
     QVERIFY(belepes.Bejelentkezik(furcsa, QStringLiteral("ő'; DROP TABLE naplo;--"), b));
@@ -279,7 +310,8 @@ void TstBelepes::naploNelkulNincsBelepes() {
     m_k->sql(QStringLiteral("DROP TABLE naplo"));
     Belepes belepes(*m_k);
     TBeall b;
-    QVERIFY_THROWS_EXCEPTION(AdatbazisHiba, belepes.Bejelentkezik(QStringLiteral("kiss"), QStringLiteral("Titok1"), b));
+    QVERIFY_THROWS_EXCEPTION(
+        AdatbazisHiba, belepes.Bejelentkezik(QStringLiteral("kiss"), QStringLiteral("Titok1"), b));
     QVERIFY(b.FelhasznaloNev.isEmpty());
 }
 

@@ -1,8 +1,8 @@
 // Start-up of Pelvano: program sub-folders, Pelvano.ini, the connection, the
 // login switch, the main window's placement, splash, hints and the close.
 
-#include "alkalmazas.h"
 #include "adatmappa.h"
+#include "alkalmazas.h"
 #include "kapcsolat.h"
 #include "seged.h"
 #include "tablamodell.h"
@@ -29,13 +29,6 @@ using Fajta = UzenetTeszt::Fajta;
 
 namespace {
 
-QByteArray fajlHash(const QString& f) {
-    QFile file(f);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
-
 void fajlIr(const QString& f, const QByteArray& tartalom) {
     QFile file(f);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -59,7 +52,9 @@ QStringList iniBejegyzesek(const QString& f) {
     return l;
 }
 
-QRect munkaterulet() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+QRect munkaterulet() {
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
 
 } // namespace
 
@@ -116,9 +111,11 @@ void TstInditas::elsoInditasIniNelkul() {
     {
         Tfrm_Main w;
         QVERIFY(w.Inditas());
-        QCOMPARE(UzenetTeszt::ablakok(),
-                 (QList<Ablak>{{Fajta::Hiba, QStringLiteral("Hiba"),
-                                QStringLiteral("Nem létező adatbázis mappa, alapértelmezés visszaállítva.")}}));
+        QCOMPARE(
+            UzenetTeszt::ablakok(),
+            (QList<Ablak>{
+                {Fajta::Hiba, QStringLiteral("Hiba"),
+                 QStringLiteral("Nem létező adatbázis mappa, alapértelmezés visszaállítva.")}}));
         QCOMPARE(w.Beall().AdatUtvonal, prog(QStringLiteral("Data")));
         QVERIFY(w.Beall().TeljesKepernyo);
         QCOMPARE(w.Beall().FelhasznaloNev, QStringLiteral("rendszergazda"));
@@ -166,11 +163,13 @@ void TstInditas::letezoAdatmappa() {
 
 void TstInditas::ablakHelyeIniBol() {
     adatmappa(prog(QStringLiteral("Data")));
-    fajlIr(prog(QStringLiteral("Pelvano.ini")),
-           QStringLiteral("; saját megjegyzés\n[Screen]\nFullScreen=0\nLeft=10\nTop=10\nHeight=550\nWidth=770\n"
-                          "[Egyeb]\nkulcs=érték\n[Database]\nPath=%1\n")
-               .arg(prog(QStringLiteral("Data")))
-               .toUtf8());
+    fajlIr(
+        prog(QStringLiteral("Pelvano.ini")),
+        QStringLiteral(
+            "; saját megjegyzés\n[Screen]\nFullScreen=0\nLeft=10\nTop=10\nHeight=550\nWidth=770\n"
+            "[Egyeb]\nkulcs=érték\n[Database]\nPath=%1\n")
+            .arg(prog(QStringLiteral("Data")))
+            .toUtf8());
     {
         Tfrm_Main w;
         QVERIFY(w.Inditas());
@@ -189,18 +188,20 @@ void TstInditas::ablakHelyeIniBol() {
     QVERIFY(tartalom.startsWith(QStringLiteral("; saját megjegyzés\n")));
     QVERIFY(tartalom.contains(QStringLiteral("[Egyeb]\nkulcs=érték\n")));
     const QStringList e = iniBejegyzesek(prog(QStringLiteral("Pelvano.ini")));
-    for (const char* v : {"Screen/FullScreen=0", "Screen/Left=30", "Screen/Top=40", "Screen/Height=500",
-                          "Screen/Width=700", "Egyeb/kulcs=érték"})
+    for (const char* v : {"Screen/FullScreen=0", "Screen/Left=30", "Screen/Top=40",
+                          "Screen/Height=500", "Screen/Width=700", "Egyeb/kulcs=érték"})
         QVERIFY2(e.contains(QString::fromUtf8(v)), v);
     QCOMPARE(e.size(), 7);
 }
 
 void TstInditas::teljesKepernyo() {
     adatmappa(prog(QStringLiteral("Data")));
-    fajlIr(prog(QStringLiteral("Pelvano.ini")),
-           QStringLiteral("[Database]\nPath=%1\n[Screen]\nFullScreen=1\nLeft=5\nTop=6\nHeight=100\nWidth=200\n")
-               .arg(prog(QStringLiteral("Data")))
-               .toUtf8());
+    fajlIr(
+        prog(QStringLiteral("Pelvano.ini")),
+        QStringLiteral(
+            "[Database]\nPath=%1\n[Screen]\nFullScreen=1\nLeft=5\nTop=6\nHeight=100\nWidth=200\n")
+            .arg(prog(QStringLiteral("Data")))
+            .toUtf8());
     Tfrm_Main w;
     QVERIFY(w.Inditas());
     w.show();
@@ -208,8 +209,8 @@ void TstInditas::teljesKepernyo() {
     const QRect m = munkaterulet();
     w.close();
     const QStringList e = iniBejegyzesek(prog(QStringLiteral("Pelvano.ini")));
-    QCOMPARE(e.mid(1), (QStringList{QStringLiteral("Screen/FullScreen=1"), QStringLiteral("Screen/Left=0"),
-                                    QStringLiteral("Screen/Top=0"),
+    QCOMPARE(e.mid(1), (QStringList{QStringLiteral("Screen/FullScreen=1"),
+                                    QStringLiteral("Screen/Left=0"), QStringLiteral("Screen/Top=0"),
                                     QStringLiteral("Screen/Height=%1").arg(m.y() + m.height()),
                                     QStringLiteral("Screen/Width=%1").arg(m.x() + m.width())}));
 }
@@ -217,8 +218,10 @@ void TstInditas::teljesKepernyo() {
 void TstInditas::kapcsolodasiHiba_data() {
     QTest::addColumn<QString>("eset");
     QTest::addColumn<QString>("motorUzenet");
-    QTest::newRow("not a database") << "szemet" << "file is not a database";
-    QTest::newRow("no database in the folder") << "ures" << "unable to open database file";
+    QTest::newRow("not a database") << "szemet"
+                                    << "file is not a database";
+    QTest::newRow("no database in the folder") << "ures"
+                                               << "unable to open database file";
 }
 
 void TstInditas::kapcsolodasiHiba() {
@@ -230,8 +233,8 @@ void TstInditas::kapcsolodasiHiba() {
         fajlIr(fajl, QByteArray("SQLite format 2\0", 16) + QByteArray(5000, '\xa5'));
     fajlIr(prog(QStringLiteral("Pelvano.ini")),
            QStringLiteral("[Database]\nPath=%1\n").arg(prog(QStringLiteral("Data"))).toUtf8());
-    const QByteArray iniElotte = fajlHash(prog(QStringLiteral("Pelvano.ini")));
-    const QByteArray elotte = fajlHash(fajl);
+    const QByteArray iniElotte = Teszt::FajlHash(prog(QStringLiteral("Pelvano.ini")));
+    const QByteArray elotte = Teszt::FajlHash(fajl);
     {
         Tfrm_Main w;
         QVERIFY(!w.Inditas());
@@ -240,10 +243,11 @@ void TstInditas::kapcsolodasiHiba() {
     QCOMPARE(UzenetTeszt::ablakok(),
              (QList<Ablak>{{Fajta::Hiba, QStringLiteral("Hiba"),
                             QStringLiteral("Adatbázis megnyitása sikertelen\r\n") + motorUzenet}}));
-    QCOMPARE(fajlHash(fajl), elotte);
+    QCOMPARE(Teszt::FajlHash(fajl), elotte);
     QCOMPARE(QDir(prog(QStringLiteral("Data"))).entryList(QDir::Files | QDir::Hidden),
-             eset == QLatin1String("szemet") ? QStringList{QStringLiteral("pelvano.sqlite")} : QStringList{});
-    QCOMPARE(fajlHash(prog(QStringLiteral("Pelvano.ini"))), iniElotte);
+             eset == QLatin1String("szemet") ? QStringList{QStringLiteral("pelvano.sqlite")}
+                                             : QStringList{});
+    QCOMPARE(Teszt::FajlHash(prog(QStringLiteral("Pelvano.ini"))), iniElotte);
 }
 
 void TstInditas::hianyzoTabla_data() {
@@ -257,7 +261,7 @@ void TstInditas::hianyzoTabla() {
     const QString data = prog(QStringLiteral("Data"));
     adatmappa(data);
     sql(data, QStringLiteral("DROP TABLE ") + tabla);
-    const QByteArray elotte = fajlHash(prog(QStringLiteral("Data/pelvano.sqlite")));
+    const QByteArray elotte = Teszt::FajlHash(prog(QStringLiteral("Data/pelvano.sqlite")));
     {
         Tfrm_Main w;
         QVERIFY(!w.Inditas());
@@ -266,8 +270,9 @@ void TstInditas::hianyzoTabla() {
     const QList<Ablak> a = UzenetTeszt::ablakok();
     QCOMPARE(a.size(), 2); // the missing INI's message, then the engine's error
     QCOMPARE(a[1].fajta, Fajta::Altalanos);
-    QVERIFY2(a[1].szoveg.contains(QStringLiteral("no such table: ") + tabla), qPrintable(a[1].szoveg));
-    QCOMPARE(fajlHash(prog(QStringLiteral("Data/pelvano.sqlite"))), elotte);
+    QVERIFY2(a[1].szoveg.contains(QStringLiteral("no such table: ") + tabla),
+             qPrintable(a[1].szoveg));
+    QCOMPARE(Teszt::FajlHash(prog(QStringLiteral("Data/pelvano.sqlite"))), elotte);
     QVERIFY(!QFile::exists(prog(QStringLiteral("Pelvano.ini"))));
     Kapcsolat k(QStringLiteral("ellenoriz"));
     k.nyit(data);
@@ -289,8 +294,9 @@ void TstInditas::belepesMegsem() {
     const QString data = prog(QStringLiteral("Data"));
     adatmappa(data);
     sql(data, QStringLiteral("UPDATE beallit SET vanbelep='I'"));
-    fajlIr(prog(QStringLiteral("Pelvano.ini")), QStringLiteral("[Database]\nPath=%1\n").arg(data).toUtf8());
-    const QByteArray iniElotte = fajlHash(prog(QStringLiteral("Pelvano.ini")));
+    fajlIr(prog(QStringLiteral("Pelvano.ini")),
+           QStringLiteral("[Database]\nPath=%1\n").arg(data).toUtf8());
+    const QByteArray iniElotte = Teszt::FajlHash(prog(QStringLiteral("Pelvano.ini")));
     bool latta = false;
     QTimer::singleShot(0, this, [&latta] {
         auto* d = qobject_cast<Tfrm_Login*>(QApplication::activeModalWidget());
@@ -306,7 +312,7 @@ void TstInditas::belepesMegsem() {
         w.close();
     }
     QVERIFY(latta);
-    QCOMPARE(fajlHash(prog(QStringLiteral("Pelvano.ini"))), iniElotte);
+    QCOMPARE(Teszt::FajlHash(prog(QStringLiteral("Pelvano.ini"))), iniElotte);
     Kapcsolat k(QStringLiteral("ellenoriz"));
     k.nyit(data);
     QSqlQuery q = k.sql(QStringLiteral("SELECT count(*) FROM naplo"));
@@ -320,7 +326,8 @@ void TstInditas::belepesSikeres() {
     sql(data, QStringLiteral("UPDATE beallit SET vanbelep='I'"));
     sql(data, QStringLiteral("INSERT INTO felhasznalo (felhasznalo, jelszo, rendszergazda, iras) "
                              "VALUES ('olvaso', 'jelszo1', 'N', 'N')"));
-    fajlIr(prog(QStringLiteral("Pelvano.ini")), QStringLiteral("[Database]\nPath=%1\n").arg(data).toUtf8());
+    fajlIr(prog(QStringLiteral("Pelvano.ini")),
+           QStringLiteral("[Database]\nPath=%1\n").arg(data).toUtf8());
     QTimer::singleShot(0, this, [] {
         auto* d = qobject_cast<Tfrm_Login*>(QApplication::activeModalWidget());
         if (!d)
@@ -348,9 +355,11 @@ void TstInditas::belepesNemKell() {
     QFETCH(QString, vanbelep);
     const QString data = prog(QStringLiteral("Data"));
     adatmappa(data);
-    sql(data, vanbelep == QLatin1String("<torol>") ? QStringLiteral("DELETE FROM beallit")
-                                                   : QStringLiteral("UPDATE beallit SET vanbelep=") + vanbelep);
-    fajlIr(prog(QStringLiteral("Pelvano.ini")), QStringLiteral("[Database]\nPath=%1\n").arg(data).toUtf8());
+    sql(data, vanbelep == QLatin1String("<torol>")
+                  ? QStringLiteral("DELETE FROM beallit")
+                  : QStringLiteral("UPDATE beallit SET vanbelep=") + vanbelep);
+    fajlIr(prog(QStringLiteral("Pelvano.ini")),
+           QStringLiteral("[Database]\nPath=%1\n").arg(data).toUtf8());
     // Should a login dialog appear after all, close it so that the test fails
     // instead of hanging.
     bool dialogus = false;
@@ -370,9 +379,10 @@ void TstInditas::belepesNemKell() {
 
 void TstInditas::szemetesIni() {
     adatmappa(prog(QStringLiteral("Data")));
-    QByteArray szemet("\x00\x01\xff\xfe[[[Screen\n=\n[Screen]\nFullScreen=igen\nLeft=99999999999999999999\n"
-                      "Top=12abc\nHeight=\nWidth=-\n\x80\x81\x82=\x83\n",
-                      90);
+    QByteArray szemet(
+        "\x00\x01\xff\xfe[[[Screen\n=\n[Screen]\nFullScreen=igen\nLeft=99999999999999999999\n"
+        "Top=12abc\nHeight=\nWidth=-\n\x80\x81\x82=\x83\n",
+        90);
     szemet += QByteArray(20000, 'x') + "\n[Database]\nPath=" + QByteArray(5000, '\xc3') + "\n";
     fajlIr(prog(QStringLiteral("Pelvano.ini")), szemet);
     Tfrm_Main w;
@@ -405,7 +415,8 @@ void TstInditas::sorokKovetikEsGorgo() {
         k.nyit(data);
         k.sql(QStringLiteral("INSERT INTO terv (Tervszam) VALUES ('B-2')"));
         k.sql(QStringLiteral("INSERT INTO terv (Tervszam) VALUES ('A-1')"));
-        k.sql(QStringLiteral("INSERT INTO terv_sor (terv, sor, reszmuvelet) VALUES (2, 1, 'a1'), (2, 2, 'a2'), (1, 1, 'b1')"));
+        k.sql(QStringLiteral("INSERT INTO terv_sor (terv, sor, reszmuvelet) VALUES (2, 1, 'a1'), "
+                             "(2, 2, 'a2'), (1, 1, 'b1')"));
     }
     Tfrm_Main w;
     QVERIFY(w.Inditas());
@@ -418,8 +429,8 @@ void TstInditas::sorokKovetikEsGorgo() {
     // One wheel notch backwards over the plan grid moves one row down.
     QWidget* vp = w.DBGrid1->viewport();
     const QPoint hely(10, 10);
-    QWheelEvent gorgo(QPointF(hely), QPointF(vp->mapToGlobal(hely)), QPoint(), QPoint(0, -120), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent gorgo(QPointF(hely), QPointF(vp->mapToGlobal(hely)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(vp, &gorgo);
     QCOMPARE(w.AktualisTerv(), 1);
     QCOMPARE(w.TblSor->rowCount(), 1);
@@ -448,8 +459,8 @@ void TstInditas::nyitokep() {
     QVERIFY(logo->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(logo->windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(!logo->mask().isEmpty());
-    QVERIFY(!logo->mask().contains(QPoint(0, 0)));      // the grey corner is transparent
-    QVERIFY(logo->mask().contains(QPoint(200, 100)));   // the drawing board is not
+    QVERIFY(!logo->mask().contains(QPoint(0, 0)));         // the grey corner is transparent
+    QVERIFY(logo->mask().contains(QPoint(200, 100)));      // the drawing board is not
     QVERIFY(QApplication::activeModalWidget() == nullptr); // blocks nothing
     QPointer<Tfrm_Logo> figyelt(logo);
     QTest::qWait(3000);

@@ -23,6 +23,7 @@ private:
 };
 
 QString IrszCsv();
+QByteArray FajlHash(const QString& fajl); // SHA-256 of the contents, empty when unreadable
 QString TesztProgram(const QString& nev); // an executable of tests-bin
 QString FixtureMappa();                   // the old engine's files, may be missing
 
