@@ -81,6 +81,7 @@ private slots:
     void hintEsTippSzin();
     void sorokKovetikEsGorgo();
     void nyitokep();
+    void inditProgramot();
 
 private:
     QString prog(const QString& nev) const { return m_prog->path() + QLatin1Char('/') + nev; }
@@ -466,6 +467,26 @@ void TstInditas::nyitokep() {
     QTest::qWait(3000);
     QVERIFY(figyelt);
     QTRY_VERIFY_WITH_TIMEOUT(!figyelt, 3000);
+}
+
+void TstInditas::inditProgramot() {
+    // A program is started in the program folder and not waited for.
+    const QString jel = prog(QStringLiteral("lefutott.txt"));
+    const QString program = prog(QStringLiteral("hosszu program.sh"));
+    fajlIr(program, QByteArray("#!/bin/sh\nsleep 2\npwd > lefutott.txt\n"));
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QElapsedTimer ido;
+    ido.start();
+    Tfrm_Main::Indit(program);
+    QVERIFY(ido.elapsed() < 1500);
+    QVERIFY(!QFile::exists(jel));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(jel) && QFileInfo(jel).size() > 0, 10000);
+    QFile f(jel);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(f.readAll()).trimmed(), QDir(m_prog->path()).canonicalPath());
+    // A target nobody can open is not reported.
+    Tfrm_Main::Indit(prog(QStringLiteral("nincs ilyen.htm")));
+    QVERIFY(UzenetTeszt::ablakok().isEmpty());
 }
 
 int main(int argc, char** argv) {
