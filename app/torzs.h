@@ -1,0 +1,37 @@
+#pragma once
+
+// The six master lists (clients, plan types, designers, disciplines, plan
+// kinds, plan stages): one list window and one edit dialog pattern with six
+// members, in browse mode and in pick mode.
+
+#include <QString>
+#include <functional>
+
+class Kapcsolat;
+class QWidget;
+
+enum class TorzsFajta { Ugyfel, Tipus, Tervezo, Szakag, Tervfajta, Tervszakasz };
+
+// What tells the members apart.
+struct TorzsLeiras {
+    TorzsFajta fajta;
+    const char* ablakNev;     // "Tfrm_TorzsUgyfel"
+    QString cim;              // list window title ("Ügyfelek")
+    QString tabla;            // "ugyfel"
+    QString kulcsOszlop;      // "Ugyfel"
+    QString nevOszlop;        // "Ugyfel_nev"
+    QString szerkesztoCim;    // "Ügyfél szerkesztés"
+    QString nevCimke;         // label of the name field ("név")
+};
+const TorzsLeiras& Torzs(TorzsFajta fajta);
+
+// Shows the list modally. kulcs: the row to stand on (-1 or an unknown key:
+// the first row). valaszto: pick mode. Returns the accepted row's key (0 for
+// an empty list) or -1 when closed without accepting (always -1 in browse
+// mode). A missing table shows the engine's error and returns -1.
+int ShowTorzs(TorzsFajta fajta, Kapcsolat& kapcsolat, int kulcs, bool valaszto, QWidget* szulo = nullptr);
+
+// A pick-mode call as the plan dialog and the filter marking make it.
+using TorzsValaszto = std::function<int(TorzsFajta fajta, int kulcs)>;
+// The pick-mode call through the real list windows on `kapcsolat`.
+TorzsValaszto TorzsValasztoAblak(Kapcsolat& kapcsolat, QWidget* szulo = nullptr);
