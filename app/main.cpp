@@ -1,12 +1,16 @@
 #include "alkalmazas.h"
+
 #include "seged.h"
 #include "tfrm_main.h"
+#include <QFont>
 
 int main(int argc, char** argv) {
     SegedAlkalmazas app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelvano"));
     Seged::ProgramCimBeallit(QStringLiteral("Pelvano"));
     app.setGorgoBillentyu(true);
+    // The windows are laid out for an 8-point dialog font.
+    QApplication::setFont(QFont(QStringLiteral("Tahoma"), 8));
     Tfrm_Main frm_Main;
     if (!frm_Main.Inditas())
         return 1;

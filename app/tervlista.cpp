@@ -1,5 +1,11 @@
 #include "tervlista.h"
 
+#include "kapcsolat.h"
+#include "seged.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+
 namespace TervLista {
 
 QStringList Sql(const QString& rendezOszlop) {
@@ -23,4 +29,177 @@ QStringList Sql(const QString& rendezOszlop) {
             QStringLiteral("ORDER BY ") + rendezOszlop + QLatin1Char(';')};
 }
 
+QString Cimke(const QString& mezo) {
+    static const QHash<QString, QString> cimkek{
+        {QStringLiteral("terv"), QStringLiteral("Terv")},
+        {QStringLiteral("tervszam"), QStringLiteral("tervszám")},
+        {QStringLiteral("cim"), QStringLiteral("tárgy")},
+        {QStringLiteral("ugyfel"), QStringLiteral("ugyfel")},
+        {QStringLiteral("helyszin"), QStringLiteral("helyszín")},
+        {QStringLiteral("tipus"), QStringLiteral("tipus")},
+        {QStringLiteral("levelezes"), QStringLiteral("levelezés")},
+        {QStringLiteral("megjegyzes"), QStringLiteral("megjegyzés")},
+        {QStringLiteral("datum"), QStringLiteral("dátum")},
+        {QStringLiteral("tervezo"), QStringLiteral("tervezo")},
+        {QStringLiteral("szakag"), QStringLiteral("szakag")},
+        {QStringLiteral("tervfajta"), QStringLiteral("tervfajta")},
+        {QStringLiteral("tervszakasz"), QStringLiteral("tervszakasz")},
+        {QStringLiteral("tervjel"), QStringLiteral("tervjel")},
+        {QStringLiteral("tipus_nev"), QStringLiteral("típus")},
+        {QStringLiteral("ugyfel_nev"), QStringLiteral("ügyfél")},
+        {QStringLiteral("kapcstarto"), QStringLiteral("kapcsolat")},
+        {QStringLiteral("tervezo_nev"), QStringLiteral("tervező")},
+        {QStringLiteral("szakag_nev"), QStringLiteral("szakág")},
+        {QStringLiteral("tervfajta_nev"), QStringLiteral("terv.fajta")},
+        {QStringLiteral("tervszakasz_nev"), QStringLiteral("terv.szakasz")},
+        {QStringLiteral("szur"), QStringLiteral("szur")}};
+    return cimkek.value(mezo.toLower(), mezo);
+}
+
 } // namespace TervLista
+
+namespace {
+
+// The result column of an order column ("terv.tervszam" -> "tervszam").
+QString eredmenyOszlop(const QString& rendezOszlop) {
+    const int pont = rendezOszlop.lastIndexOf(QLatin1Char('.'));
+    return pont < 0 ? rendezOszlop : rendezOszlop.mid(pont + 1);
+}
+
+constexpr int Blokk = 256;
+
+} // namespace
+
+TervListaModell::TervListaModell(Kapcsolat& kapcsolat, QObject* szulo)
+    : QAbstractTableModel(szulo), m_k(kapcsolat) {}
+
+void TervListaModell::nyit(const QString& rendezOszlop, bool szurt) {
+    beginResetModel();
+    m_nyitva = false;
+    m_rendezOszlop = rendezOszlop;
+    m_szurt = szurt;
+    m_kulcsok.clear();
+    m_rendezErtekek.clear();
+    m_sorok.clear();
+    m_gyorsitotar.clear();
+    try {
+        QSqlDatabase db = m_k.db();
+        const QStringList kellenek{QStringLiteral("Terv"), eredmenyOszlop(rendezOszlop),
+                                   QStringLiteral("szur")};
+        // The filter narrows the rows in the engine already, which is much
+        // quicker than passing over the unmarked ones here.
+        QStringList sorok = TervLista::Sql(rendezOszlop);
+        if (szurt)
+            sorok.insert(sorok.size() - 1, QStringLiteral("WHERE terv.szur='I'"));
+        m_oszlopok = m_k.motor().atolvas(db, sorok.join(QLatin1Char('\n')), kellenek,
+                                         [this, szurt](const QVariant* v) {
+                                             if (szurt && v[2].toString() != QLatin1String("I"))
+                                                 return;
+                                             const int kulcs = v[0].toInt();
+                                             m_sorok.insert(kulcs, int(m_kulcsok.size()));
+                                             m_kulcsok.append(kulcs);
+                                             m_rendezErtekek.append(v[1].toString());
+                                         });
+    } catch (...) {
+        m_kulcsok.clear();
+        m_rendezErtekek.clear();
+        m_sorok.clear();
+        endResetModel();
+        throw;
+    }
+    m_nyitva = true;
+    endResetModel();
+}
+
+void TervListaModell::zar() {
+    beginResetModel();
+    m_nyitva = false;
+    m_kulcsok.clear();
+    m_rendezErtekek.clear();
+    m_sorok.clear();
+    m_gyorsitotar.clear();
+    endResetModel();
+}
+
+int TervListaModell::rowCount(const QModelIndex& szulo) const {
+    return szulo.isValid() ? 0 : int(m_kulcsok.size());
+}
+
+int TervListaModell::columnCount(const QModelIndex& szulo) const {
+    return szulo.isValid() ? 0 : int(m_oszlopok.size());
+}
+
+int TervListaModell::oszlop(const QString& mezo) const {
+    for (int i = 0; i < m_oszlopok.size(); ++i)
+        if (m_oszlopok.at(i).compare(mezo, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+const QVector<QVariant>& TervListaModell::sorAdatai(int sor) const {
+    static const QVector<QVariant> ures;
+    const int sorKulcs = kulcs(sor);
+    auto it = m_gyorsitotar.constFind(sorKulcs);
+    if (it != m_gyorsitotar.constEnd())
+        return *it;
+    // Read the block of rows around this one by key.
+    if (m_gyorsitotar.size() > 50 * Blokk)
+        m_gyorsitotar.clear();
+    const int eleje = (sor / Blokk) * Blokk;
+    const int vege = qMin(int(m_kulcsok.size()), eleje + Blokk);
+    QStringList kulcsok;
+    for (int i = eleje; i < vege; ++i)
+        kulcsok << QString::number(m_kulcsok.at(i));
+    QStringList sorok = TervLista::Sql(m_rendezOszlop);
+    sorok.removeLast();
+    sorok << QStringLiteral("WHERE terv.Terv IN (%1);").arg(kulcsok.join(QLatin1Char(',')));
+    try {
+        QSqlQuery q = m_k.lekerdez(sorok.join(QLatin1Char('\n')));
+        const int n = q.record().count();
+        while (q.next()) {
+            QVector<QVariant> ertekek(n);
+            for (int i = 0; i < n; ++i)
+                ertekek[i] = q.value(i);
+            m_gyorsitotar.insert(q.value(0).toInt(), ertekek);
+        }
+    } catch (const AdatbazisHiba&) {
+        // A view asking for a row cannot report; the row shows empty.
+    }
+    // A plan deleted since the list was opened shows as an empty row.
+    for (int i = eleje; i < vege; ++i)
+        if (!m_gyorsitotar.contains(m_kulcsok.at(i)))
+            m_gyorsitotar.insert(m_kulcsok.at(i), QVector<QVariant>());
+    it = m_gyorsitotar.constFind(sorKulcs);
+    return it != m_gyorsitotar.constEnd() ? *it : ures;
+}
+
+QVariant TervListaModell::ertek(int sor, const QString& mezo) const {
+    const int o = oszlop(mezo);
+    if (o < 0 || sor < 0 || sor >= m_kulcsok.size())
+        return {};
+    if (o == 0)
+        return m_kulcsok.at(sor);
+    return sorAdatai(sor).value(o);
+}
+
+QVariant TervListaModell::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= m_kulcsok.size())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return sorAdatai(index.row()).value(index.column());
+    return {};
+}
+
+QVariant TervListaModell::headerData(int section, Qt::Orientation o, int role) const {
+    if (o == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < m_oszlopok.size())
+        return TervLista::Cimke(m_oszlopok.at(section));
+    return QAbstractTableModel::headerData(section, o, role);
+}
+
+int TervListaModell::keresEleje(const QString& eleje) const {
+    for (int i = 0; i < m_rendezErtekek.size(); ++i)
+        if (m_rendezErtekek.at(i).startsWith(eleje, Qt::CaseInsensitive))
+            return i;
+    return -1;
+}

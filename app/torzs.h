@@ -4,6 +4,7 @@
 // kinds, plan stages): one list window and one edit dialog pattern with six
 // members, in browse mode and in pick mode.
 
+#include <QList>
 #include <QString>
 #include <functional>
 
@@ -12,16 +13,27 @@ class QWidget;
 
 enum class TorzsFajta { Ugyfel, Tipus, Tervezo, Szakag, Tervfajta, Tervszakasz };
 
+// One column of a list window's grid.
+struct TorzsOszlop {
+    QString oszlop; // "Ugyfel_nev"
+    QString cim;    // column title ("ügyfél")
+    int szelesseg;  // pixels
+};
+
 // What tells the members apart.
 struct TorzsLeiras {
     TorzsFajta fajta;
-    const char* ablakNev;     // "Tfrm_TorzsUgyfel"
-    QString cim;              // list window title ("Ügyfelek")
-    QString tabla;            // "ugyfel"
-    QString kulcsOszlop;      // "Ugyfel"
-    QString nevOszlop;        // "Ugyfel_nev"
-    QString szerkesztoCim;    // "Ügyfél szerkesztés"
-    QString nevCimke;         // label of the name field ("név")
+    const char* ablakNev;    // "Tfrm_TorzsUgyfel"
+    QString cim;             // list window title ("Ügyfelek")
+    QString tabla;           // "ugyfel"
+    QString kulcsOszlop;     // "Ugyfel"
+    QString nevOszlop;       // "Ugyfel_nev"
+    QString szerkesztoCim;   // "Ügyfél szerkesztés"
+    QString nevCimke;        // label of the name field ("név")
+    QList<TorzsOszlop> racs; // the grid's columns, in order
+    int szelesseg;           // the list window's size inside its frame
+    int magassag;            // (pixels)
+    bool nyomtat;            // the list has the action "Nyomtat"
 };
 const TorzsLeiras& Torzs(TorzsFajta fajta);
 
@@ -29,9 +41,30 @@ const TorzsLeiras& Torzs(TorzsFajta fajta);
 // the first row). valaszto: pick mode. Returns the accepted row's key (0 for
 // an empty list) or -1 when closed without accepting (always -1 in browse
 // mode). A missing table shows the engine's error and returns -1.
-int ShowTorzs(TorzsFajta fajta, Kapcsolat& kapcsolat, int kulcs, bool valaszto, QWidget* szulo = nullptr);
+int ShowTorzs(TorzsFajta fajta, Kapcsolat& kapcsolat, int kulcs, bool valaszto,
+              QWidget* szulo = nullptr);
 
 // A pick-mode call as the plan dialog and the filter marking make it.
 using TorzsValaszto = std::function<int(TorzsFajta fajta, int kulcs)>;
 // The pick-mode call through the real list windows on `kapcsolat`.
 TorzsValaszto TorzsValasztoAblak(Kapcsolat& kapcsolat, QWidget* szulo = nullptr);
+
+// The entry operation of each member.
+inline int ShowTorzsUgyfel(Kapcsolat& k, int kulcs, bool valaszto, QWidget* szulo = nullptr) {
+    return ShowTorzs(TorzsFajta::Ugyfel, k, kulcs, valaszto, szulo);
+}
+inline int ShowTorzsTipus(Kapcsolat& k, int kulcs, bool valaszto, QWidget* szulo = nullptr) {
+    return ShowTorzs(TorzsFajta::Tipus, k, kulcs, valaszto, szulo);
+}
+inline int ShowTorzsTervezo(Kapcsolat& k, int kulcs, bool valaszto, QWidget* szulo = nullptr) {
+    return ShowTorzs(TorzsFajta::Tervezo, k, kulcs, valaszto, szulo);
+}
+inline int ShowTorzsSzakag(Kapcsolat& k, int kulcs, bool valaszto, QWidget* szulo = nullptr) {
+    return ShowTorzs(TorzsFajta::Szakag, k, kulcs, valaszto, szulo);
+}
+inline int ShowTorzsTervfajta(Kapcsolat& k, int kulcs, bool valaszto, QWidget* szulo = nullptr) {
+    return ShowTorzs(TorzsFajta::Tervfajta, k, kulcs, valaszto, szulo);
+}
+inline int ShowTorzsTervszakasz(Kapcsolat& k, int kulcs, bool valaszto, QWidget* szulo = nullptr) {
+    return ShowTorzs(TorzsFajta::Tervszakasz, k, kulcs, valaszto, szulo);
+}

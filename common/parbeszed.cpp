@@ -26,7 +26,8 @@ protected:
         if (ke->modifiers() & ~(Qt::KeypadModifier))
             return false;
         auto* w = qobject_cast<QWidget*>(obj);
-        if (!w)
+        // Inside a pop-up (an open drop-down list) Enter keeps its own use.
+        if (!w || w->window() != parent())
             return false;
         if (qobject_cast<QTextEdit*>(w) || qobject_cast<QPlainTextEdit*>(w))
             return false; // a new line
@@ -34,11 +35,19 @@ protected:
             gomb->click();
             return true;
         }
-        QWidget* kovetkezo = w->nextInFocusChain();
-        while (kovetkezo && kovetkezo != w &&
-               !(kovetkezo->focusPolicy() & Qt::TabFocus && kovetkezo->isEnabled() &&
-                 kovetkezo->isVisibleTo(w->window())))
+        // A compound control (a date box, an editable drop-down) passes its
+        // focus to an inner part; the step starts from the control itself
+        // and passes over its parts.
+        QWidget* sajat = w;
+        while (sajat->parentWidget() && sajat->parentWidget()->focusProxy() == sajat)
+            sajat = sajat->parentWidget();
+        QWidget* kovetkezo = sajat->nextInFocusChain();
+        while (kovetkezo && kovetkezo != sajat &&
+               (sajat->isAncestorOf(kovetkezo) || !(kovetkezo->focusPolicy() & Qt::TabFocus) ||
+                !kovetkezo->isEnabled() || !kovetkezo->isVisibleTo(w->window())))
             kovetkezo = kovetkezo->nextInFocusChain();
+        if (kovetkezo == sajat)
+            kovetkezo = nullptr;
         if (kovetkezo)
             kovetkezo->setFocus(Qt::TabFocusReason);
         return true;

@@ -13,6 +13,7 @@
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QUrl>
+#include <QVarLengthArray>
 #include <sqlite3.h>
 
 QString MotorUzenet(const QSqlError& hiba) {
@@ -144,6 +145,65 @@ qint64 SqliteMotor::utolsoKulcs(QSqlDatabase& db) {
     return q.next() ? q.value(0).toLongLong() : 0;
 }
 
+QStringList SqliteMotor::atolvas(QSqlDatabase& db, const QString& sql, const QStringList& oszlopok,
+                                 const std::function<void(const QVariant* ertekek)>& sor) {
+    // Straight through SQLite: a large result is read without converting
+    // the columns nobody asked for.
+    sqlite3* h = sqliteKezelo(db);
+    if (!h)
+        throw AdatbazisHiba(QStringLiteral("SQLite handle not available"));
+    const QByteArray szoveg = fordit(sql).toUtf8();
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(h, szoveg.constData(), int(szoveg.size()), &st, nullptr) != SQLITE_OK) {
+        const QString uzenet = QString::fromUtf8(sqlite3_errmsg(h));
+        sqlite3_finalize(st);
+        throw AdatbazisHiba(uzenet);
+    }
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> lezaro(st, &sqlite3_finalize);
+    const int n = sqlite3_column_count(st);
+    QStringList nevek;
+    for (int i = 0; i < n; ++i)
+        nevek << QString::fromUtf8(sqlite3_column_name(st, i));
+    QList<int> helyek;
+    for (const QString& o : oszlopok) {
+        int hely = -1;
+        for (int i = 0; i < n && hely < 0; ++i)
+            if (nevek.at(i).compare(o, Qt::CaseInsensitive) == 0)
+                hely = i;
+        helyek << hely;
+    }
+    QVarLengthArray<QVariant, 8> ertekek(helyek.size());
+    int rc;
+    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        for (int j = 0; j < helyek.size(); ++j) {
+            const int i = helyek.at(j);
+            if (i < 0) {
+                ertekek[j] = QVariant();
+                continue;
+            }
+            switch (sqlite3_column_type(st, i)) {
+            case SQLITE_NULL:
+                ertekek[j] = QVariant();
+                break;
+            case SQLITE_INTEGER:
+                ertekek[j] = QVariant(qint64(sqlite3_column_int64(st, i)));
+                break;
+            case SQLITE_FLOAT:
+                ertekek[j] = QVariant(sqlite3_column_double(st, i));
+                break;
+            default:
+                ertekek[j] = QVariant(
+                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, i)),
+                                      sqlite3_column_bytes(st, i)));
+            }
+        }
+        sor(ertekek.constData());
+    }
+    if (rc != SQLITE_DONE)
+        throw AdatbazisHiba(QString::fromUtf8(sqlite3_errmsg(h)));
+    return nevek;
+}
+
 void SqliteMotor::szerkezetValtozott(QSqlDatabase& db, const QString& tabla) {
     // Text columns keep their width in the declared type CHAR(n); two
     // triggers cut every stored text to it, whatever statement stored it.
@@ -251,6 +311,8 @@ QStringList Kapcsolat::oszlopok(const QString& tabla) const {
 
 QSqlQuery Kapcsolat::vegrehajt(const QString& szoveg, const QVariantMap& parameterek,
                                bool csakElore) {
+    if (m_figyelo)
+        m_figyelo(szoveg);
     QSqlDatabase d = db();
     QSqlQuery q(d);
     q.setForwardOnly(csakElore);

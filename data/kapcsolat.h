@@ -11,6 +11,7 @@
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariantMap>
+#include <functional>
 #include <memory>
 
 // A database error: the engine's own message, to be shown behind the
@@ -40,6 +41,12 @@ public:
     virtual QString nevSorrend(const QString& oszlop) const = 0;
     // The key the engine assigned to the row last inserted on `db`.
     virtual qint64 utolsoKulcs(QSqlDatabase& db) = 0;
+    // Reads a SELECT from its first row to its last, converting only the
+    // named result columns (matched regardless of letter case; a missing one
+    // reads as null) and handing them to `sor`, one call per row. Returns
+    // the names of all result columns. Errors throw AdatbazisHiba.
+    virtual QStringList atolvas(QSqlDatabase& db, const QString& sql, const QStringList& oszlopok,
+                                const std::function<void(const QVariant* ertekek)>& sor) = 0;
 };
 
 class SqliteMotor : public Motor {
@@ -51,6 +58,8 @@ public:
     void szerkezetValtozott(QSqlDatabase& db, const QString& tabla) override;
     QString nevSorrend(const QString& oszlop) const override;
     qint64 utolsoKulcs(QSqlDatabase& db) override;
+    QStringList atolvas(QSqlDatabase& db, const QString& sql, const QStringList& oszlopok,
+                        const std::function<void(const QVariant* ertekek)>& sor) override;
     // Opens (creating when missing) a database file for building a new data
     // folder; the same per-connection set-up as megnyit.
     void letrehoz(QSqlDatabase& db, const QString& fajl);
@@ -99,6 +108,10 @@ public:
     // A SELECT read forward only (for reading through large results once).
     QSqlQuery lekerdez(const QString& szoveg, const QVariantMap& parameterek = {});
 
+    // Every statement text run through sql() / lekerdez(), as the program
+    // wrote it, is handed to the listener (tests follow the statements).
+    void setFigyelo(std::function<void(const QString&)> figyelo) { m_figyelo = std::move(figyelo); }
+
     // Starts a transaction that takes the write lock at once, so that a
     // concurrent writer waits (busy timeout) instead of failing.
     void tranzakcioKezd();
@@ -111,6 +124,7 @@ private:
     QString m_nev;
     QString m_mappa;
     std::unique_ptr<Motor> m_motor;
+    std::function<void(const QString&)> m_figyelo;
 };
 
 // A transaction of several steps: committed by kesz(), rolled back when the

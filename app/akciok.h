@@ -1,0 +1,38 @@
+#pragma once
+
+// The actions of the main window: name, caption (also the hint), shortcut
+// and picture, and the order in which the menus, toolbars and pop-up menus
+// offer them.
+
+#include <QHash>
+#include <QKeySequence>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+struct AkcioLeiras {
+    const char* nev; // "aUj"
+    QString felirat; // "Új": caption, tool tip and status bar hint
+    QKeySequence billentyu;
+    const char* ikon; // a name of Ikon, or nullptr
+};
+
+namespace Akciok {
+
+const QList<AkcioLeiras>& Leirasok();
+
+// Creates every action as a child of `ablak`, with its object name.
+QHash<QString, QAction*> Letrehoz(QWidget* ablak);
+
+// The main menu: (menu title, items); "-" is a separator.
+const QList<QPair<QString, QStringList>>& FoMenu();
+// The items of the filter menu ("Szűrés" sub-menu, toolbar drop-down).
+const QStringList& SzuroMenu();
+// Fills a menu with the named actions; "-" adds a separator.
+void Feltolt(QMenu* menu, const QStringList& nevek, const QHash<QString, QAction*>& akciok);
+
+} // namespace Akciok

@@ -1,0 +1,163 @@
+// Times the plan list of the register without windows on a data folder and
+// the same SQL in the standard sqlite3 tool, and prints each figure with its
+// ratio to the tool's:
+//   bench_tervlista <data folder> [repeats=3]
+// Build a large folder first with nagy_adatmappa.
+
+#include "kapcsolat.h"
+#include "tervlista.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QSqlQueryModel>
+#include <QTemporaryFile>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+int ismetles = 3;
+
+// The best of the repeats, in milliseconds.
+double ido(const std::function<void()>& fv) {
+    double legjobb = 1e18;
+    for (int i = 0; i < ismetles; ++i) {
+        QElapsedTimer t;
+        t.start();
+        fv();
+        legjobb = qMin(legjobb, t.nsecsElapsed() / 1e6);
+    }
+    return legjobb;
+}
+
+QString adatFajl;
+
+// The sqlite3 tool running the statements, its output thrown away.
+double eszkozIdo(const QString& sql) {
+    return ido([&] {
+        QProcess p;
+        p.setStandardOutputFile(QProcess::nullDevice());
+        p.start(QStringLiteral("sqlite3"), {QStringLiteral("-batch"), adatFajl, sql});
+        p.waitForFinished(-1);
+        if (p.exitCode() != 0)
+            std::fprintf(stderr, "sqlite3: %s\n", p.readAllStandardError().constData());
+    });
+}
+
+void sor(const char* mi, double mi_ms, double eszkoz_ms) {
+    std::printf("%-48s %10.1f ms   sqlite3 %10.1f ms   ratio %6.2f\n", mi, mi_ms, eszkoz_ms,
+                eszkoz_ms > 0 ? mi_ms / eszkoz_ms : 0.0);
+}
+
+QString sqlSzoveg(const QString& oszlop) {
+    return TervLista::Sql(oszlop).join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList a = app.arguments();
+    if (a.size() < 2) {
+        std::fprintf(stderr, "usage: bench_tervlista <data folder> [repeats]\n");
+        return 2;
+    }
+    if (a.size() > 2)
+        ismetles = qMax(1, a.at(2).toInt());
+    Kapcsolat k;
+    k.nyit(a.at(1));
+    adatFajl = SqliteMotor::AdatFajl(a.at(1));
+    TervListaModell qry(k);
+
+    QSqlQuery n =
+        k.sql(QStringLiteral("SELECT (SELECT count(*) FROM terv), (SELECT count(*) FROM terv_sor), "
+                             "(SELECT count(*) FROM tervkiad)"));
+    n.next();
+    std::printf("plans %d, lines %d, issue records %d; best of %d runs\n\n", n.value(0).toInt(),
+                n.value(1).toInt(), n.value(2).toInt(), ismetles);
+    n.finish(); // an unfinished read would keep other processes from writing
+
+    // Opening the plan list with its counter (count and position of the
+    // first plan).
+    QString szamlalo;
+    const double nyitas = ido([&] {
+        qry.nyit(QStringLiteral("tervszam"), false);
+        szamlalo = QString::asprintf(" %d / %d", qry.rowCount(), qry.rowCount() > 0 ? 1 : 0);
+        qry.data(qry.index(0, 1)); // the first block the grid shows
+    });
+    sor("open plan list + counter + first rows", nyitas,
+        eszkozIdo(sqlSzoveg(QStringLiteral("tervszam"))));
+    std::printf("   counter:%s\n", qPrintable(szamlalo));
+
+    // The same with Qt's query model, which has to read every row to find a
+    // plan's position (why the plan list reads its keys itself).
+    const int kozepso = qry.kulcs(qry.rowCount() / 2);
+    const double qtModell = ido([&] {
+        QSqlQueryModel m;
+        m.setQuery(k.motor().fordit(sqlSzoveg(QStringLiteral("tervszam"))), k.db());
+        while (m.canFetchMore())
+            m.fetchMore();
+        for (int i = 0; i < m.rowCount(); ++i)
+            if (m.data(m.index(i, 0)).toInt() == kozepso)
+                break;
+    });
+    sor("(QSqlQueryModel: open and locate a middle plan)", qtModell,
+        eszkozIdo(sqlSzoveg(QStringLiteral("tervszam"))));
+
+    // Ordering by each column of the grid, keeping the current plan.
+    const QStringList oszlopok{"Tervszam",   "datum",   "tervezo_nev",   "Cim",
+                               "szakag_nev", "tervjel", "tervfajta_nev", "tervszakasz_nev",
+                               "ugyfel_nev", "szur"};
+    for (const QString& o : oszlopok) {
+        const double t = ido([&] {
+            qry.nyit(o, false);
+            const int sor = qry.sorKulcsa(kozepso);
+            qry.data(qry.index(qMax(0, sor), 1));
+        });
+        const QByteArray nev = QStringLiteral("Rendez %1 + locate").arg(o).toUtf8();
+        sor(nev.constData(), t, eszkozIdo(sqlSzoveg(o)));
+    }
+
+    // Quick search for a two-letter prefix, ordered by designer.
+    qry.nyit(QStringLiteral("tervezo_nev"), false);
+    int talalt = -1;
+    const double kereses = ido([&] {
+        talalt = qry.keresEleje(QStringLiteral("ko"));
+        qry.data(qry.index(qMax(0, talalt), 1));
+    });
+    QStringList like = TervLista::Sql(QStringLiteral("tervezo_nev"));
+    like.insert(like.size() - 1, QStringLiteral("WHERE UPPER(tervezo_nev) LIKE 'KO%'"));
+    sor("quick search \"ko\" (ordered by designer)", kereses,
+        eszkozIdo(like.join(QLatin1Char('\n'))
+                      .replace(QStringLiteral(";"), QStringLiteral(" LIMIT 1;"))));
+    std::printf("   found row %d\n", talalt);
+
+    // Filter on and off.
+    const double szuroBe = ido([&] { qry.nyit(QStringLiteral("tervszam"), true); });
+    QStringList szurt = TervLista::Sql(QStringLiteral("tervszam"));
+    szurt.insert(szurt.size() - 1, QStringLiteral("WHERE szur='I'"));
+    sor("filter on", szuroBe, eszkozIdo(szurt.join(QLatin1Char('\n'))));
+    std::printf("   marked plans: %d\n", qry.rowCount());
+    const double szuroKi = ido([&] { qry.nyit(QStringLiteral("tervszam"), false); });
+    sor("filter off", szuroKi, eszkozIdo(sqlSzoveg(QStringLiteral("tervszam"))));
+
+    // Marking one designer's plans and reopening the list on the current plan.
+    QSqlQuery t = k.sql(
+        QStringLiteral("SELECT tervezo FROM terv GROUP BY tervezo ORDER BY count(*) DESC LIMIT 1"));
+    t.next();
+    const int tervezo = t.value(0).toInt();
+    t.finish();
+    const QString jeloles =
+        QStringLiteral("UPDATE terv SET szur='I' WHERE tervezo=%1;").arg(tervezo);
+    const double jelolesIdo = ido([&] {
+        k.sql(jeloles);
+        qry.nyit(QStringLiteral("tervszam"), false);
+        qry.sorKulcsa(kozepso);
+    });
+    sor("mark a designer's plans + reopen", jelolesIdo,
+        eszkozIdo(jeloles + QLatin1Char('\n') + sqlSzoveg(QStringLiteral("tervszam"))));
+    k.sql(QStringLiteral("UPDATE terv SET szur='N' WHERE tervezo=%1;").arg(tervezo));
+    return 0;
+}
