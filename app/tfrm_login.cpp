@@ -1,6 +1,7 @@
 #include "tfrm_login.h"
 
 #include "jelszo.h"
+#include "lapok.h"
 #include "parbeszed.h"
 #include "sema.h"
 
@@ -11,10 +12,7 @@
 Tfrm_Login::Tfrm_Login(Kapcsolat& kapcsolat, TBeall& beall, QWidget* szulo)
     : QDialog(szulo), m_belepes(kapcsolat), m_beall(beall) {
     setObjectName(QStringLiteral("frm_Login"));
-    setWindowTitle(QStringLiteral("Belépés azonosítás"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(256, 127);
+    FixParbeszed(this, QStringLiteral("Belépés azonosítás"), QSize(256, 127));
 
     auto* lblFelhasznalo = new QLabel(QStringLiteral("Felhasználó"), this);
     lblFelhasznalo->setGeometry(12, 8, 120, 16);

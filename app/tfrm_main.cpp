@@ -675,6 +675,17 @@ bool Tfrm_Main::event(QEvent* e) {
 bool Tfrm_Main::eventFilter(QObject* obj, QEvent* e) {
     if (obj == Edit1 && e->type() == QEvent::FocusIn)
         QTimer::singleShot(0, Edit1, &QLineEdit::selectAll);
+    // The window's shortcuts take precedence over the search box's own use
+    // of a key (Shift+Insert pastes there, Ctrl+Delete deletes a word).
+    if (obj == Edit1 && e->type() == QEvent::ShortcutOverride) {
+        const auto* ke = static_cast<QKeyEvent*>(e);
+        const QKeySequence billentyu(ke->keyCombination());
+        for (const QAction* a : std::as_const(m_akciok))
+            if (!a->shortcut().isEmpty() && a->shortcut() == billentyu) {
+                e->ignore();
+                return true;
+            }
+    }
     if ((obj == DBGrid1 || obj == DBGrid2) && e->type() == QEvent::KeyPress) {
         const auto* ke = static_cast<QKeyEvent*>(e);
         if ((ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter) &&
@@ -693,6 +704,7 @@ void Tfrm_Main::showEvent(QShowEvent* e) {
     if (!m_megjelent) {
         m_megjelent = true;
         (new Tfrm_Logo())->show();
+        DBGrid1->setFocus();
         if (m_beall.TeljesKepernyo) {
             const QScreen* kepernyo = screen() ? screen() : QGuiApplication::primaryScreen();
             const QRect munka = kepernyo->availableGeometry();

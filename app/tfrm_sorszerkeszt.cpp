@@ -1,6 +1,7 @@
 #include "tfrm_sorszerkeszt.h"
 
 #include "ikonok.h"
+#include "lapok.h"
 #include "parbeszed.h"
 #include "tablamodell.h"
 #include "tfrm_szerkeszt.h"
@@ -91,20 +92,13 @@ void hosszKorlat(QPlainTextEdit* doboz, int hossz) {
 Tfrm_SorSzerkeszt::Tfrm_SorSzerkeszt(TablaModell& tblSor, int sor, QWidget* szulo)
     : QDialog(szulo) {
     setObjectName(QStringLiteral("frm_SorSzerkeszt"));
-    setWindowTitle(QStringLiteral("Sor szerkesztés"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(474, 276);
-
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(4, 4, 466, 232);
-    tabReszletes = new QWidget;
-    tabReszletes->setObjectName(QStringLiteral("tabReszletes"));
-    tabMegjegyzes = new QWidget;
-    tabMegjegyzes->setObjectName(QStringLiteral("tabMegjegyzes"));
-    PageControl1->addTab(tabReszletes, Ikon::Kep(Ikon::Dokumentum), QStringLiteral("Részletes"));
-    PageControl1->addTab(tabMegjegyzes, Ikon::Kep(Ikon::Jegyzet), QStringLiteral("Megjegyzés"));
+    FixParbeszed(this, QStringLiteral("Sor szerkesztés"), QSize(474, 276));
+    const SzerkesztoLapok lapok =
+        SzerkesztoLapokLetrehoz(this, QStringLiteral("PageControl1"), QRect(4, 4, 466, 232));
+    PageControl1 = lapok.lapok;
+    tabReszletes = lapok.reszletes;
+    tabMegjegyzes = lapok.megjegyzes;
+    memMegjegyzes = lapok.jegyzet;
 
     QWidget* lap = tabReszletes;
     edtSor = mezo(lap, "edtSor", QStringLiteral("sor"), 8, 90, 0, 53);
@@ -139,12 +133,6 @@ Tfrm_SorSzerkeszt::Tfrm_SorSzerkeszt(TablaModell& tblSor, int sor, QWidget* szul
     edtDatTkiad->setProperty(Kotes::Datum, true);
     edtDatLkiad->setProperty(Kotes::Datum, true);
 
-    memMegjegyzes = new QPlainTextEdit(tabMegjegyzes);
-    memMegjegyzes->setObjectName(QStringLiteral("memMegjegyzes"));
-    memMegjegyzes->setGeometry(0, 0, 460, 205);
-    memMegjegyzes->setFont(QFont(QStringLiteral("Courier New"), 9));
-    memMegjegyzes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memMegjegyzes->setTabChangesFocus(true);
     hosszKorlat(memMegjegyzes, MegjegyzesHossz);
 
     btnOK = new QPushButton(QStringLiteral("OK"), this);

@@ -2,6 +2,7 @@
 
 #include "hiba.h"
 #include "ikonok.h"
+#include "lapok.h"
 #include "parbeszed.h"
 #include "seged.h"
 #include "tablamodell.h"
@@ -182,20 +183,13 @@ Tfrm_Szerkeszt::Tfrm_Szerkeszt(Kapcsolat& kapcsolat, TablaModell& tbl, int sor,
                                TorzsValaszto valaszto, QWidget* szulo)
     : QDialog(szulo), m_kapcsolat(kapcsolat), m_valaszto(std::move(valaszto)) {
     setObjectName(QStringLiteral("frm_Szerkeszt"));
-    setWindowTitle(QStringLiteral("Szerkesztés"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(517, 316);
-
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(4, 4, 509, 270);
-    tabReszletes = new QWidget;
-    tabReszletes->setObjectName(QStringLiteral("tabReszletes"));
-    tabMegjegyzes = new QWidget;
-    tabMegjegyzes->setObjectName(QStringLiteral("tabMegjegyzes"));
-    PageControl1->addTab(tabReszletes, Ikon::Kep(Ikon::Dokumentum), QStringLiteral("Részletes"));
-    PageControl1->addTab(tabMegjegyzes, Ikon::Kep(Ikon::Jegyzet), QStringLiteral("Megjegyzés"));
+    FixParbeszed(this, QStringLiteral("Szerkesztés"), QSize(517, 316));
+    const SzerkesztoLapok lapok =
+        SzerkesztoLapokLetrehoz(this, QStringLiteral("PageControl1"), QRect(4, 4, 509, 270));
+    PageControl1 = lapok.lapok;
+    tabReszletes = lapok.reszletes;
+    tabMegjegyzes = lapok.megjegyzes;
+    memMegjegyzes = lapok.jegyzet;
 
     QWidget* lap = tabReszletes;
     const int cx = 8, mx = 84;
@@ -259,13 +253,6 @@ Tfrm_Szerkeszt::Tfrm_Szerkeszt(Kapcsolat& kapcsolat, TablaModell& tbl, int sor,
     btnSzakag = Gombok[3];
     btnTervfajta = Gombok[4];
     btnTervszakasz = Gombok[5];
-
-    memMegjegyzes = new QPlainTextEdit(tabMegjegyzes);
-    memMegjegyzes->setObjectName(QStringLiteral("memMegjegyzes"));
-    memMegjegyzes->setGeometry(0, 0, 503, 243);
-    memMegjegyzes->setFont(QFont(QStringLiteral("Courier New"), 9));
-    memMegjegyzes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memMegjegyzes->setTabChangesFocus(true);
 
     btnOK = new QPushButton(QStringLiteral("OK"), this);
     btnOK->setObjectName(QStringLiteral("btnOK"));

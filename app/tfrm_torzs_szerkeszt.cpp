@@ -2,6 +2,7 @@
 
 #include "hiba.h"
 #include "ikonok.h"
+#include "lapok.h"
 #include "parbeszed.h"
 #include "seged.h"
 #include "sema.h"
@@ -87,8 +88,6 @@ Tfrm_TorzsSzerkeszt::Tfrm_TorzsSzerkeszt(TorzsTabla& tabla, int sor, QWidget* sz
     objektum.remove(0, 1);
     setObjectName(objektum + QStringLiteral("_Szerkeszt"));
     setWindowTitle(tabla.leiras().szerkesztoCim);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
 
     m_mapper->setModel(&tabla.modell());
     m_mapper->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
@@ -156,7 +155,7 @@ void Tfrm_TorzsSzerkeszt::ok() {
 
 Tfrm_TorzsNevSzerkeszt::Tfrm_TorzsNevSzerkeszt(TorzsTabla& tabla, int sor, QWidget* szulo)
     : Tfrm_TorzsSzerkeszt(tabla, sor, szulo) {
-    setFixedSize(229, 100);
+    FixParbeszed(this, windowTitle(), QSize(229, 100));
     const TorzsLeiras& l = tabla.leiras();
     lblNev = cimke(l.nevCimke, this, 8, 8, 213);
     lblNev->setObjectName(QStringLiteral("lblNev"));
@@ -177,22 +176,17 @@ Tfrm_TorzsNevSzerkeszt::Tfrm_TorzsNevSzerkeszt(TorzsTabla& tabla, int sor, QWidg
 Tfrm_TorzsUgyfel_Szerkeszt::Tfrm_TorzsUgyfel_Szerkeszt(TorzsTabla& tabla, Kapcsolat& kapcsolat,
                                                        int sor, QWidget* szulo)
     : Tfrm_TorzsSzerkeszt(tabla, sor, szulo), m_kapcsolat(kapcsolat) {
-    setFixedSize(445, 322);
-
-    pgcLapok = new QTabWidget(this);
-    pgcLapok->setObjectName(QStringLiteral("pgcLapok"));
-    pgcLapok->setGeometry(4, 4, 437, 276);
+    FixParbeszed(this, windowTitle(), QSize(445, 322));
+    const SzerkesztoLapok lapok =
+        SzerkesztoLapokLetrehoz(this, QStringLiteral("pgcLapok"), QRect(4, 4, 437, 276));
+    pgcLapok = lapok.lapok;
+    tabReszletes = lapok.reszletes;
+    tabMegjegyzes = lapok.megjegyzes;
+    memMegjegyzes = lapok.jegyzet;
     // The pages are changed by the mouse; Tab and Enter walk the fields only.
     pgcLapok->setFocusPolicy(Qt::NoFocus);
     if (auto* fulek = pgcLapok->findChild<QTabBar*>())
         fulek->setFocusPolicy(Qt::NoFocus);
-
-    tabReszletes = new QWidget;
-    tabReszletes->setObjectName(QStringLiteral("tabReszletes"));
-    pgcLapok->addTab(tabReszletes, Ikon::Kep(Ikon::Dokumentum), QStringLiteral("Részletes"));
-    tabMegjegyzes = new QWidget;
-    tabMegjegyzes->setObjectName(QStringLiteral("tabMegjegyzes"));
-    pgcLapok->addTab(tabMegjegyzes, Ikon::Kep(Ikon::Jegyzet), QStringLiteral("Megjegyzés"));
 
     QWidget* r = tabReszletes;
     cimke(QStringLiteral("név"), r, 8, 6, 200);
@@ -233,12 +227,6 @@ Tfrm_TorzsUgyfel_Szerkeszt::Tfrm_TorzsUgyfel_Szerkeszt(TorzsTabla& tabla, Kapcso
     edtCim_cim = mezo(r, QStringLiteral("Cim_cim"));
     edtCim_cim->setGeometry(220, 198, 201, 21);
 
-    memMegjegyzes = new QPlainTextEdit(tabMegjegyzes);
-    memMegjegyzes->setObjectName(QStringLiteral("memMegjegyzes"));
-    memMegjegyzes->setGeometry(0, 0, 431, 248);
-    memMegjegyzes->setFont(QFont(QStringLiteral("Courier New"), 9));
-    memMegjegyzes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memMegjegyzes->setTabChangesFocus(true);
     kapcsol(memMegjegyzes, QStringLiteral("Megjegyzes"), "plainText");
 
     btnOK->setGeometry(140, 288, 75, 25);

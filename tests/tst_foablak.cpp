@@ -162,6 +162,7 @@ void TstFoablak::inditasUtan() {
              (QStringList{"!", "sor", "részművelet", "rajzszám", "pausz", "irat A4", "irat A3",
                           "terv kiadva", "terv kinél", "ti. kiadva", "ti.kinél"}));
     QCOMPARE(w->DBGrid1->horizontalHeader()->cursor().shape(), Qt::PointingHandCursor);
+    QTRY_VERIFY(w->DBGrid1->hasFocus());
 }
 
 void TstFoablak::rendezesCimkattintassal() {
@@ -560,6 +561,14 @@ void TstFoablak::keresoMezoFokusz() {
     QTest::keyClick(w, Qt::Key_F, Qt::ControlModifier);
     QTRY_VERIFY(w->Edit1->hasFocus());
     QTRY_COMPARE(w->Edit1->selectedText(), QStringLiteral("T-0"));
+    // The window's shortcuts win over the box's own keys (Shift+Insert
+    // would paste there).
+    QAction* ujSor = w->Akcio(QStringLiteral("aUj2"));
+    ujSor->disconnect();
+    QSignalSpy spy(ujSor, &QAction::triggered);
+    QTest::keyClick(w->Edit1, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(w->Edit1->text(), QStringLiteral("T-0"));
 }
 
 int main(int argc, char** argv) {
