@@ -11,6 +11,8 @@
 #include "tervlista.h"
 #include "tesztkornyezet.h"
 #include "tfrm_main.h"
+#include "tfrm_sorszerkeszt.h"
+#include "tfrm_szerkeszt.h"
 #include "uzenetteszt.h"
 
 #include <QAction>
@@ -19,7 +21,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
@@ -92,6 +96,7 @@ private slots:
     void szuresMegszuntetSzurveBekapcsolva();
     void elutasitottJelolesUtanIsVanLista();
     void keresoMezoFokusz();
+    void tervesSorBillentyukkel();
 
 private:
     Tfrm_Main* ablak();
@@ -569,6 +574,84 @@ void TstFoablak::keresoMezoFokusz() {
     QTest::keyClick(w->Edit1, Qt::Key_Insert, Qt::ShiftModifier);
     QCOMPARE(spy.count(), 1);
     QCOMPARE(w->Edit1->text(), QStringLiteral("T-0"));
+}
+
+// The clerk's round by the keyboard: Insert for a new plan, F2 and
+// "Mégsem", Shift+Insert for its lines, Shift+F2, Ctrl+Shift+Del, Ctrl+Del.
+void TstFoablak::tervesSorBillentyukkel() {
+    Tfrm_Main* w = ablak();
+    QVERIFY(w);
+    w->DBGrid1->setFocus();
+    // The offscreen platform does not give the window back its activation
+    // when a dialog over it closes, as a window manager does.
+    auto aktiv = [w] {
+        w->activateWindow();
+        return QTest::qWaitForWindowActive(w);
+    };
+    // Answers the next modal dialog of the given class with `fv`.
+    auto majd = [this](auto* tipus, auto fv) {
+        using D = std::remove_pointer_t<decltype(tipus)>;
+        QTimer::singleShot(0, this, [fv] {
+            if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget()))
+                fv(d);
+            else if (QWidget* m = QApplication::activeModalWidget())
+                m->close(); // not the dialog expected: the checks below fail
+        });
+    };
+    QVERIFY(aktiv());
+    majd(static_cast<Tfrm_Szerkeszt*>(nullptr), [](Tfrm_Szerkeszt* d) {
+        d->edtTervszam->setText(QStringLiteral("T-00"));
+        d->edtCim->setText(QStringLiteral("Új tervünk"));
+        QTest::keyClick(d->btnOK, Qt::Key_Return);
+    });
+    QTest::keyClick(w, Qt::Key_Insert);
+    QCOMPARE(w->Qry->rowCount(), 9);
+    QCOMPARE(w->Qry->ertek(w->DBGrid1->currentIndex().row(), QStringLiteral("Tervszam")).toString(),
+             QStringLiteral("T-00"));
+    const int uj = w->AktualisTerv();
+    QCOMPARE(w->StatusPanel[0]->text(), QStringLiteral(" 9 / 1"));
+    QVERIFY(aktiv());
+    majd(static_cast<Tfrm_Szerkeszt*>(nullptr), [](Tfrm_Szerkeszt* d) {
+        QCOMPARE(d->edtTervszam->text(), QStringLiteral("T-00"));
+        d->edtCim->setText(QStringLiteral("eldobva"));
+        QTest::keyClick(d->btnMegsem, Qt::Key_Escape);
+    });
+    QTest::keyClick(w, Qt::Key_F2);
+    QCOMPARE(w->AktualisTerv(), uj);
+    QCOMPARE(w->Qry->ertek(0, QStringLiteral("Cim")).toString(), QStringLiteral("Új tervünk"));
+    for (const char* r : {"első", "második", "harmadik"}) {
+        QVERIFY(aktiv());
+        majd(static_cast<Tfrm_SorSzerkeszt*>(nullptr), [r](Tfrm_SorSzerkeszt* d) {
+            d->edtReszmuvelet->setText(QString::fromUtf8(r));
+            QTest::keyClick(d->btnOK, Qt::Key_Return);
+        });
+        QTest::keyClick(w, Qt::Key_Insert, Qt::ShiftModifier);
+    }
+    QCOMPARE(w->DBGrid2->model()->rowCount(), 3);
+    QCOMPARE(w->TblSor->ertek(2, QStringLiteral("sor")).toInt(), 3);
+    QCOMPARE(w->TblSor->ertek(0, QStringLiteral("tbent")).toString(), QStringLiteral("I"));
+    QCOMPARE(w->AktualisSor(), 2); // on the line just added
+    // Delete the middle line: the rest is numbered 1, 2 in the same order.
+    w->DBGrid2->setCurrentIndex(w->DBGrid2->model()->index(1, 1));
+    QVERIFY(aktiv());
+    UzenetTeszt::valasz(true);
+    QTest::keyClick(w, Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(w->DBGrid2->model()->rowCount(), 2);
+    QCOMPARE(w->TblSor->ertek(1, QStringLiteral("reszmuvelet")).toString(),
+             QStringLiteral("harmadik"));
+    QCOMPARE(w->TblSor->ertek(1, QStringLiteral("sor")).toInt(), 2);
+    // Ctrl+Del deletes the plan after the question; its lines stay stored.
+    QVERIFY(aktiv());
+    UzenetTeszt::valasz(true);
+    QTest::keyClick(w, Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(w->Qry->rowCount(), 8);
+    QCOMPARE(w->Qry->sorKulcsa(uj), -1);
+    QCOMPARE(w->DBGrid1->currentIndex().row(), 0);
+    QSqlQuery q = w->Db1().sql(QStringLiteral("SELECT count(*) FROM terv_sor WHERE terv=:t"),
+                               {{QStringLiteral("t"), uj}});
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toInt(), 2);
+    QCOMPARE(UzenetTeszt::maradekValasz(), 0);
 }
 
 int main(int argc, char** argv) {
