@@ -50,6 +50,12 @@ template <class T>
         auto* ablak = qobject_cast<T*>(QApplication::activeModalWidget());
         if (!ablak || !ablak->isVisible())
             return;
+        // Keys reach the window's shortcuts only once it is active; under
+        // load the offscreen platform may take a moment.
+        if (!ablak->isActiveWindow()) {
+            ablak->activateWindow();
+            return;
+        }
         t->stop();
         QPointer<T> p(ablak);
         tennivalo(ablak);
