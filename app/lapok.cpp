@@ -7,13 +7,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-void FixParbeszed(QDialog* ablak, const QString& cim, QSize meret) {
-    ablak->setWindowTitle(cim);
-    ablak->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint);
-    ablak->setFixedSize(meret);
-}
-
 SzerkesztoLapok SzerkesztoLapokLetrehoz(QDialog* ablak, const QString& nev, const QRect& hely) {
     SzerkesztoLapok l;
     l.lapok = new QTabWidget(ablak);

@@ -1,8 +1,8 @@
 #pragma once
 
-// What the edit dialogs of plans, lines and clients share: a fixed dialog
-// frame, and the two pages "Részletes" and "Megjegyzés", the second filled
-// by the notes box (Courier New 9, vertical scroll bar, Tab leaves it).
+// What the edit dialogs of plans, lines and clients share: the two pages "Részletes" and
+// "Megjegyzés", the second filled by the notes box (Courier New 9, vertical scroll bar, Tab leaves
+// it).
 
 #include <QRect>
 #include <QSize>
@@ -19,9 +19,6 @@ struct SzerkesztoLapok {
     QWidget* megjegyzes;
     QPlainTextEdit* jegyzet; // object name "memMegjegyzes"
 };
-
-// Caption, fixed frame with a close box, client area of the given size.
-void FixParbeszed(QDialog* ablak, const QString& cim, QSize meret);
 
 // The page control `nev` at `hely` of the dialog, with both pages.
 SzerkesztoLapok SzerkesztoLapokLetrehoz(QDialog* ablak, const QString& nev, const QRect& hely);

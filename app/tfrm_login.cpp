@@ -1,7 +1,6 @@
 #include "tfrm_login.h"
 
 #include "jelszo.h"
-#include "lapok.h"
 #include "parbeszed.h"
 #include "sema.h"
 
@@ -12,7 +11,7 @@
 Tfrm_Login::Tfrm_Login(Kapcsolat& kapcsolat, TBeall& beall, QWidget* szulo)
     : QDialog(szulo), m_belepes(kapcsolat), m_beall(beall) {
     setObjectName(QStringLiteral("frm_Login"));
-    FixParbeszed(this, QStringLiteral("Belépés azonosítás"), QSize(256, 127));
+    Parbeszed::Rogzitett(this, QStringLiteral("Belépés azonosítás"), QSize(256, 127));
 
     auto* lblFelhasznalo = new QLabel(QStringLiteral("Felhasználó"), this);
     lblFelhasznalo->setGeometry(12, 8, 120, 16);

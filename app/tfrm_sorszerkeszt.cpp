@@ -92,7 +92,7 @@ void hosszKorlat(QPlainTextEdit* doboz, int hossz) {
 Tfrm_SorSzerkeszt::Tfrm_SorSzerkeszt(TablaModell& tblSor, int sor, QWidget* szulo)
     : QDialog(szulo) {
     setObjectName(QStringLiteral("frm_SorSzerkeszt"));
-    FixParbeszed(this, QStringLiteral("Sor szerkesztés"), QSize(474, 276));
+    Parbeszed::Rogzitett(this, QStringLiteral("Sor szerkesztés"), QSize(474, 276));
     const SzerkesztoLapok lapok =
         SzerkesztoLapokLetrehoz(this, QStringLiteral("PageControl1"), QRect(4, 4, 466, 232));
     PageControl1 = lapok.lapok;

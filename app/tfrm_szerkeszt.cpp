@@ -183,7 +183,7 @@ Tfrm_Szerkeszt::Tfrm_Szerkeszt(Kapcsolat& kapcsolat, TablaModell& tbl, int sor,
                                TorzsValaszto valaszto, QWidget* szulo)
     : QDialog(szulo), m_kapcsolat(kapcsolat), m_valaszto(std::move(valaszto)) {
     setObjectName(QStringLiteral("frm_Szerkeszt"));
-    FixParbeszed(this, QStringLiteral("Szerkesztés"), QSize(517, 316));
+    Parbeszed::Rogzitett(this, QStringLiteral("Szerkesztés"), QSize(517, 316));
     const SzerkesztoLapok lapok =
         SzerkesztoLapokLetrehoz(this, QStringLiteral("PageControl1"), QRect(4, 4, 509, 270));
     PageControl1 = lapok.lapok;

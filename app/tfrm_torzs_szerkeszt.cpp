@@ -155,7 +155,7 @@ void Tfrm_TorzsSzerkeszt::ok() {
 
 Tfrm_TorzsNevSzerkeszt::Tfrm_TorzsNevSzerkeszt(TorzsTabla& tabla, int sor, QWidget* szulo)
     : Tfrm_TorzsSzerkeszt(tabla, sor, szulo) {
-    FixParbeszed(this, windowTitle(), QSize(229, 100));
+    Parbeszed::Rogzitett(this, windowTitle(), QSize(229, 100));
     const TorzsLeiras& l = tabla.leiras();
     lblNev = cimke(l.nevCimke, this, 8, 8, 213);
     lblNev->setObjectName(QStringLiteral("lblNev"));
@@ -176,7 +176,7 @@ Tfrm_TorzsNevSzerkeszt::Tfrm_TorzsNevSzerkeszt(TorzsTabla& tabla, int sor, QWidg
 Tfrm_TorzsUgyfel_Szerkeszt::Tfrm_TorzsUgyfel_Szerkeszt(TorzsTabla& tabla, Kapcsolat& kapcsolat,
                                                        int sor, QWidget* szulo)
     : Tfrm_TorzsSzerkeszt(tabla, sor, szulo), m_kapcsolat(kapcsolat) {
-    FixParbeszed(this, windowTitle(), QSize(445, 322));
+    Parbeszed::Rogzitett(this, windowTitle(), QSize(445, 322));
     const SzerkesztoLapok lapok =
         SzerkesztoLapokLetrehoz(this, QStringLiteral("pgcLapok"), QRect(4, 4, 437, 276));
     pgcLapok = lapok.lapok;

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPalette>
@@ -83,6 +84,13 @@ void EnterLeptet(QWidget* ablak) {
 
 void FokuszSzinez(QWidget* mezo) {
     mezo->installEventFilter(new FokuszSzuro(mezo));
+}
+
+void Rogzitett(QDialog* ablak, const QString& cim, QSize meret) {
+    ablak->setWindowTitle(cim);
+    ablak->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint);
+    ablak->setFixedSize(meret);
 }
 
 void Krem(QWidget* mezo) {

@@ -6,7 +6,10 @@
 // fields inside edit dialogs have a cream background.
 
 #include <QColor>
+#include <QSize>
+#include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace Parbeszed {
@@ -24,5 +27,9 @@ void FokuszSzinez(QWidget* mezo);
 
 // A read-only field with the cream background.
 void Krem(QWidget* mezo);
+
+// Caption and a fixed dialog frame with a close box around a client area of
+// the given size.
+void Rogzitett(QDialog* ablak, const QString& cim, QSize meret);
 
 } // namespace Parbeszed

@@ -1,0 +1,158 @@
+#pragma once
+
+// Delimited text export: the data sets that can be exported, the text forms
+// of their values, the windows-1250 encoding, and the two file formats — the
+// plain one of SzovegExport (column names, every column, no qualifiers) and
+// the one of the export dialog (captions, chosen columns, qualifiers, "BLOB"
+// for large columns).
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <functional>
+#include <memory>
+
+class QAbstractItemModel;
+class QSqlQuery;
+class TervListaModell;
+
+// The kind of a column decides its text form. Dates and date-times are
+// stored as text, so the kind comes from the schema or the declared column
+// type, never from the value.
+enum class OszlopFajta { Szoveg, Egesz, Tort, Datum, DatumIdo, Memo, Blob };
+
+// A data set to export: its columns and a walk through its rows.
+class ExportForras {
+public:
+    virtual ~ExportForras() = default;
+
+    virtual int oszlopSzam() const = 0;
+    virtual QString nev(int oszlop) const = 0;
+    // The display label of the column; its name when it has none.
+    virtual QString felirat(int oszlop) const { return nev(oszlop); }
+    virtual OszlopFajta fajta(int oszlop) const = 0;
+    // The number of rows; -1 when not known before the walk.
+    virtual int sorSzam() const = 0;
+
+    // Stands on the first row; false for an empty data set.
+    virtual bool elso() = 0;
+    // Moves to the next row; false when past the last.
+    virtual bool kovetkezo() = 0;
+    // A value of the current row (null for an empty column).
+    virtual QVariant ertek(int oszlop) const = 0;
+};
+
+// A query as data set. The query must be active; it is walked from its first
+// row and left where the walk ends. Kinds come from the schema when the
+// engine names the column's table, otherwise from the column's type.
+class QueryForras : public ExportForras {
+public:
+    explicit QueryForras(QSqlQuery& query);
+    int oszlopSzam() const override;
+    QString nev(int oszlop) const override;
+    OszlopFajta fajta(int oszlop) const override;
+    int sorSzam() const override;
+    bool elso() override;
+    bool kovetkezo() override;
+    QVariant ertek(int oszlop) const override;
+
+private:
+    QSqlQuery& m_q;
+    QStringList m_nevek;
+    QList<OszlopFajta> m_fajtak;
+};
+
+// An item model as data set: names and captions from the horizontal header
+// unless given, kinds as given (a missing one from the value's type). Rows
+// are read one at a time through data(), so a lazily reading model stays
+// lazy; a model that fetches more on demand is asked for more as the walk
+// reaches its end.
+class ModellForras : public ExportForras {
+public:
+    explicit ModellForras(QAbstractItemModel& modell, QStringList nevek = {},
+                          QList<OszlopFajta> fajtak = {});
+    int oszlopSzam() const override;
+    QString nev(int oszlop) const override;
+    QString felirat(int oszlop) const override;
+    OszlopFajta fajta(int oszlop) const override;
+    int sorSzam() const override;
+    bool elso() override;
+    bool kovetkezo() override;
+    QVariant ertek(int oszlop) const override;
+    int sor() const { return m_sor; }
+
+private:
+    QAbstractItemModel& m_m;
+    QStringList m_nevek;
+    QList<OszlopFajta> m_fajtak;
+    int m_sor = -1;
+};
+
+// The plan list of the main window as data set: field names, the list's
+// captions, kinds from the schema of the tables it joins.
+std::unique_ptr<ModellForras> TervListaForras(TervListaModell& modell);
+
+namespace SzovegExportFormatum {
+
+// The kind of a stored column by the schema: the first of the tables that
+// has a column of that name (regardless of letter case); `nincs` when none.
+OszlopFajta SemaFajta(const QStringList& tablak, const QString& oszlop,
+                      OszlopFajta nincs = OszlopFajta::Szoveg);
+
+// The kind a value's own type suggests (for columns the schema does not know).
+OszlopFajta ErtekFajta(const QVariant& ertek);
+
+// The plain text form of a value: null as nothing, whole numbers in decimal,
+// other numbers in general format with up to 15 significant digits and the
+// workstation's decimal separator, dates in the short date format, date-times
+// as short date, space, long time (the time left out at midnight), text and
+// memo whole. A stored date that cannot be read is written as stored.
+QString Szoveg(const QVariant& ertek, OszlopFajta fajta);
+
+// windows-1250 bytes of a text; a character the code page cannot hold is
+// written as "?".
+QByteArray Cp1250(const QString& szoveg);
+void Cp1250Hozzafuz(QByteArray& cel, const QString& szoveg);
+
+// A value between qualifiers: the qualifier inside the value is doubled, so
+// that readers of the file get the value back; without a qualifier the value
+// stays as it is.
+QString Jelolt(const QString& ertek, const QString& jelolo);
+
+// The choices of the dialog.
+inline const QString Pontosvesszo = QStringLiteral(";");
+inline const QString Tabulator = QStringLiteral("\t");
+inline const QString Vesszo = QStringLiteral(",");
+inline const QString Idezojel = QStringLiteral("\"");
+inline const QString Aposztrof = QStringLiteral("'");
+
+struct HataroltBeallitas {
+    QString hatarolo = Pontosvesszo;
+    QString jelolo = Idezojel;
+    QList<bool> oszlopok; // ticked columns; a missing entry counts as ticked
+};
+
+// The lines of the dialog's format, gathered in memory as windows-1250 bytes,
+// every line ending with CR LF. `lepes` is called before each row with the
+// number of rows done; when it returns false the walk ends there (the lines
+// so far stay).
+QByteArray HataroltSorok(ExportForras& forras, const HataroltBeallitas& b,
+                         const std::function<bool(int)>& lepes = {});
+
+// Writes the bytes as the whole file in one piece: the file is replaced only
+// when everything was written, so a failure leaves an existing file as it
+// was. Throws PelvanoHiba with the system's message.
+void FajlIras(const QString& fajl, const QByteArray& tartalom);
+
+} // namespace SzovegExportFormatum
+
+// Writes every column of the query into the file in the plain format, with
+// the separator after every value. The query is opened when it is not open
+// (and closed again at the end) and left on the row where it was found. When
+// the file cannot be created the error box shows "File megnyitási hiba\r\n"
+// and the system's message; a query that cannot be opened and a failure
+// after the file was created throw (AdatbazisHiba, PelvanoHiba).
+void SzovegExport(QSqlQuery& query, const QString& fajl, const QString& hatarolo);
+

@@ -1,0 +1,207 @@
+#include "tfrm_hatarolt.h"
+
+#include "fajlparbeszed.h"
+#include "hiba.h"
+#include "parbeszed.h"
+#include "seged.h"
+#include "szovegexport.h"
+
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace SzovegExportFormatum;
+
+namespace {
+
+QRadioButton* radio(const QString& szoveg, const char* nev, QLayout* hova) {
+    auto* r = new QRadioButton(szoveg);
+    r->setObjectName(QLatin1String(nev));
+    hova->addWidget(r);
+    return r;
+}
+
+} // namespace
+
+Tfrm_Hatarolt::Tfrm_Hatarolt(ExportForras& forras, const QString& fajlNev, QWidget* szulo)
+    : QDialog(szulo), m_forras(forras) {
+    setObjectName(QStringLiteral("Tfrm_Hatarolt"));
+    setWindowTitle(QStringLiteral("Határolt szöveg export"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+
+    m_oszlopok = new QListWidget;
+    m_oszlopok->setObjectName(QStringLiteral("lstOszlopok"));
+    for (int i = 0; i < forras.oszlopSzam(); ++i) {
+        auto* elem = new QListWidgetItem(forras.nev(i), m_oszlopok);
+        elem->setFlags(elem->flags() | Qt::ItemIsUserCheckable);
+        elem->setCheckState(Qt::Checked);
+    }
+    m_oszlopok->setFixedWidth(140);
+
+    auto* hatarolo = new QGroupBox(QStringLiteral("Határoló karakter"));
+    hatarolo->setObjectName(QStringLiteral("grpHatarolo"));
+    auto* hl = new QVBoxLayout(hatarolo);
+    hl->setContentsMargins(6, 2, 6, 2);
+    hl->setSpacing(0);
+    m_pontosvesszo = radio(QStringLiteral("Pontosvessző (;)"), "rbPontosvesszo", hl);
+    m_tabulator = radio(QStringLiteral("Tabulátor"), "rbTabulator", hl);
+    m_vesszo = radio(QStringLiteral("Vessző (,)"), "rbVesszo", hl);
+    m_pontosvesszo->setChecked(true);
+
+    auto* jelolo = new QGroupBox(QStringLiteral("Szövegjelölő"));
+    jelolo->setObjectName(QStringLiteral("grpSzovegjelolo"));
+    auto* jl = new QVBoxLayout(jelolo);
+    jl->setContentsMargins(6, 2, 6, 2);
+    jl->setSpacing(0);
+    m_idezojel = radio(QStringLiteral("Idézőjel (\")"), "rbIdezojel", jl);
+    m_aposztrof = radio(QStringLiteral("Aposztróf (')"), "rbAposztrof", jl);
+    m_semmi = radio(QStringLiteral("Semmi"), "rbSemmi", jl);
+    m_idezojel->setChecked(true);
+
+    auto* cimke = new QLabel(QStringLiteral("Filenév"));
+    m_fajl = new QLineEdit(fajlNev);
+    m_fajl->setObjectName(QStringLiteral("edtFilenev"));
+    cimke->setBuddy(m_fajl);
+    Parbeszed::FokuszSzinez(m_fajl);
+    m_tallozas = new QToolButton;
+    m_tallozas->setObjectName(QStringLiteral("btnTallozas"));
+    m_tallozas->setText(QStringLiteral("..."));
+    m_tallozas->setAutoRaise(false);
+
+    m_megallitGomb = new QPushButton(QStringLiteral("Megállít"));
+    m_megallitGomb->setObjectName(QStringLiteral("btnMegallit"));
+    m_megallitGomb->setEnabled(false);
+    m_megallitGomb->setAutoDefault(false);
+    m_exportGomb = new QPushButton(QStringLiteral("Export indítás"));
+    m_exportGomb->setObjectName(QStringLiteral("btnExport"));
+    m_exportGomb->setDefault(true);
+    m_bezar = new QPushButton(QStringLiteral("Bezár"));
+    m_bezar->setObjectName(QStringLiteral("btnBezar"));
+    m_bezar->setAutoDefault(false);
+
+    m_haladas = new QProgressBar;
+    m_haladas->setObjectName(QStringLiteral("pbHaladas"));
+    m_haladas->setTextVisible(false);
+    m_haladas->setFixedHeight(14);
+    m_haladas->setValue(0);
+
+    auto* csoportok = new QHBoxLayout;
+    csoportok->addWidget(hatarolo);
+    csoportok->addWidget(jelolo);
+    auto* fajlSor = new QHBoxLayout;
+    fajlSor->addWidget(m_fajl, 1);
+    fajlSor->addWidget(m_tallozas);
+    auto* gombok = new QHBoxLayout;
+    gombok->addWidget(m_megallitGomb);
+    gombok->addWidget(m_exportGomb);
+    gombok->addWidget(m_bezar);
+    auto* jobb = new QVBoxLayout;
+    jobb->setSpacing(4);
+    jobb->addLayout(csoportok);
+    jobb->addWidget(cimke);
+    jobb->addLayout(fajlSor);
+    jobb->addStretch(1);
+    jobb->addLayout(gombok);
+    auto* felso = new QHBoxLayout;
+    felso->addWidget(m_oszlopok);
+    felso->addLayout(jobb, 1);
+    auto* fo = new QVBoxLayout(this);
+    fo->setContentsMargins(6, 6, 6, 4);
+    fo->setSpacing(4);
+    fo->addLayout(felso, 1);
+    fo->addWidget(m_haladas);
+    setFixedSize(482, 207);
+
+    setTabOrder(m_fajl, m_tallozas);
+    setTabOrder(m_tallozas, m_megallitGomb);
+    setTabOrder(m_megallitGomb, m_exportGomb);
+    setTabOrder(m_exportGomb, m_bezar);
+    m_fajl->setFocus();
+
+    connect(m_exportGomb, &QPushButton::clicked, this, &Tfrm_Hatarolt::exportIndit);
+    connect(m_megallitGomb, &QPushButton::clicked, this, &Tfrm_Hatarolt::megallit);
+    connect(m_bezar, &QPushButton::clicked, this, &Tfrm_Hatarolt::reject);
+    connect(m_tallozas, &QToolButton::clicked, this, &Tfrm_Hatarolt::tallozas);
+}
+
+void Tfrm_Hatarolt::exportIndit() {
+    if (m_fut)
+        return;
+    if (m_fajl->text().isEmpty()) {
+        Seged::HibaAblak(QStringLiteral("Nincs filenév megadva."), this);
+        m_fajl->setFocus();
+        return;
+    }
+    m_fut = true;
+    m_megallit = false;
+    m_megallitGomb->setEnabled(true);
+
+    HataroltBeallitas b;
+    b.hatarolo = m_tabulator->isChecked() ? Tabulator
+                 : m_vesszo->isChecked()  ? Vesszo
+                                          : Pontosvesszo;
+    b.jelolo = m_aposztrof->isChecked() ? Aposztrof : m_semmi->isChecked() ? QString() : Idezojel;
+    for (int i = 0; i < m_oszlopok->count(); ++i)
+        b.oszlopok.append(m_oszlopok->item(i)->checkState() == Qt::Checked);
+
+    try {
+        const int sorok = m_forras.sorSzam();
+        m_haladas->setRange(0, sorok < 0 ? 0 : sorok);
+        m_haladas->setValue(0);
+        const QByteArray tartalom = HataroltSorok(m_forras, b, [this](int kesz) {
+            QCoreApplication::processEvents();
+            if (m_megallit)
+                return false;
+            m_haladas->setValue(kesz + 1);
+            return true;
+        });
+        FajlIras(m_fajl->text(), tartalom);
+        m_haladas->setRange(0, std::max(m_haladas->maximum(), 1));
+        m_haladas->setValue(0);
+        Seged::UzenetAblak(m_fajl->text() + QStringLiteral(" file export kész."), this);
+    } catch (const PelvanoHiba& e) {
+        Seged::HibaAblak(QStringLiteral("Hiba: ") + e.uzenet(), this);
+    } catch (const std::bad_alloc&) {
+        Seged::HibaAblak(QStringLiteral("Hiba: ") + QStringLiteral("Out of memory"), this);
+    } catch (const std::exception& e) {
+        Seged::HibaAblak(QStringLiteral("Hiba: ") + QString::fromLocal8Bit(e.what()), this);
+    }
+    m_fut = false;
+    m_megallitGomb->setEnabled(false);
+}
+
+void Tfrm_Hatarolt::megallit() {
+    if (m_fut)
+        m_megallit = true;
+}
+
+void Tfrm_Hatarolt::tallozas() {
+    const QString f = FajlParbeszed::Mentes(
+        QString(),
+        QStringLiteral("CSV állományok (*.csv)|*.csv|Text állományok (*.txt)|*.txt|"
+                       "Minden állomány (*.*)|*.*"),
+        m_fajl->text(), QStringLiteral("csv"), this);
+    if (!f.isEmpty())
+        m_fajl->setText(f);
+}
+
+void Tfrm_Hatarolt::reject() {
+    // Closing waits until a running export has ended.
+    if (m_fut)
+        return;
+    QDialog::reject();
+}
+
+void ShowHatarolt(ExportForras& forras, const QString& fajlNev, QWidget* szulo) {
+    Tfrm_Hatarolt d(forras, fajlNev, szulo);
+    d.exec();
+}

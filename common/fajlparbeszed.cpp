@@ -1,0 +1,86 @@
+#include "fajlparbeszed.h"
+
+#include <QFileDialog>
+#include <QQueue>
+#include <QStringList>
+#include <QtDebug>
+
+namespace {
+
+struct Allapot {
+    bool aktiv = false;
+    QQueue<std::optional<QString>> valaszok;
+    QList<FajlParbeszed::Hivas> hivasok;
+};
+
+Allapot& allapot() {
+    static Allapot a;
+    return a;
+}
+
+} // namespace
+
+QString FajlParbeszed::QtSzuro(const QString& szurok) {
+    const QStringList reszek = szurok.split(QLatin1Char('|'));
+    QStringList qt;
+    for (int i = 0; i < reszek.size(); i += 2) {
+        const QString leiras = reszek.at(i);
+        const QString minta = i + 1 < reszek.size() ? reszek.at(i + 1) : QString();
+        if (minta.isEmpty() || leiras.contains(minta))
+            qt.append(leiras);
+        else
+            qt.append(leiras + QStringLiteral(" (") + QString(minta).replace(QLatin1Char(';'),
+                                                                              QLatin1Char(' ')) +
+                      QLatin1Char(')'));
+    }
+    return qt.join(QStringLiteral(";;"));
+}
+
+QString FajlParbeszed::Mentes(const QString& cim, const QString& szurok, const QString& kezdo,
+                              const QString& alapKiterjesztes, QWidget* szulo) {
+    Allapot& a = allapot();
+    if (a.aktiv) {
+        a.hivasok.append({cim, szurok, kezdo, alapKiterjesztes});
+        if (a.valaszok.isEmpty()) {
+            qWarning("FajlParbeszed: no file name queued for the dialog \"%s\"", qPrintable(cim));
+            return {};
+        }
+        return a.valaszok.dequeue().value_or(QString());
+    }
+    QFileDialog d(szulo, cim, kezdo, QtSzuro(szurok));
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    d.setFileMode(QFileDialog::AnyFile);
+    d.setDefaultSuffix(alapKiterjesztes);
+    if (!kezdo.isEmpty())
+        d.selectFile(kezdo);
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+        return {};
+    return d.selectedFiles().constFirst();
+}
+
+void FajlParbeszed::tesztBekapcsol() {
+    allapot().aktiv = true;
+}
+
+void FajlParbeszed::tesztKikapcsol() {
+    Allapot& a = allapot();
+    a.aktiv = false;
+    a.valaszok.clear();
+    a.hivasok.clear();
+}
+
+bool FajlParbeszed::tesztAktiv() {
+    return allapot().aktiv;
+}
+
+void FajlParbeszed::kovetkezo(std::optional<QString> fajl) {
+    allapot().valaszok.enqueue(std::move(fajl));
+}
+
+QList<FajlParbeszed::Hivas> FajlParbeszed::hivasok() {
+    return allapot().hivasok;
+}
+
+int FajlParbeszed::maradekValasz() {
+    return int(allapot().valaszok.size());
+}
