@@ -17,6 +17,7 @@
 #include <QSqlRecord>
 #include <QStringDecoder>
 #include <array>
+#include <cerrno>
 
 namespace SzovegExportFormatum {
 
@@ -281,6 +282,10 @@ QByteArray HataroltSorok(ExportForras& forras, const HataroltBeallitas& b,
 }
 
 void FajlIras(const QString& fajl, const QByteArray& tartalom) {
+    // No file system takes a name with a null character; Qt's file classes
+    // would only warn about it.
+    if (fajl.contains(QChar(0)))
+        throw PelvanoHiba(qt_error_string(EINVAL));
     QSaveFile f(fajl);
     if (!f.open(QIODevice::WriteOnly))
         throw PelvanoHiba(f.errorString());
@@ -340,8 +345,7 @@ QVariant QueryForras::ertek(int oszlop) const {
 
 // --- ModellForras
 
-ModellForras::ModellForras(QAbstractItemModel& modell, QStringList nevek,
-                           QList<OszlopFajta> fajtak)
+ModellForras::ModellForras(QAbstractItemModel& modell, QStringList nevek, QList<OszlopFajta> fajtak)
     : m_m(modell), m_nevek(std::move(nevek)), m_fajtak(std::move(fajtak)) {
     const int n = modell.columnCount();
     for (int i = int(m_nevek.size()); i < n; ++i)
@@ -391,10 +395,10 @@ QVariant ModellForras::ertek(int oszlop) const {
 }
 
 std::unique_ptr<ModellForras> TervListaForras(TervListaModell& modell) {
-    static const QStringList tablak{
-        QStringLiteral("terv"),    QStringLiteral("tipus"),     QStringLiteral("ugyfel"),
-        QStringLiteral("tervezo"), QStringLiteral("szakag"),    QStringLiteral("tervfajta"),
-        QStringLiteral("tervszakasz")};
+    static const QStringList tablak{QStringLiteral("terv"),       QStringLiteral("tipus"),
+                                    QStringLiteral("ugyfel"),     QStringLiteral("tervezo"),
+                                    QStringLiteral("szakag"),     QStringLiteral("tervfajta"),
+                                    QStringLiteral("tervszakasz")};
     QStringList nevek;
     QList<OszlopFajta> fajtak;
     for (int i = 0; i < modell.columnCount(); ++i) {
@@ -456,8 +460,10 @@ void SzovegExport(QSqlQuery& query, const QString& fajl, const QString& hatarolo
     QueryVisszaallit visszaallit(query, nyitottuk, eloreOlvaso);
 
     QFile f(fajl);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        Seged::HibaAblak(QStringLiteral("File megnyitási hiba\r\n") + f.errorString());
+    const bool nulla = fajl.contains(QChar(0));
+    if (nulla || !f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        Seged::HibaAblak(QStringLiteral("File megnyitási hiba\r\n") +
+                         (nulla ? qt_error_string(EINVAL) : f.errorString()));
         return;
     }
     // A forward-only query that has moved already can only start again.

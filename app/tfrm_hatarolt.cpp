@@ -34,9 +34,6 @@ QRadioButton* radio(const QString& szoveg, const char* nev, QLayout* hova) {
 Tfrm_Hatarolt::Tfrm_Hatarolt(ExportForras& forras, const QString& fajlNev, QWidget* szulo)
     : QDialog(szulo), m_forras(forras) {
     setObjectName(QStringLiteral("Tfrm_Hatarolt"));
-    setWindowTitle(QStringLiteral("Határolt szöveg export"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
 
     m_oszlopok = new QListWidget;
     m_oszlopok->setObjectName(QStringLiteral("lstOszlopok"));
@@ -119,7 +116,7 @@ Tfrm_Hatarolt::Tfrm_Hatarolt(ExportForras& forras, const QString& fajlNev, QWidg
     fo->setSpacing(4);
     fo->addLayout(felso, 1);
     fo->addWidget(m_haladas);
-    setFixedSize(482, 207);
+    Parbeszed::Rogzitett(this, QStringLiteral("Határolt szöveg export"), QSize(482, 207));
 
     setTabOrder(m_fajl, m_tallozas);
     setTabOrder(m_tallozas, m_megallitGomb);

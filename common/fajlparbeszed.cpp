@@ -29,8 +29,8 @@ QString FajlParbeszed::QtSzuro(const QString& szurok) {
         if (minta.isEmpty() || leiras.contains(minta))
             qt.append(leiras);
         else
-            qt.append(leiras + QStringLiteral(" (") + QString(minta).replace(QLatin1Char(';'),
-                                                                              QLatin1Char(' ')) +
+            qt.append(leiras + QStringLiteral(" (") +
+                      QString(minta).replace(QLatin1Char(';'), QLatin1Char(' ')) +
                       QLatin1Char(')'));
     }
     return qt.join(QStringLiteral(";;"));
