@@ -163,9 +163,39 @@ OszlopFajta ErtekFajta(const QVariant& ertek) {
     return tipusFajta(QMetaType::Type(ertek.metaType().id()));
 }
 
+QString datumFormazas(const QVariant& ertek, OszlopFajta fajta);
+
+namespace {
+
+// Dates and date-times formatted once per distinct stored text: a large
+// export repeats the same few thousand dates, and formatting by the locale
+// is the slow part of a row.
+QString datumSzovegTarbol(const QString& tarolt, OszlopFajta fajta,
+                          QString (*formaz)(const QVariant&, OszlopFajta)) {
+    static QHash<QString, QString> tar[2];
+    QHash<QString, QString>& t = tar[fajta == OszlopFajta::DatumIdo ? 1 : 0];
+    const auto it = t.constFind(tarolt);
+    if (it != t.constEnd())
+        return *it;
+    if (t.size() > 200000)
+        t.clear();
+    const QString s = formaz(QVariant(tarolt), fajta);
+    t.insert(tarolt, s);
+    return s;
+}
+
+} // namespace
+
 QString Szoveg(const QVariant& ertek, OszlopFajta fajta) {
     if (ertek.isNull() || !ertek.isValid())
         return {};
+    if ((fajta == OszlopFajta::Datum || fajta == OszlopFajta::DatumIdo) &&
+        ertek.metaType().id() == QMetaType::QString)
+        return datumSzovegTarbol(ertek.toString(), fajta, &datumFormazas);
+    return datumFormazas(ertek, fajta);
+}
+
+QString datumFormazas(const QVariant& ertek, OszlopFajta fajta) {
     bool ok = false;
     switch (fajta) {
     case OszlopFajta::Egesz: {

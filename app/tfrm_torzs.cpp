@@ -6,6 +6,7 @@
 #include "tablamodell.h"
 #include "tfrm_torzs_szerkeszt.h"
 #include "torzslogika.h"
+#include "tqrgridprint.h"
 
 #include <QAction>
 #include <QApplication>
@@ -281,8 +282,7 @@ void Tfrm_Torzs::torol() {
 }
 
 void Tfrm_Torzs::nyomtat() {
-    // The grid print ("Ügyfelek", font size 8, preview) is wired here when
-    // the reports arrive; until then the action does nothing.
+    TqrGridPrint(DBGrid1, false, QStringLiteral("Ügyfelek"), 8);
 }
 
 void Tfrm_Torzs::ketszeres() {

@@ -1,0 +1,71 @@
+// Times the plain delimited export of the issue log and of the plan list's
+// main query against the sqlite3 tool writing CSV of the same query:
+//   bench_export <data folder> [repeats=1]
+
+#include "kapcsolat.h"
+#include "szovegexport.h"
+#include "tervlista.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+double ido(int ismetles, const std::function<void()>& fv) {
+    double legjobb = 1e18;
+    for (int i = 0; i < ismetles; ++i) {
+        QElapsedTimer t;
+        t.start();
+        fv();
+        legjobb = qMin(legjobb, t.nsecsElapsed() / 1e6);
+    }
+    return legjobb;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv); // the export's message boxes need widgets
+    const QStringList a = app.arguments();
+    if (a.size() < 2) {
+        std::fprintf(stderr, "usage: bench_export <data folder> [repeats]\n");
+        return 2;
+    }
+    const int ismetles = a.size() > 2 ? qMax(1, a.at(2).toInt()) : 1;
+    Kapcsolat k;
+    k.nyit(a.at(1));
+    const QString adatFajl = SqliteMotor::AdatFajl(a.at(1));
+    QTemporaryDir dir;
+    const QList<QPair<const char*, QString>> lekerdezesek{
+        {"issue log (SELECT * FROM tervkiad)", QStringLiteral("SELECT * FROM tervkiad;")},
+        {"plan list main query",
+         TervLista::Sql(QStringLiteral("tervszam")).join(QLatin1Char('\n'))}};
+    for (const auto& [nev, sql] : lekerdezesek) {
+        const QString cel = dir.filePath(QStringLiteral("export.csv"));
+        const double sajat = ido(ismetles, [&] {
+            QSqlQuery q(k.db());
+            q.setForwardOnly(true);
+            q.prepare(k.motor().fordit(sql));
+            SzovegExport(q, cel, QStringLiteral(";"));
+        });
+        const qint64 meret = QFileInfo(cel).size();
+        const QString eszkozCel = dir.filePath(QStringLiteral("sqlite3.csv"));
+        const double eszkoz = ido(ismetles, [&] {
+            QProcess p;
+            p.setStandardOutputFile(eszkozCel);
+            p.start(QStringLiteral("sqlite3"), {QStringLiteral("-batch"), QStringLiteral("-csv"),
+                                                QStringLiteral("-header"), adatFajl, sql});
+            p.waitForFinished(-1);
+        });
+        std::printf(
+            "%-40s SzovegExport %9.1f ms (%6.1f MB)   sqlite3 -csv %9.1f ms   ratio %5.2f\n", nev,
+            sajat, meret / 1e6, eszkoz, sajat / eszkoz);
+    }
+    return 0;
+}

@@ -1,0 +1,69 @@
+#include "oldalkeret.h"
+
+#include "kapcsolat.h"
+
+#include <QLocale>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace Oldalkeret {
+
+using Riport::Betu;
+using Riport::Elem;
+using Riport::Sav;
+
+Tulajdonos TulajdonosOlvas(Kapcsolat& k) {
+    QSqlQuery q = k.sql(QStringLiteral("SELECT tulajdonos, varos, cim, telefon FROM tulajdonos"));
+    Tulajdonos t;
+    if (q.next()) {
+        t.nev = q.value(0).toString();
+        t.varos = q.value(1).toString();
+        t.cim = q.value(2).toString();
+        t.telefon = q.value(3).toString();
+    }
+    return t;
+}
+
+void TulajdonosDoboz(Sav& sav, const Tulajdonos& t, const TulajdonosHely& hely) {
+    const double jobb = Riport::SavSzelesseg;
+    const double szel = jobb - TulajdonosVonalBal;
+    const Betu nevBetu{QStringLiteral("Tahoma"), 10, true, false};
+    const Betu betu{QStringLiteral("Arial"), 10, false, false};
+    sav.elemek << Elem::Vonal(TulajdonosVonalBal, hely.vonalFent, TulajdonosVonalHossz)
+               << Elem::Szoveg(TulajdonosVonalBal, hely.nev, szel, t.nev, nevBetu, Qt::AlignRight)
+               << Elem::Szoveg(TulajdonosVonalBal, hely.varos, szel, t.varos, betu, Qt::AlignRight)
+               << Elem::Szoveg(TulajdonosVonalBal, hely.cim, szel, t.cim, betu, Qt::AlignRight)
+               << Elem::Szoveg(TulajdonosVonalBal, hely.telefon, szel, t.telefon, betu,
+                               Qt::AlignRight)
+               << Elem::Vonal(TulajdonosVonalBal, hely.vonalLent, TulajdonosVonalHossz);
+}
+
+void CimDoboz(Sav& sav, const QString& cim, const Betu& betu, double vonalHossz, double vonalFent,
+              double vonalLent) {
+    Elem szoveg = Elem::Szoveg(0, 1.3, 120, cim, betu);
+    szoveg.mag = betu.meret * 25.4 / 72.0 * 1.3;
+    sav.elemek << Elem::Vonal(0, vonalFent, vonalHossz) << szoveg
+               << Elem::Vonal(0, vonalLent, vonalHossz);
+}
+
+Sav Lablec(const QString& riportCim, const QString& azonosito, const QDateTime& nyomtatva) {
+    Sav s;
+    s.fajta = Riport::SavFajta::Lablec;
+    s.magassag = 14.6;
+    s.ezustFelul = Riport::VekonyVonal;
+    const Betu b{QStringLiteral("Courier New"), 8, false, false};
+    const double w = Riport::SavSzelesseg;
+    const double jobbSzel = 90;
+    const double jobbBal = w - jobbSzel;
+    Elem oldal = Elem::Szoveg(0, 9.3, 50, QStringLiteral("oldal: "), b);
+    oldal.oldalszam = true;
+    s.elemek << Elem::Szoveg(0, 1.3, 60, ProgramCim, b)
+             << Elem::Szoveg(jobbBal, 1.3, jobbSzel,
+                             QLocale().toString(nyomtatva, QLocale::ShortFormat), b, Qt::AlignRight)
+             << Elem::Szoveg(jobbBal, 5.3, jobbSzel, riportCim, b, Qt::AlignRight) << oldal
+             << Elem::Szoveg(w / 2 - 30, 9.3, 60, KeszitoWeb, b, Qt::AlignHCenter)
+             << Elem::Szoveg(w - 50, 9.3, 50, azonosito, b, Qt::AlignRight);
+    return s;
+}
+
+} // namespace Oldalkeret

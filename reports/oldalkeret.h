@@ -1,0 +1,47 @@
+#pragma once
+
+// The common page frame of the reports: the title box, the owner box with the
+// firm's details and the page footer.
+
+#include "riport.h"
+
+#include <QDateTime>
+
+class Kapcsolat;
+
+namespace Oldalkeret {
+
+// The maker's web address printed in every page footer.
+inline const QString KeszitoWeb = QStringLiteral("www.pelvano.hu");
+// The program's title, printed at the footer's left top.
+inline const QString ProgramCim = QStringLiteral("Pelvano");
+
+constexpr double TulajdonosVonalBal = 140.2;
+constexpr double TulajdonosVonalHossz = 49.3;
+
+struct Tulajdonos {
+    QString nev, varos, cim, telefon;
+};
+
+// The one record of `tulajdonos`; empty fields when the table is empty.
+Tulajdonos TulajdonosOlvas(Kapcsolat& k);
+
+// The tops (mm) of the owner box's lines and texts in a page header.
+struct TulajdonosHely {
+    double vonalFent, vonalLent, nev, varos, cim, telefon;
+};
+
+// Four right-aligned lines (name Tahoma 10 bold, the rest Arial 10) between
+// two lines 49.3 mm long.
+void TulajdonosDoboz(Riport::Sav& sav, const Tulajdonos& t, const TulajdonosHely& hely);
+
+// The title at the band's left edge, 1.3 mm from the top, between two lines
+// of the given length.
+void CimDoboz(Riport::Sav& sav, const QString& cim, const Riport::Betu& betu, double vonalHossz,
+              double vonalFent, double vonalLent);
+
+// The page footer, 14.6 mm high, silver line along its top, Courier New 8.
+Riport::Sav Lablec(const QString& riportCim, const QString& azonosito,
+                   const QDateTime& nyomtatva = QDateTime::currentDateTime());
+
+} // namespace Oldalkeret

@@ -1,0 +1,49 @@
+#pragma once
+
+// The outputs of a report: the preview window (with its own print and PDF
+// buttons), printing at once on the default printer, and a PDF file.
+
+#include "riport.h"
+
+#include <QDialog>
+#include <functional>
+
+class QWidget;
+class QLabel;
+
+namespace RiportKimenet {
+
+// Shows the report in the modal preview window; returns when it is closed.
+void Elonezet(const Riport::Dokumentum& d, QWidget* szulo = nullptr);
+
+// Prints on the default printer, one copy, without a printer dialog. Without
+// an installed printer it says so in an error box and returns false.
+bool Nyomtat(const Riport::Dokumentum& d, QWidget* szulo = nullptr);
+
+// Writes the report as an A4 PDF file; false when the file cannot be written.
+bool PdfIr(const Riport::Dokumentum& d, const QString& fajl);
+
+// Test hook: while set, Elonezet and Nyomtat show and print nothing and hand
+// the report to the function instead (azonnal: printing at once).
+using Kezelo = std::function<void(const Riport::Dokumentum& d, bool azonnal)>;
+void setTesztKezelo(Kezelo kezelo);
+
+} // namespace RiportKimenet
+
+// The preview window: the pages one below the other, zoomable; "Nyomtatás"
+// asks for the printer, "PDF mentése" saves the report as PDF.
+class Tfrm_Elonezet : public QDialog {
+    Q_OBJECT
+public:
+    explicit Tfrm_Elonezet(const Riport::Dokumentum& d, QWidget* szulo = nullptr);
+
+    const QList<Riport::Lap>& lapok() const { return m_lapok; }
+
+private:
+    void nyomtat();
+    void pdfMent();
+
+    const Riport::Dokumentum& m_d;
+    QList<Riport::Lap> m_lapok;
+    QWidget* m_lapNezet;
+};

@@ -1,0 +1,527 @@
+// The report engine, the common page frame and the grid print: layouts
+// checked as data, paging, cutting, and the printed PDF read back as text.
+
+#include "fajlparbeszed.h"
+#include "kapcsolat.h"
+#include "oldalkeret.h"
+#include "riport.h"
+#include "riportkimenet.h"
+#include "tesztkornyezet.h"
+#include "tfrm_torzs.h"
+#include "torzs.h"
+#include "tqrgridprint.h"
+#include "uzenetteszt.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSqlQuery>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using Riport::Betu;
+using Riport::Elem;
+
+namespace {
+
+// A grid of `sorok` rows of three columns: name, town, and a right-aligned
+// number, 600 pixels wide with columns of 200, 150 and 100 pixels.
+struct Racs {
+    QStandardItemModel modell;
+    QTableView nezet;
+    explicit Racs(int sorok, int szelesseg = 600) {
+        modell.setHorizontalHeaderLabels(
+            {QStringLiteral("név"), QStringLiteral("város"), QStringLiteral("összeg")});
+        for (int r = 0; r < sorok; ++r) {
+            auto* osszeg = new QStandardItem(QString::number(r * 10));
+            osszeg->setData(int(Qt::AlignRight | Qt::AlignVCenter), Qt::TextAlignmentRole);
+            modell.appendRow(
+                {new QStandardItem(QStringLiteral("Ügyfél %1").arg(r, 5, 10, QLatin1Char('0'))),
+                 new QStandardItem(QStringLiteral("Győr")), osszeg});
+        }
+        nezet.setModel(&modell);
+        nezet.resize(szelesseg, 300);
+        nezet.setColumnWidth(0, 200);
+        nezet.setColumnWidth(1, 150);
+        nezet.setColumnWidth(2, 100);
+    }
+};
+
+const Elem* SzovegElem(const QList<Elem>& elemek, const QString& szoveg) {
+    for (const Elem& e : elemek)
+        if (e.fajta == Riport::ElemFajta::Szoveg && e.szoveg == szoveg)
+            return &e;
+    return nullptr;
+}
+
+QString PdfSzoveg(const QString& fajl, int lap = 0) {
+    QProcess p;
+    QStringList arg{QStringLiteral("-layout")};
+    if (lap > 0)
+        arg << QStringLiteral("-f") << QString::number(lap) << QStringLiteral("-l")
+            << QString::number(lap);
+    arg << fajl << QStringLiteral("-");
+    p.start(QStringLiteral("pdftotext"), arg);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return QStringLiteral("<pdftotext failed: %1>")
+            .arg(QString::fromLocal8Bit(p.readAllStandardError()));
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int PdfLapok(const QString& fajl) {
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {fajl});
+    p.waitForFinished(60000);
+    const QString s = QString::fromUtf8(p.readAllStandardOutput());
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(s);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+} // namespace
+
+class TstRiport : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void lablec();
+    void tulajdonosDoboz_data();
+    void tulajdonosDoboz();
+    void gridFejlec();
+    void oszlopSzabaly_data();
+    void oszlopSzabaly();
+    void gridReszlet();
+    void gridSorrendEsRejtes();
+    void tordeles_data();
+    void tordeles();
+    void levagas_data();
+    void levagas();
+    void pdfVegigEr();
+    void uresPdf();
+    void ugyfelekNyomtat();
+    void nincsNyomtato();
+    void elonezetPdf();
+    void nagyRiport();
+};
+
+void TstRiport::init() {
+    UzenetTeszt::bekapcsol();
+}
+
+void TstRiport::cleanup() {
+    RiportKimenet::setTesztKezelo({});
+    UzenetTeszt::kikapcsol();
+}
+
+void TstRiport::lablec() {
+    const QDateTime ido(QDate(2024, 3, 5), QTime(14, 7));
+    const Riport::Sav s =
+        Oldalkeret::Lablec(QStringLiteral("Ügyfelek"), QStringLiteral("qrX"), ido);
+    QCOMPARE(s.magassag, 14.6);
+    QVERIFY(s.ezustFelul > 0);
+    QCOMPARE(s.ezustAlul, 0.0);
+    const Betu courier{QStringLiteral("Courier New"), 8, false, false};
+    struct Vart {
+        QString szoveg;
+        double fent;
+        Qt::Alignment igazitas;
+        double bal, jobb; // -1: not checked
+    };
+    const double w = Riport::SavSzelesseg;
+    const QList<Vart> vart{
+        {QStringLiteral("Pelvano"), 1.3, Qt::AlignLeft, 0, -1},
+        {QLocale().toString(ido, QLocale::ShortFormat), 1.3, Qt::AlignRight, -1, w},
+        {QStringLiteral("Ügyfelek"), 5.3, Qt::AlignRight, -1, w},
+        {QStringLiteral("oldal: "), 9.3, Qt::AlignLeft, 0, -1},
+        {Oldalkeret::KeszitoWeb, 9.3, Qt::AlignHCenter, -1, -1},
+        {QStringLiteral("qrX"), 9.3, Qt::AlignRight, -1, w},
+    };
+    QCOMPARE(s.elemek.size(), vart.size());
+    for (const Vart& v : vart) {
+        const Elem* e = SzovegElem(s.elemek, v.szoveg);
+        QVERIFY2(e, qPrintable(v.szoveg));
+        QCOMPARE(e->fent, v.fent);
+        QCOMPARE(e->betu, courier);
+        QCOMPARE(e->igazitas, v.igazitas);
+        QCOMPARE(e->mag, Riport::SzovegMagassag);
+        if (v.bal >= 0)
+            QCOMPARE(e->bal, v.bal);
+        if (v.jobb >= 0)
+            QCOMPARE(e->bal + e->szel, v.jobb);
+        QCOMPARE(e->oldalszam, v.szoveg == QLatin1String("oldal: "));
+    }
+    const Elem* web = SzovegElem(s.elemek, Oldalkeret::KeszitoWeb);
+    QCOMPARE(web->bal + web->szel / 2, w / 2);
+}
+
+void TstRiport::tulajdonosDoboz_data() {
+    QTest::addColumn<bool>("ures");
+    QTest::newRow("owner record") << false;
+    QTest::newRow("empty tulajdonos") << true;
+}
+
+void TstRiport::tulajdonosDoboz() {
+    QFETCH(bool, ures);
+    Teszt::AdatMappa mappa;
+    Kapcsolat k;
+    k.nyit(mappa.utvonal());
+    k.sql(QStringLiteral("DELETE FROM tulajdonos"));
+    if (!ures)
+        k.sql(QStringLiteral("INSERT INTO tulajdonos (tulajdonos, varos, cim, telefon, mobil) "
+                             "VALUES (:t, :v, :c, :f, :m)"),
+              {{QStringLiteral("t"), QStringLiteral("Kőfal Tervező Kft.")},
+               {QStringLiteral("v"), QStringLiteral("Szeged")},
+               {QStringLiteral("c"), QStringLiteral("Tisza L. krt. 12.")},
+               {QStringLiteral("f"), QStringLiteral("62/123-456")},
+               {QStringLiteral("m"), QStringLiteral("30/999-9999")}});
+    const Oldalkeret::Tulajdonos t = Oldalkeret::TulajdonosOlvas(k);
+    Riport::Sav s;
+    Oldalkeret::TulajdonosDoboz(s, t, {1.3, 21.5, 2.6, 7.9, 11.9, 15.9});
+    QCOMPARE(s.elemek.size(), 6);
+    // The two lines, 49.3 mm from 140.2 mm, at the given tops.
+    for (int i : {0, 5}) {
+        const Elem& v = s.elemek.at(i);
+        QCOMPARE(v.fajta, Riport::ElemFajta::Vonal);
+        QCOMPARE(v.bal, 140.2);
+        QCOMPARE(v.szel, 49.3);
+        QCOMPARE(v.mag, 0.0);
+        QCOMPARE(v.fent, i == 0 ? 1.3 : 21.5);
+    }
+    const QStringList szovegek =
+        ures ? QStringList{QString(), QString(), QString(), QString()}
+             : QStringList{QStringLiteral("Kőfal Tervező Kft."), QStringLiteral("Szeged"),
+                           QStringLiteral("Tisza L. krt. 12."), QStringLiteral("62/123-456")};
+    const QList<double> tetok{2.6, 7.9, 11.9, 15.9};
+    for (int i = 0; i < 4; ++i) {
+        const Elem& e = s.elemek.at(i + 1);
+        QCOMPARE(e.szoveg, szovegek.at(i));
+        QCOMPARE(e.fent, tetok.at(i));
+        QCOMPARE(e.igazitas, Qt::AlignRight);
+        QCOMPARE(e.bal + e.szel, Riport::SavSzelesseg);
+        QCOMPARE(e.betu, i == 0 ? (Betu{QStringLiteral("Tahoma"), 10, true, false})
+                                : (Betu{QStringLiteral("Arial"), 10, false, false}));
+    }
+}
+
+void TstRiport::gridFejlec() {
+    Racs r(3);
+    const Riport::Dokumentum d = GridRiport(&r.nezet, QStringLiteral("Ügyfelek"), 8);
+    QCOMPARE(d.cim, QStringLiteral("Ügyfelek"));
+    QCOMPARE(d.azonosito, QStringLiteral("qrGridPrint"));
+    QCOMPARE(d.fejlec.magassag, 30.1);
+    QCOMPARE(d.fejlec.ezustAlul, 2 * Riport::VekonyVonal);
+    // Title between two lines 49.3 mm long at 0.0 and 20.2, Arial 16 bold.
+    const Elem* cim = SzovegElem(d.fejlec.elemek, QStringLiteral("Ügyfelek"));
+    QVERIFY(cim);
+    QCOMPARE(cim->bal, 0.0);
+    QCOMPARE(cim->fent, 1.3);
+    QCOMPARE(cim->betu, (Betu{QStringLiteral("Arial"), 16, true, false}));
+    QList<double> vonalak;
+    for (const Elem& e : d.fejlec.elemek)
+        if (e.fajta == Riport::ElemFajta::Vonal) {
+            QCOMPARE(e.bal, 0.0);
+            QCOMPARE(e.szel, 49.3);
+            vonalak << e.fent;
+        }
+    QCOMPARE(vonalak, (QList<double>{0.0, 20.2}));
+    // Headings: italic Tahoma 8 at 23.8 mm, the grid's alignment.
+    const QStringList fejek{QStringLiteral("név"), QStringLiteral("város"),
+                            QStringLiteral("összeg")};
+    for (const QString& f : fejek) {
+        const Elem* e = SzovegElem(d.fejlec.elemek, f);
+        QVERIFY2(e, qPrintable(f));
+        QCOMPARE(e->fent, 23.8);
+        QCOMPARE(e->mag, 4.3);
+        QCOMPARE(e->betu, (Betu{QStringLiteral("Tahoma"), 8, false, true}));
+        QCOMPARE(e->igazitas, f == fejek.last() ? Qt::AlignRight : Qt::AlignLeft);
+    }
+    // No owner box in the grid print, and the common footer.
+    QCOMPARE(d.fejlec.elemek.size(), 3 + 3);
+    QVERIFY(SzovegElem(d.lablec.elemek, QStringLiteral("qrGridPrint")));
+    QVERIFY(SzovegElem(d.lablec.elemek, QStringLiteral("Pelvano")));
+}
+
+void TstRiport::oszlopSzabaly_data() {
+    QTest::addColumn<int>("racsSzel");
+    QTest::addColumn<QList<int>>("egysegek"); // printed widths in units
+    // Columns 200 + 150 + 100 = 450 pixels.
+    QTest::newRow("grid as wide as its columns") << 450 << QList<int>{256, 192, 128};
+    QTest::newRow("grid wider: free space at the right") << 900 << QList<int>{128, 96, 64};
+    QTest::newRow("grid narrower: runs off the right edge") << 300 << QList<int>{383, 288, 192};
+}
+
+void TstRiport::oszlopSzabaly() {
+    QFETCH(int, racsSzel);
+    QFETCH(QList<int>, egysegek);
+    Racs r(1, racsSzel);
+    QCOMPARE(r.nezet.width(), racsSzel);
+    const Riport::Dokumentum d = GridRiport(&r.nezet, QStringLiteral("T"), 8);
+    const double u = Riport::SavSzelesseg / 575.0;
+    const QList<Elem>& reszlet = d.torzs.at(0).elemek;
+    QCOMPARE(reszlet.size(), 3);
+    int bal = 0;
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(GridEgyseg(QList<int>{200, 150, 100}.at(i), racsSzel), egysegek.at(i));
+        QCOMPARE(reszlet.at(i).bal, bal * u);
+        QCOMPARE(reszlet.at(i).szel, egysegek.at(i) * u);
+        bal += egysegek.at(i) + 4;
+    }
+    // The right edge is the sum of the widths and the 4-unit gaps.
+    const double jobbSzel = reszlet.last().bal + reszlet.last().szel;
+    const int osszes = egysegek.at(0) + egysegek.at(1) + egysegek.at(2) + 8;
+    QVERIFY(qAbs(jobbSzel - osszes * u) < 1e-9);
+    if (racsSzel > 450)
+        QVERIFY(jobbSzel < Riport::SavSzelesseg);
+    if (racsSzel < 450)
+        QVERIFY(jobbSzel > Riport::SavSzelesseg);
+}
+
+void TstRiport::gridReszlet() {
+    Racs r(2);
+    const Riport::Dokumentum d = GridRiport(&r.nezet, QStringLiteral("T"), 9);
+    QCOMPARE(d.torzs.size(), 2);
+    for (int sor = 0; sor < 2; ++sor) {
+        const Riport::Sav& s = d.torzs.at(sor);
+        QCOMPARE(s.fajta, Riport::SavFajta::Reszlet);
+        QCOMPARE(s.magassag, 6.6);
+        QVERIFY(s.ezustAlul > 0);
+        QStringList szovegek;
+        for (const Elem& e : s.elemek) {
+            QCOMPARE(e.fent, 1.3);
+            QCOMPARE(e.mag, 4.3);
+            QCOMPARE(e.betu, (Betu{QStringLiteral("Tahoma"), 9, false, false}));
+            QVERIFY(!e.tordel);
+            szovegek << e.szoveg;
+        }
+        QCOMPARE(szovegek, (QStringList{QStringLiteral("Ügyfél 0000%1").arg(sor),
+                                        QStringLiteral("Győr"), QString::number(sor * 10)}));
+        QCOMPARE(s.elemek.at(2).igazitas, Qt::AlignRight);
+        QCOMPARE(s.elemek.at(0).igazitas, Qt::AlignLeft);
+    }
+}
+
+void TstRiport::gridSorrendEsRejtes() {
+    // The view's order: a moved column, a hidden column, a hidden row, and
+    // rows sorted through the model.
+    Racs r(3);
+    r.modell.item(1, 1)->setText(QStringLiteral("Aba"));
+    r.modell.item(0, 1)->setText(QStringLiteral("Zánka"));
+    r.modell.sort(1);
+    r.nezet.horizontalHeader()->moveSection(2, 0); // összeg, név, város
+    r.nezet.setColumnHidden(0, true);              // név
+    r.nezet.setRowHidden(1, true);
+    const Riport::Dokumentum d = GridRiport(&r.nezet, QStringLiteral("T"), 8);
+    QStringList fejek;
+    for (const Elem& e : d.fejlec.elemek)
+        if (e.fent == 23.8)
+            fejek << e.szoveg;
+    QCOMPARE(fejek, (QStringList{QStringLiteral("összeg"), QStringLiteral("város")}));
+    QCOMPARE(d.torzs.size(), 2);
+    QCOMPARE(d.torzs.at(0).elemek.at(0).szoveg, QStringLiteral("10")); // Aba
+    QCOMPARE(d.torzs.at(0).elemek.at(1).szoveg, QStringLiteral("Aba"));
+    QCOMPARE(d.torzs.at(1).elemek.at(1).szoveg, QStringLiteral("Zánka"));
+    QCOMPARE(d.torzs.at(0).elemek.at(0).bal, 0.0);
+}
+
+void TstRiport::tordeles_data() {
+    QTest::addColumn<int>("sorok");
+    QTest::addColumn<QList<int>>("lapSorok");
+    // 277 - 30.1 - 14.6 = 232.3 mm for rows of 6.6 mm: 35 a page.
+    QTest::newRow("empty") << 0 << QList<int>{0};
+    QTest::newRow("one") << 1 << QList<int>{1};
+    QTest::newRow("a page full") << 35 << QList<int>{35};
+    QTest::newRow("one over") << 36 << QList<int>{35, 1};
+    QTest::newRow("many") << 100 << QList<int>{35, 35, 30};
+}
+
+void TstRiport::tordeles() {
+    QFETCH(int, sorok);
+    QFETCH(QList<int>, lapSorok);
+    Racs r(sorok);
+    const Riport::Dokumentum d = GridRiport(&r.nezet, QStringLiteral("T"), 8);
+    const QList<Riport::Lap> lapok = d.tordel();
+    QList<int> db;
+    int kov = 0;
+    for (const Riport::Lap& l : lapok) {
+        QCOMPARE(l.elso, kov);
+        kov += l.db;
+        db << l.db;
+    }
+    QCOMPARE(db, lapSorok);
+}
+
+void TstRiport::levagas_data() {
+    QTest::addColumn<QString>("szoveg");
+    QTest::addColumn<double>("szel");
+    QTest::addColumn<bool>("vagott");
+    QTest::newRow("fits") << QStringLiteral("Győr") << 30.0 << false;
+    QTest::newRow("too long") << QStringLiteral("Hosszú ügyfélnév Kft. Budapest") << 15.0 << true;
+    QTest::newRow("no room") << QStringLiteral("Abc") << 0.1 << true;
+}
+
+void TstRiport::levagas() {
+    QFETCH(QString, szoveg);
+    QFETCH(double, szel);
+    QFETCH(bool, vagott);
+    const Betu b{QStringLiteral("Tahoma"), 8, false, false};
+    const QString l = Riport::Levag(szoveg, b, szel);
+    QVERIFY(szoveg.startsWith(l));
+    QCOMPARE(l != szoveg, vagott);
+    const QFontMetricsF fm(b.qfont());
+    QVERIFY(fm.horizontalAdvance(l) <= szel * 100);
+    if (vagott && l.size() < szoveg.size())
+        QVERIFY(fm.horizontalAdvance(szoveg.left(l.size() + 1)) > szel * 100);
+}
+
+void TstRiport::pdfVegigEr() {
+    Racs r(40);
+    r.modell.item(3, 0)->setText(QStringLiteral("Nagyon hosszú nevű ügyfél a keskeny oszlopban"));
+    r.nezet.setColumnWidth(0, 60);
+    QTemporaryDir dir;
+    const QString fajl = dir.filePath(QStringLiteral("grid.pdf"));
+    const Riport::Dokumentum d = GridRiport(&r.nezet, QStringLiteral("Ügyfelek"), 8);
+    QVERIFY(RiportKimenet::PdfIr(d, fajl));
+    QCOMPARE(PdfLapok(fajl), 2);
+    for (int lap = 1; lap <= 2; ++lap) {
+        const QString t = PdfSzoveg(fajl, lap);
+        // Header and footer on each page.
+        QVERIFY2(t.contains(QStringLiteral("Ügyfelek")), qPrintable(t));
+        QVERIFY(t.contains(QStringLiteral("összeg")));
+        QVERIFY(t.contains(QStringLiteral("Pelvano")));
+        QVERIFY(t.contains(QStringLiteral("qrGridPrint")));
+        QVERIFY(t.contains(Oldalkeret::KeszitoWeb));
+        QVERIFY(t.contains(QRegularExpression(QStringLiteral("oldal: %1\\b").arg(lap))));
+    }
+    const QString elso = PdfSzoveg(fajl, 1);
+    QVERIFY(elso.contains(QStringLiteral("Ügyfél 00000")));
+    QVERIFY(elso.contains(QStringLiteral("Ügyfél 00034")));
+    QVERIFY(!elso.contains(QStringLiteral("Ügyfél 00035")));
+    QVERIFY(PdfSzoveg(fajl, 2).contains(QStringLiteral("Ügyfél 00039")));
+    // The long name is cut at its column's width.
+    QVERIFY(elso.contains(QStringLiteral("Nagyon")));
+    QVERIFY(!elso.contains(QStringLiteral("oszlopban")));
+    if (qEnvironmentVariableIsSet("PELVANO_RIPORT_PDF"))
+        QFile::copy(fajl, qEnvironmentVariable("PELVANO_RIPORT_PDF"));
+}
+
+void TstRiport::uresPdf() {
+    Racs r(0);
+    QTemporaryDir dir;
+    const QString fajl = dir.filePath(QStringLiteral("ures.pdf"));
+    QVERIFY(RiportKimenet::PdfIr(GridRiport(&r.nezet, QStringLiteral("Üres lista"), 8), fajl));
+    QCOMPARE(PdfLapok(fajl), 1);
+    const QString t = PdfSzoveg(fajl);
+    QVERIFY2(t.contains(QStringLiteral("Üres lista")), qPrintable(t));
+    QVERIFY(t.contains(QStringLiteral("város")));
+    QVERIFY(t.contains(QStringLiteral("oldal: 1")));
+    QVERIFY(t.contains(QStringLiteral("qrGridPrint")));
+}
+
+void TstRiport::ugyfelekNyomtat() {
+    // The client list's "Nyomtat" (Ctrl+P) previews the grid print of its
+    // rows, titled "Ügyfelek", in size 8.
+    Teszt::AdatMappa mappa;
+    Kapcsolat k;
+    k.nyit(mappa.utvonal());
+    for (const QString& n : {QStringLiteral("Béla Bt."), QStringLiteral("Anna Kft.")})
+        k.sql(QStringLiteral("INSERT INTO ugyfel (ugyfel_nev) VALUES (:n)"),
+              {{QStringLiteral("n"), n}});
+    QList<std::pair<Riport::Dokumentum, bool>> kapott;
+    RiportKimenet::setTesztKezelo([&kapott](const Riport::Dokumentum& d, bool azonnal) {
+        kapott.append({d, azonnal});
+    });
+    QTimer::singleShot(0, this, [] {
+        QWidget* w = QApplication::activeModalWidget();
+        QVERIFY(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        auto* racs = w->findChild<QTableView*>(QStringLiteral("DBGrid1"));
+        // Should a preview window open in spite of the hook, close it.
+        QTimer::singleShot(500, [] {
+            if (auto* e = qobject_cast<Tfrm_Elonezet*>(QApplication::activeModalWidget())) {
+                QTest::qFail("the preview window was opened", __FILE__, __LINE__);
+                e->reject();
+            }
+        });
+        QTest::keyClick(racs, Qt::Key_P, Qt::ControlModifier);
+        QTest::keyClick(racs, Qt::Key_Escape);
+    });
+    ShowTorzs(TorzsFajta::Ugyfel, k, -1, false);
+    QCOMPARE(kapott.size(), 1);
+    const Riport::Dokumentum& d = kapott.at(0).first;
+    QCOMPARE(kapott.at(0).second, false);
+    QCOMPARE(d.cim, QStringLiteral("Ügyfelek"));
+    QCOMPARE(d.torzs.size(), 2);
+    QStringList nevek;
+    for (const Riport::Sav& s : d.torzs) {
+        QCOMPARE(s.elemek.at(0).betu.meret, 8.0);
+        for (const Elem& e : s.elemek)
+            nevek << e.szoveg;
+    }
+    QVERIFY2(nevek.contains(QStringLiteral("Anna Kft.")), qPrintable(nevek.join('|')));
+    QVERIFY(nevek.contains(QStringLiteral("Béla Bt.")));
+}
+
+void TstRiport::nincsNyomtato() {
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("a printer is installed on this machine");
+    Racs r(1);
+    QVERIFY(!RiportKimenet::Nyomtat(GridRiport(&r.nezet, QStringLiteral("T"), 8)));
+    QCOMPARE(UzenetTeszt::ablakok().size(), 1);
+    QCOMPARE(UzenetTeszt::ablakok().at(0).fajta, UzenetTeszt::Fajta::Hiba);
+    QCOMPARE(UzenetTeszt::ablakok().at(0).szoveg, QStringLiteral("Nincs telepített nyomtató."));
+}
+
+void TstRiport::elonezetPdf() {
+    // The preview window shows the pages and saves the report as PDF through
+    // the save-file dialog.
+    Racs r(100);
+    const Riport::Dokumentum d = GridRiport(&r.nezet, QStringLiteral("Ügyfelek"), 8);
+    Tfrm_Elonezet w(d);
+    QCOMPARE(w.lapok().size(), 3);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QWidget* lapNezet = w.findChild<QScrollArea*>()->widget();
+    QVERIFY(lapNezet->height() > 3 * lapNezet->width());
+    if (qEnvironmentVariableIsSet("PELVANO_ELONEZET_PNG"))
+        w.grab().save(qEnvironmentVariable("PELVANO_ELONEZET_PNG"));
+    QTemporaryDir dir;
+    const QString fajl = dir.filePath(QStringLiteral("elonezet.pdf"));
+    FajlParbeszed::tesztBekapcsol();
+    FajlParbeszed::kovetkezo(fajl);
+    w.findChild<QPushButton*>(QStringLiteral("btnPdf"))->click();
+    QCOMPARE(FajlParbeszed::hivasok().size(), 1);
+    QCOMPARE(FajlParbeszed::hivasok().at(0).kezdo, QStringLiteral("qrGridPrint.pdf"));
+    FajlParbeszed::tesztKikapcsol();
+    QCOMPARE(PdfLapok(fajl), 3);
+    QVERIFY(PdfSzoveg(fajl, 3).contains(QStringLiteral("Ügyfél 00099")));
+    QVERIFY(UzenetTeszt::ablakok().isEmpty());
+}
+
+void TstRiport::nagyRiport() {
+    // 10,000 rows lay out and write in reasonable time.
+    Racs r(10000);
+    QElapsedTimer ido;
+    ido.start();
+    const Riport::Dokumentum d = GridRiport(&r.nezet, QStringLiteral("Nagy"), 8);
+    const qint64 elrendezes = ido.restart();
+    QTemporaryDir dir;
+    const QString fajl = dir.filePath(QStringLiteral("nagy.pdf"));
+    QVERIFY(RiportKimenet::PdfIr(d, fajl));
+    const qint64 iras = ido.elapsed();
+    qInfo("10000 rows: layout %lld ms, PDF %lld ms, %lld bytes", elrendezes, iras,
+          QFileInfo(fajl).size());
+    QCOMPARE(PdfLapok(fajl), 286);
+    QVERIFY(PdfSzoveg(fajl, 286).contains(QStringLiteral("Ügyfél 09999")));
+}
+
+QTEST_MAIN(TstRiport)
+#include "tst_riport.moc"
