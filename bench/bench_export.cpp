@@ -3,6 +3,7 @@
 //   bench_export <data folder> [repeats=1]
 
 #include "kapcsolat.h"
+#include "meres.h"
 #include "szovegexport.h"
 #include "tervlista.h"
 
@@ -14,21 +15,6 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <functional>
-
-namespace {
-
-double ido(int ismetles, const std::function<void()>& fv) {
-    double legjobb = 1e18;
-    for (int i = 0; i < ismetles; ++i) {
-        QElapsedTimer t;
-        t.start();
-        fv();
-        legjobb = qMin(legjobb, t.nsecsElapsed() / 1e6);
-    }
-    return legjobb;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv); // the export's message boxes need widgets
@@ -48,7 +34,7 @@ int main(int argc, char** argv) {
          TervLista::Sql(QStringLiteral("tervszam")).join(QLatin1Char('\n'))}};
     for (const auto& [nev, sql] : lekerdezesek) {
         const QString cel = dir.filePath(QStringLiteral("export.csv"));
-        const double sajat = ido(ismetles, [&] {
+        const double sajat = LegjobbIdo(ismetles, [&] {
             QSqlQuery q(k.db());
             q.setForwardOnly(true);
             q.prepare(k.motor().fordit(sql));
@@ -56,7 +42,7 @@ int main(int argc, char** argv) {
         });
         const qint64 meret = QFileInfo(cel).size();
         const QString eszkozCel = dir.filePath(QStringLiteral("sqlite3.csv"));
-        const double eszkoz = ido(ismetles, [&] {
+        const double eszkoz = LegjobbIdo(ismetles, [&] {
             QProcess p;
             p.setStandardOutputFile(eszkozCel);
             p.start(QStringLiteral("sqlite3"), {QStringLiteral("-batch"), QStringLiteral("-csv"),

@@ -5,6 +5,7 @@
 // Build a large folder first with nagy_adatmappa.
 
 #include "kapcsolat.h"
+#include "meres.h"
 #include "tervlista.h"
 
 #include <QCoreApplication>
@@ -20,16 +21,8 @@ namespace {
 
 int ismetles = 3;
 
-// The best of the repeats, in milliseconds.
 double ido(const std::function<void()>& fv) {
-    double legjobb = 1e18;
-    for (int i = 0; i < ismetles; ++i) {
-        QElapsedTimer t;
-        t.start();
-        fv();
-        legjobb = qMin(legjobb, t.nsecsElapsed() / 1e6);
-    }
-    return legjobb;
+    return LegjobbIdo(ismetles, fv);
 }
 
 QString adatFajl;
