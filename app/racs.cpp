@@ -111,13 +111,6 @@ int RacsModell::columnCount(const QModelIndex& szulo) const {
     return szulo.isValid() ? 0 : int(m_oszlopok.size());
 }
 
-int RacsModell::oszlop(const QString& mezo) const {
-    for (int i = 0; i < m_oszlopok.size(); ++i)
-        if (m_oszlopok.at(i).mezo.compare(mezo, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
-}
-
 QVariant RacsModell::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role == Qt::EditRole)
         return {};

@@ -64,7 +64,6 @@ public:
     QVariant headerData(int section, Qt::Orientation o, int role = Qt::DisplayRole) const override;
 
     QString mezo(int oszlop) const { return m_oszlopok.value(oszlop).mezo; }
-    int oszlop(const QString& mezo) const;
 
 private:
     void forrasOszlopok();

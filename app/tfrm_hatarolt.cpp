@@ -22,11 +22,24 @@ using namespace SzovegExportFormatum;
 
 namespace {
 
-QRadioButton* radio(const QString& szoveg, const char* nev, QLayout* hova) {
-    auto* r = new QRadioButton(szoveg);
-    r->setObjectName(QLatin1String(nev));
-    hova->addWidget(r);
-    return r;
+// A titled group of three exclusive options, the first one selected.
+QGroupBox* valasztoCsoport(const QString& cim, const char* nev,
+                           const QList<QPair<QString, const char*>>& opciok,
+                           std::initializer_list<QRadioButton**> gombok) {
+    auto* csoport = new QGroupBox(cim);
+    csoport->setObjectName(QLatin1String(nev));
+    auto* l = new QVBoxLayout(csoport);
+    l->setContentsMargins(6, 2, 6, 2);
+    l->setSpacing(0);
+    auto cel = gombok.begin();
+    for (const auto& [szoveg, objektum] : opciok) {
+        auto* r = new QRadioButton(szoveg);
+        r->setObjectName(QLatin1String(objektum));
+        l->addWidget(r);
+        **cel++ = r;
+    }
+    (**gombok.begin())->setChecked(true);
+    return csoport;
 }
 
 } // namespace
@@ -44,25 +57,16 @@ Tfrm_Hatarolt::Tfrm_Hatarolt(ExportForras& forras, const QString& fajlNev, QWidg
     }
     m_oszlopok->setFixedWidth(140);
 
-    auto* hatarolo = new QGroupBox(QStringLiteral("Határoló karakter"));
-    hatarolo->setObjectName(QStringLiteral("grpHatarolo"));
-    auto* hl = new QVBoxLayout(hatarolo);
-    hl->setContentsMargins(6, 2, 6, 2);
-    hl->setSpacing(0);
-    m_pontosvesszo = radio(QStringLiteral("Pontosvessző (;)"), "rbPontosvesszo", hl);
-    m_tabulator = radio(QStringLiteral("Tabulátor"), "rbTabulator", hl);
-    m_vesszo = radio(QStringLiteral("Vessző (,)"), "rbVesszo", hl);
-    m_pontosvesszo->setChecked(true);
-
-    auto* jelolo = new QGroupBox(QStringLiteral("Szövegjelölő"));
-    jelolo->setObjectName(QStringLiteral("grpSzovegjelolo"));
-    auto* jl = new QVBoxLayout(jelolo);
-    jl->setContentsMargins(6, 2, 6, 2);
-    jl->setSpacing(0);
-    m_idezojel = radio(QStringLiteral("Idézőjel (\")"), "rbIdezojel", jl);
-    m_aposztrof = radio(QStringLiteral("Aposztróf (')"), "rbAposztrof", jl);
-    m_semmi = radio(QStringLiteral("Semmi"), "rbSemmi", jl);
-    m_idezojel->setChecked(true);
+    QGroupBox* hatarolo = valasztoCsoport(QStringLiteral("Határoló karakter"), "grpHatarolo",
+                                          {{QStringLiteral("Pontosvessző (;)"), "rbPontosvesszo"},
+                                           {QStringLiteral("Tabulátor"), "rbTabulator"},
+                                           {QStringLiteral("Vessző (,)"), "rbVesszo"}},
+                                          {&m_pontosvesszo, &m_tabulator, &m_vesszo});
+    QGroupBox* jelolo = valasztoCsoport(QStringLiteral("Szövegjelölő"), "grpSzovegjelolo",
+                                        {{QStringLiteral("Idézőjel (\")"), "rbIdezojel"},
+                                         {QStringLiteral("Aposztróf (')"), "rbAposztrof"},
+                                         {QStringLiteral("Semmi"), "rbSemmi"}},
+                                        {&m_idezojel, &m_aposztrof, &m_semmi});
 
     auto* cimke = new QLabel(QStringLiteral("Filenév"));
     m_fajl = new QLineEdit(fajlNev);

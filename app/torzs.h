@@ -48,23 +48,3 @@ int ShowTorzs(TorzsFajta fajta, Kapcsolat& kapcsolat, int kulcs, bool valaszto,
 using TorzsValaszto = std::function<int(TorzsFajta fajta, int kulcs)>;
 // The pick-mode call through the real list windows on `kapcsolat`.
 TorzsValaszto TorzsValasztoAblak(Kapcsolat& kapcsolat, QWidget* szulo = nullptr);
-
-// The entry operation of each member.
-inline int ShowTorzsUgyfel(Kapcsolat& k, int kulcs, bool valaszto, QWidget* szulo = nullptr) {
-    return ShowTorzs(TorzsFajta::Ugyfel, k, kulcs, valaszto, szulo);
-}
-inline int ShowTorzsTipus(Kapcsolat& k, int kulcs, bool valaszto, QWidget* szulo = nullptr) {
-    return ShowTorzs(TorzsFajta::Tipus, k, kulcs, valaszto, szulo);
-}
-inline int ShowTorzsTervezo(Kapcsolat& k, int kulcs, bool valaszto, QWidget* szulo = nullptr) {
-    return ShowTorzs(TorzsFajta::Tervezo, k, kulcs, valaszto, szulo);
-}
-inline int ShowTorzsSzakag(Kapcsolat& k, int kulcs, bool valaszto, QWidget* szulo = nullptr) {
-    return ShowTorzs(TorzsFajta::Szakag, k, kulcs, valaszto, szulo);
-}
-inline int ShowTorzsTervfajta(Kapcsolat& k, int kulcs, bool valaszto, QWidget* szulo = nullptr) {
-    return ShowTorzs(TorzsFajta::Tervfajta, k, kulcs, valaszto, szulo);
-}
-inline int ShowTorzsTervszakasz(Kapcsolat& k, int kulcs, bool valaszto, QWidget* szulo = nullptr) {
-    return ShowTorzs(TorzsFajta::Tervszakasz, k, kulcs, valaszto, szulo);
-}
