@@ -9,6 +9,7 @@
 #include "tablamodell.h"
 #include "tervlista.h"
 #include "tervmuveletek.h"
+#include "tervriportok.h"
 #include "tfrm_login.h"
 #include "tfrm_logo.h"
 
@@ -359,6 +360,14 @@ void Tfrm_Main::akciokBekot() {
         const int sor = AktualisSor();
         if (SorTorles(m_db1, *TblSor, sor, this) && m_sorRacs->rowCount() > 0)
             DBGrid2->setCurrentIndex(m_sorRacs->index(qMin(sor, m_sorRacs->rowCount() - 1), 1));
+    });
+    bekot("aNyomtat", [this] {
+        if (Qry)
+            TervRiport::TrptLista(m_db1, *Qry, lblSorrend->text(), this);
+    });
+    bekot("aNyomAdatlap", [this] {
+        if (Qry)
+            TervRiport::TrptAdatlap(m_db1, *Qry, DBGrid1->currentIndex().row(), this);
     });
     bekot("aKeres", [this] { Edit1->setFocus(Qt::ShortcutFocusReason); });
     bekot("aSzurJelol", [this] {

@@ -3,6 +3,11 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <vector>
+
 namespace Riport {
 
 namespace {
@@ -12,20 +17,73 @@ QRectF Teglalap(double bal, double fent, double szel, double mag) {
     return QRectF(bal * Egyseg, fent * Egyseg, szel * Egyseg, mag * Egyseg);
 }
 
-void FestElem(QPainter& p, const Elem& e, int oldal) {
+// The font and metrics of the few type faces a report uses, made once per
+// thread.
+struct BetuKeszlet {
+    Betu betu;
+    QFont font;
+    QFontMetricsF metrika;
+    // Advances of the characters of the simple scripts (Latin, Greek,
+    // Cyrillic), filled as they are met; negative: not yet measured.
+    mutable std::array<double, 0x530> elores;
+
+    BetuKeszlet(const Betu& b, const QFont& f) : betu(b), font(f), metrika(f) { elores.fill(-1); }
+
+    // A character whose advance adds up without shaping.
+    static bool Egyszeru(QChar c) {
+        return c.unicode() < 0x530 && (c.unicode() < 0x300 || c.unicode() > 0x36F);
+    }
+    double eloresE(QChar c) const {
+        double& a = elores[c.unicode()];
+        if (a < 0)
+            a = metrika.horizontalAdvance(c);
+        return a;
+    }
+    double szelesseg(const QString& s) const {
+        if (!std::all_of(s.cbegin(), s.cend(), &Egyszeru))
+            return metrika.horizontalAdvance(s);
+        double w = 0;
+        for (QChar c : s)
+            w += eloresE(c);
+        return w;
+    }
+};
+
+const BetuKeszlet& Keszlet(const Betu& betu) {
+    thread_local std::vector<std::unique_ptr<BetuKeszlet>> keszletek;
+    for (const auto& k : keszletek)
+        if (k->betu == betu)
+            return *k;
+    keszletek.push_back(std::make_unique<BetuKeszlet>(betu, betu.qfont()));
+    return *keszletek.back();
+}
+
+void FestElem(QPainter& p, const Elem& e, const QStringList& ertekek, int oldal) {
     switch (e.fajta) {
     case ElemFajta::Szoveg: {
-        QString szoveg = e.szoveg;
+        QString szoveg = ElemSzoveg(e, ertekek);
         if (e.oldalszam)
             szoveg += QString::number(oldal);
-        p.setFont(e.betu.qfont());
+        p.setFont(Keszlet(e.betu).font);
         p.setPen(e.szin);
         const QRectF r = Teglalap(e.bal, e.fent, e.szel, e.mag);
         if (e.tordel) {
             p.drawText(r, int(e.igazitas | Qt::AlignTop | Qt::TextWordWrap), szoveg);
         } else {
-            p.drawText(r, int(e.igazitas | Qt::AlignTop | Qt::TextSingleLine),
-                       Levag(szoveg, e.betu, e.szel));
+            // One line placed by hand: much cheaper than laying the text
+            // out in a rectangle, which matters for reports of thousands
+            // of pages.
+            szoveg.replace(QLatin1String("\r\n"), QLatin1String(" "));
+            szoveg.replace(QLatin1Char('\r'), QLatin1Char(' '));
+            szoveg.replace(QLatin1Char('\n'), QLatin1Char(' '));
+            const QString sor = Levag(szoveg, e.betu, e.szel);
+            const BetuKeszlet& k = Keszlet(e.betu);
+            double x = r.left();
+            if (e.igazitas & Qt::AlignRight)
+                x = r.right() - k.szelesseg(sor);
+            else if (e.igazitas & Qt::AlignHCenter)
+                x = r.center().x() - k.szelesseg(sor) / 2;
+            p.drawText(QPointF(x, r.top() + k.metrika.ascent()), sor);
         }
         break;
     }
@@ -45,7 +103,7 @@ void FestElem(QPainter& p, const Elem& e, int oldal) {
     }
 }
 
-void FestSav(QPainter& p, const Sav& s, double fent, int oldal) {
+void FestSav(QPainter& p, const Sav& s, const QStringList& ertekek, double fent, int oldal) {
     p.save();
     p.translate(Margo * Egyseg, fent * Egyseg);
     const QColor ezust(192, 192, 192);
@@ -59,13 +117,21 @@ void FestSav(QPainter& p, const Sav& s, double fent, int oldal) {
         p.drawLine(QPointF(0, y), QPointF(SavSzelesseg * Egyseg, y));
     }
     for (const Elem& e : s.elemek)
-        FestElem(p, e, oldal);
+        FestElem(p, e, ertekek, oldal);
     p.restore();
 }
 } // namespace
 
 QFont Betu::qfont() const {
-    QFont f(csalad);
+    QFont f;
+    // Where the office fonts are not installed, faces of the same widths
+    // stand in, so that the forms keep their proportions: Arial and Courier
+    // New are matched by the system (Liberation Sans and Mono); Tahoma is
+    // close to Liberation Sans.
+    if (csalad.compare(QLatin1String("Tahoma"), Qt::CaseInsensitive) == 0)
+        f.setFamilies({csalad, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    else
+        f.setFamilies({csalad});
     // Points to hundredths of a millimetre, so that the size does not depend
     // on the device's resolution.
     f.setPixelSize(qMax(1, qRound(meret * 25.4 / 72.0 * Egyseg)));
@@ -87,6 +153,17 @@ Elem Elem::Szoveg(double bal, double fent, double szel, const QString& szoveg, c
     e.betu = betu;
     e.igazitas = igazitas;
     return e;
+}
+
+Elem Elem::Mezo(double bal, double fent, double szel, int mezo, const Betu& betu,
+                Qt::Alignment igazitas) {
+    Elem e = Szoveg(bal, fent, szel, QString(), betu, igazitas);
+    e.mezo = mezo;
+    return e;
+}
+
+QString ElemSzoveg(const Elem& e, const QStringList& ertekek) {
+    return e.mezo >= 0 ? ertekek.value(e.mezo) : e.szoveg;
 }
 
 Elem Elem::Vonal(double bal, double fent, double szel, double mag, double vastag, QColor szin) {
@@ -113,22 +190,76 @@ QList<Lap> Dokumentum::tordel() const {
     Lap lap;
     double foglalt = 0;
     for (int i = 0; i < torzs.size(); ++i) {
-        const double m = torzs.at(i).magassag;
+        const Sav& s = torzs.at(i);
+        double m = s.magassag;
+        if (s.kovetkezovel && i + 1 < torzs.size())
+            m += torzs.at(i + 1).magassag;
         if (lap.db > 0 && foglalt + m > hely + 1e-9) {
             lapok.append(lap);
             lap = Lap{i, 0};
             foglalt = 0;
         }
         ++lap.db;
-        foglalt += m;
+        foglalt += s.magassag;
     }
     lapok.append(lap);
     return lapok;
 }
 
+QStringList Dokumentum::lapErtekek(const QList<Lap>& lapok, int lap) const {
+    const Lap& l = lapok.at(lap);
+    return l.db > 0 ? torzs.at(l.elso).ertekek : QStringList();
+}
+
+TorzsEpito::TorzsEpito(Dokumentum& d, Sav reszlet, Sav csoportFej, Sav csoportLab)
+    : m_d(d), m_reszlet(std::move(reszlet)), m_fej(std::move(csoportFej)),
+      m_lab(std::move(csoportLab)) {
+    m_reszlet.fajta = SavFajta::Reszlet;
+    m_fej.fajta = SavFajta::CsoportFej;
+    m_fej.kovetkezovel = true;
+    m_lab.fajta = SavFajta::CsoportLab;
+}
+
+void TorzsEpito::hozzaad(const Sav& sablon, const QStringList& ertekek) {
+    if (sablon.magassag <= 0)
+        return;
+    Sav s = sablon;
+    s.ertekek = ertekek;
+    m_d.torzs.append(std::move(s));
+}
+
+void TorzsEpito::rekord(const QStringList& ertekek, const QString& csoport) {
+    if (!m_nyitott || csoport != m_csoport) {
+        vege();
+        hozzaad(m_fej, ertekek);
+        m_nyitott = true;
+        m_csoport = csoport;
+    }
+    hozzaad(m_reszlet, ertekek);
+    m_utolso = ertekek;
+}
+
+void TorzsEpito::vege() {
+    if (m_nyitott)
+        hozzaad(m_lab, m_utolso);
+    m_nyitott = false;
+}
+
 QString Levag(const QString& szoveg, const Betu& betu, double szelesseg) {
-    const QFontMetricsF fm(betu.qfont());
+    const BetuKeszlet& k = Keszlet(betu);
+    const QFontMetricsF& fm = k.metrika;
     const double max = szelesseg * Egyseg;
+    // Text of the simple scripts: the advances of its characters add up
+    // (kerning is off), so one walk finds the cut without shaping.
+    if (std::all_of(szoveg.cbegin(), szoveg.cend(), &BetuKeszlet::Egyszeru)) {
+        double w = 0;
+        for (qsizetype i = 0; i < szoveg.size(); ++i) {
+            w += k.eloresE(szoveg.at(i));
+            if (w > max)
+                return szoveg.left(i);
+        }
+        return szoveg;
+    }
     if (fm.horizontalAdvance(szoveg) <= max)
         return szoveg;
     // The longest prefix that fits, found by halving.
@@ -150,15 +281,16 @@ void FestLap(QPainter& p, double pxPerMm, const Dokumentum& d, const QList<Lap>&
     p.scale(pxPerMm / Egyseg, pxPerMm / Egyseg);
     const int oldal = lap + 1;
     double y = Margo;
-    FestSav(p, d.fejlec, y, oldal);
+    const QStringList lapErtekek = d.lapErtekek(lapok, lap);
+    FestSav(p, d.fejlec, lapErtekek, y, oldal);
     y += d.fejlec.magassag;
     const Lap& l = lapok.at(lap);
     for (int i = l.elso; i < l.elso + l.db; ++i) {
         const Sav& s = d.torzs.at(i);
-        FestSav(p, s, y, oldal);
+        FestSav(p, s, s.ertekek, y, oldal);
         y += s.magassag;
     }
-    FestSav(p, d.lablec, LapMagassag - Margo - d.lablec.magassag, oldal);
+    FestSav(p, d.lablec, lapErtekek, LapMagassag - Margo - d.lablec.magassag, oldal);
     p.restore();
 }
 

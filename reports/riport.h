@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QPainter;
 
@@ -42,13 +43,18 @@ struct Elem {
     QString szoveg;
     Betu betu;
     Qt::Alignment igazitas = Qt::AlignLeft;
-    bool tordel = false;         // wraps inside its box instead of being cut
-    bool oldalszam = false;      // the page number is printed after szoveg
+    bool tordel = false;    // wraps inside its box instead of being cut
+    bool oldalszam = false; // the page number is printed after szoveg
+    // A field: the text is the value at this index of the band's record (in
+    // the page header: of the record at which the page starts); -1: szoveg.
+    int mezo = -1;
     double vastag = VekonyVonal; // line and frame width
     QColor szin = Qt::black;
 
     static Elem Szoveg(double bal, double fent, double szel, const QString& szoveg,
                        const Betu& betu, Qt::Alignment igazitas = Qt::AlignLeft);
+    static Elem Mezo(double bal, double fent, double szel, int mezo, const Betu& betu,
+                     Qt::Alignment igazitas = Qt::AlignLeft);
     // A horizontal line (mag 0) or a vertical one (szel 0).
     static Elem Vonal(double bal, double fent, double szel, double mag = 0,
                       double vastag = VekonyVonal, QColor szin = Qt::black);
@@ -65,7 +71,17 @@ struct Sav {
     // Silver lines along the band's top or bottom edge (width in mm, 0: none).
     double ezustFelul = 0;
     double ezustAlul = 0;
+    // Kept on one page with the band after it (a group header with its
+    // first detail).
+    bool kovetkezovel = false;
+    // The record whose values the band's fields print. Body bands made from
+    // one template share its element list, so a long report holds little
+    // more than its values.
+    QStringList ertekek;
 };
+
+// The printed text of an element of a band whose record is `ertekek`.
+QString ElemSzoveg(const Elem& e, const QStringList& ertekek);
 
 // One page: the body bands [elso, elso + db) printed below the header.
 struct Lap {
@@ -81,9 +97,34 @@ struct Dokumentum {
     QList<Sav> torzs;  // group headers, details and group footers in order
 
     // Pages: as many body bands on each as fit between header and footer; a
-    // band taller than the room still gets a page of its own. No body at
-    // all still gives one page.
+    // band taller than the room still gets a page of its own; a band kept
+    // with the next one goes over to the next page with it. No body at all
+    // still gives one page.
     QList<Lap> tordel() const;
+    // The record of a page: the values of its first body band.
+    QStringList lapErtekek(const QList<Lap>& lapok, int lap) const;
+};
+
+// Fills the body of a report from records in order. Each record prints the
+// detail template; with a group key given, a change of the key from the
+// record before closes the group (its footer, with the values of its last
+// record) and opens a new one (its header, with the values of its first
+// record). A template of height 0 prints nothing.
+class TorzsEpito {
+public:
+    TorzsEpito(Dokumentum& d, Sav reszlet, Sav csoportFej = {}, Sav csoportLab = {});
+    void rekord(const QStringList& ertekek, const QString& csoport = QString());
+    // Closes the last group.
+    void vege();
+
+private:
+    void hozzaad(const Sav& sablon, const QStringList& ertekek);
+
+    Dokumentum& m_d;
+    Sav m_reszlet, m_fej, m_lab;
+    bool m_nyitott = false;
+    QString m_csoport;
+    QStringList m_utolso;
 };
 
 // The visible part of a one-line text: the longest leading part that fits

@@ -101,28 +101,17 @@ private slots:
 private:
     Tfrm_Main* ablak();
 
-    std::unique_ptr<QTemporaryDir> m_prog;
+    std::unique_ptr<Teszt::ProgramKornyezet> m_prog;
     std::unique_ptr<Tfrm_Main> m_w;
     QStringList m_sql;
 };
 
 void TstFoablak::init() {
-    m_prog = std::make_unique<QTemporaryDir>();
-    Seged::ProgramMappaBeallit(m_prog->path());
+    m_prog = std::make_unique<Teszt::ProgramKornyezet>();
     UzenetTeszt::bekapcsol();
-    const QString data = m_prog->path() + QStringLiteral("/Data");
-    Adatmappa::Keszit(data, QString());
-    {
-        Kapcsolat k(QStringLiteral("elokeszit"));
-        k.nyit(data);
-        adatok(k);
-    }
-    QFile ini(m_prog->path() + QStringLiteral("/Pelvano.ini"));
-    QVERIFY(ini.open(QIODevice::WriteOnly));
-    ini.write(
-        QStringLiteral("[Database]\nPath=%1\n[Screen]\nFullScreen=0\nWidth=1000\nHeight=700\n")
-            .arg(data)
-            .toUtf8());
+    Kapcsolat k(QStringLiteral("elokeszit"));
+    k.nyit(m_prog->adatMappa());
+    adatok(k);
 }
 
 void TstFoablak::cleanup() {
@@ -134,17 +123,14 @@ void TstFoablak::cleanup() {
 }
 
 Tfrm_Main* TstFoablak::ablak() {
-    m_w = std::make_unique<Tfrm_Main>();
-    if (!m_w->Inditas())
+    m_w = m_prog->foAblak();
+    if (!m_w)
         return nullptr;
     // The statements that change data (the list's own reads left out).
     m_w->Db1().setFigyelo([this](const QString& s) {
         if (!s.startsWith(QLatin1String("SELECT")))
             m_sql << s;
     });
-    m_w->show();
-    if (!QTest::qWaitForWindowExposed(m_w.get()))
-        return nullptr;
     return m_w.get();
 }
 

@@ -111,6 +111,9 @@ private slots:
     void nincsNyomtato();
     void elonezetPdf();
     void nagyRiport();
+    void csoportok();
+    void csoportFejNemMaradEgyedul();
+    void lapFejlecAzElsoRekorde();
 };
 
 void TstRiport::init() {
@@ -521,6 +524,105 @@ void TstRiport::nagyRiport() {
           QFileInfo(fajl).size());
     QCOMPARE(PdfLapok(fajl), 286);
     QVERIFY(PdfSzoveg(fajl, 286).contains(QStringLiteral("Ügyfél 09999")));
+}
+
+namespace {
+Riport::Sav Sablon(double magassag, const QString& jel) {
+    Riport::Sav s;
+    s.magassag = magassag;
+    s.elemek << Elem::Szoveg(0, 0, 20, jel, Betu{})
+             << Elem::Mezo(20, 0, 40, 0, Betu{QStringLiteral("Tahoma"), 9, true, false});
+    return s;
+}
+
+// The kind and record of every body band: "F:a1" for a group header of
+// record a1, "R:" detail, "L:" group footer.
+QStringList Torzs(const Riport::Dokumentum& d) {
+    QStringList l;
+    for (const Riport::Sav& s : d.torzs)
+        l << s.elemek.first().szoveg + QLatin1Char(':') +
+                 Riport::ElemSzoveg(s.elemek.at(1), s.ertekek);
+    return l;
+}
+} // namespace
+
+void TstRiport::csoportok() {
+    Riport::Dokumentum d;
+    Riport::TorzsEpito e(d, Sablon(6.6, QStringLiteral("R")), Sablon(20, QStringLiteral("F")),
+                         Sablon(30, QStringLiteral("L")));
+    e.rekord({QStringLiteral("a1")}, QStringLiteral("1"));
+    e.rekord({QStringLiteral("a2")}, QStringLiteral("1"));
+    e.rekord({QStringLiteral("b1")}, QStringLiteral("2"));
+    e.rekord({QStringLiteral("c1")}, QStringLiteral("1")); // the key changed: a new group
+    e.vege();
+    QCOMPARE(Torzs(d), (QStringList{"F:a1", "R:a1", "R:a2", "L:a2", "F:b1", "R:b1", "L:b1", "F:c1",
+                                    "R:c1", "L:c1"}));
+    QCOMPARE(d.torzs.at(0).fajta, Riport::SavFajta::CsoportFej);
+    QCOMPARE(d.torzs.at(1).fajta, Riport::SavFajta::Reszlet);
+    QCOMPARE(d.torzs.at(3).fajta, Riport::SavFajta::CsoportLab);
+    QVERIFY(d.torzs.at(0).kovetkezovel);
+
+    // Without group templates only details; no records, no bands.
+    Riport::Dokumentum csak;
+    Riport::TorzsEpito r(csak, Sablon(6.6, QStringLiteral("R")));
+    r.rekord({QStringLiteral("x")}, QStringLiteral("1"));
+    r.rekord({QStringLiteral("y")}, QStringLiteral("2"));
+    r.vege();
+    QCOMPARE(Torzs(csak), (QStringList{"R:x", "R:y"}));
+    Riport::Dokumentum ures;
+    Riport::TorzsEpito u(ures, Sablon(6.6, QStringLiteral("R")), Sablon(20, QStringLiteral("F")),
+                         Sablon(30, QStringLiteral("L")));
+    u.vege();
+    QVERIFY(ures.torzs.isEmpty());
+    QCOMPARE(ures.tordel().size(), 1);
+}
+
+void TstRiport::csoportFejNemMaradEgyedul() {
+    // Room of 277 - 20 - 20 = 237 mm: a group header of 1 mm and 23 details
+    // of 10 mm (231 mm); the next group's header would fit but its detail
+    // would not.
+    Riport::Dokumentum d;
+    d.fejlec.magassag = 20;
+    d.lablec.magassag = 20;
+    Riport::TorzsEpito e(d, Sablon(10, QStringLiteral("R")), Sablon(1, QStringLiteral("F")));
+    for (int i = 0; i < 23; ++i)
+        e.rekord({QString::number(i)}, QStringLiteral("1"));
+    e.rekord({QStringLiteral("x")}, QStringLiteral("2"));
+    e.vege();
+    QCOMPARE(d.torzs.size(), 1 + 23 + 1 + 1);
+    const QList<Riport::Lap> lapok = d.tordel();
+    QCOMPARE(lapok.size(), 2);
+    QCOMPARE(lapok.at(0).db, 24); // the first header and its 23 details
+    QCOMPARE(Torzs(d).at(lapok.at(1).elso), QStringLiteral("F:x"));
+    QCOMPARE(lapok.at(1).db, 2);
+}
+
+void TstRiport::lapFejlecAzElsoRekorde() {
+    // A page header field prints the record at which the page starts.
+    Riport::Dokumentum d;
+    d.fejlec.magassag = 20;
+    d.fejlec.elemek << Elem::Szoveg(0, 1.3, 30, QStringLiteral("sorszám"), Betu{})
+                    << Elem::Mezo(40, 1.3, 30, 0, Betu{});
+    d.lablec = Oldalkeret::Lablec(QStringLiteral("T"), QStringLiteral("qrT"));
+    // (277 - 20 - 14.6) / 10 = 24 records a page.
+    Riport::TorzsEpito e(d, Sablon(10, QStringLiteral("R")));
+    for (int i = 1; i <= 50; ++i)
+        e.rekord({QStringLiteral("%1").arg(i, 5, 10, QLatin1Char('0'))});
+    e.vege();
+    const QList<Riport::Lap> lapok = d.tordel();
+    QCOMPARE(lapok.size(), 3);
+    QCOMPARE(d.lapErtekek(lapok, 0), QStringList{QStringLiteral("00001")});
+    QCOMPARE(d.lapErtekek(lapok, 1), QStringList{QStringLiteral("00025")});
+    QCOMPARE(d.lapErtekek(lapok, 2), QStringList{QStringLiteral("00049")});
+    QTemporaryDir dir;
+    const QString fajl = dir.filePath(QStringLiteral("fej.pdf"));
+    QVERIFY(RiportKimenet::PdfIr(d, fajl));
+    for (int lap = 1; lap <= 3; ++lap) {
+        const QString elsoSor = PdfSzoveg(fajl, lap).trimmed().section(QLatin1Char('\n'), 0, 0);
+        QVERIFY2(
+            elsoSor.contains(QStringLiteral("%1").arg((lap - 1) * 24 + 1, 5, 10, QLatin1Char('0'))),
+            qPrintable(elsoSor));
+    }
 }
 
 QTEST_MAIN(TstRiport)

@@ -2,6 +2,8 @@
 
 #include "adatmappa.h"
 #include "kapcsolat.h"
+#include "seged.h"
+#include "tfrm_main.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -19,6 +21,36 @@ AdatMappa::AdatMappa(bool irszIs) {
 
 QString AdatMappa::adatFajl() const {
     return SqliteMotor::AdatFajl(m_dir.path());
+}
+
+ProgramKornyezet::ProgramKornyezet() {
+    if (!m_dir.isValid())
+        qFatal("no temporary directory");
+    Seged::ProgramMappaBeallit(m_dir.path());
+    Adatmappa::Keszit(adatMappa(), QString());
+    QFile ini(m_dir.filePath(QStringLiteral("Pelvano.ini")));
+    if (!ini.open(QIODevice::WriteOnly))
+        qFatal("Pelvano.ini cannot be written");
+    ini.write(
+        QStringLiteral("[Database]\nPath=%1\n[Screen]\nFullScreen=0\nWidth=1000\nHeight=700\n")
+            .arg(adatMappa())
+            .toUtf8());
+}
+
+ProgramKornyezet::~ProgramKornyezet() = default;
+
+QString ProgramKornyezet::adatMappa() const {
+    return m_dir.filePath(QStringLiteral("Data"));
+}
+
+std::unique_ptr<Tfrm_Main> ProgramKornyezet::foAblak() const {
+    auto w = std::make_unique<Tfrm_Main>();
+    if (!w->Inditas())
+        return nullptr;
+    w->show();
+    if (!QTest::qWaitForWindowExposed(w.get()))
+        return nullptr;
+    return w;
 }
 
 QByteArray FajlHash(const QString& fajl) {

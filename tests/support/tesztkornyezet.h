@@ -5,8 +5,10 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <memory>
 
 class Kapcsolat;
+class Tfrm_Main;
 
 namespace Teszt {
 
@@ -17,6 +19,22 @@ public:
     explicit AdatMappa(bool irszIs = false);
     QString utvonal() const { return m_dir.path(); }
     QString adatFajl() const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// A program folder, set as the program's folder while it lives, with its
+// Data folder (schema and delivered records) and a Pelvano.ini naming it
+// (window mode, 1000 x 700).
+class ProgramKornyezet {
+public:
+    ProgramKornyezet();
+    ~ProgramKornyezet();
+    QString utvonal() const { return m_dir.path(); }
+    QString adatMappa() const;
+    // The main window started on it and shown; null when the start failed.
+    std::unique_ptr<Tfrm_Main> foAblak() const;
 
 private:
     QTemporaryDir m_dir;

@@ -1,0 +1,255 @@
+#include "tervriportok.h"
+
+#include "kapcsolat.h"
+#include "riportkimenet.h"
+#include "szovegexport.h"
+#include "tervlista.h"
+#include "tfrm_hatarolt.h"
+#include "tfrm_nyomvalaszt.h"
+
+#include <QApplication>
+#include <QScopeGuard>
+#include <QSqlQuery>
+
+#include <functional>
+
+using Riport::Betu;
+using Riport::Elem;
+using Riport::Sav;
+
+namespace TervRiport {
+
+namespace {
+
+const QString Tahoma = QStringLiteral("Tahoma");
+
+Betu Dolt(double meret) {
+    return Betu{Tahoma, meret, false, true};
+}
+Betu Sima(double meret) {
+    return Betu{Tahoma, meret, false, false};
+}
+Betu Felkover(double meret) {
+    return Betu{Tahoma, meret, true, false};
+}
+
+// A field of the records: its result column and its kind of text.
+struct Mezo {
+    QString nev;
+    OszlopFajta fajta = OszlopFajta::Szoveg;
+};
+
+QString Szoveg(const QVariant& ertek, OszlopFajta fajta) {
+    return SzovegExportFormatum::Szoveg(ertek, fajta);
+}
+
+// The values of the fields in row `sor` of the list.
+QStringList ListaErtekek(const TervListaModell& lista, int sor, const QList<Mezo>& mezok) {
+    QStringList ertekek;
+    ertekek.reserve(mezok.size());
+    for (const Mezo& m : mezok)
+        ertekek << (sor >= 0 ? Szoveg(lista.ertek(sor, m.nev), m.fajta) : QString());
+    return ertekek;
+}
+
+// A page header of a plan report: the title box and the owner box, with the
+// header's silver line.
+Sav Fejlec(double magassag, const QString& cim, double cimVonal, double cimVonalLent,
+           const Oldalkeret::Tulajdonos& t, const Oldalkeret::TulajdonosHely& hely) {
+    Sav s;
+    s.fajta = Riport::SavFajta::Fejlec;
+    s.magassag = magassag;
+    s.ezustAlul = Riport::VekonyVonal;
+    Oldalkeret::CimDoboz(s, cim, Felkover(16), cimVonal, 0.0, cimVonalLent);
+    Oldalkeret::TulajdonosDoboz(s, t, hely);
+    return s;
+}
+
+struct Oszlop {
+    const char* fej;
+    double bal, szel;
+};
+
+// A detail band of two rows, 11.9 mm high, whose first row holds the fields
+// 0, 1, ... (Tahoma 8 at 1.3 mm) under their column headings, which go into
+// the page header at `fent`.
+Sav Oszlopok(Sav& fejlec, double fent, const Betu& fejBetu,
+             std::initializer_list<Oszlop> oszlopok) {
+    Sav reszlet;
+    reszlet.magassag = 11.9;
+    reszlet.ezustAlul = Riport::VekonyVonal;
+    int mezo = 0;
+    for (const Oszlop& o : oszlopok) {
+        fejlec.elemek << Elem::Szoveg(o.bal, fent, o.szel, QString::fromUtf8(o.fej), fejBetu);
+        reszlet.elemek << Elem::Mezo(o.bal, 1.3, o.szel, mezo++, Sima(8));
+    }
+    return reszlet;
+}
+
+// The fields of the plan list, in the order of their indexes in a record.
+const QList<Mezo>& ListaMezok() {
+    static const QList<Mezo> m{{QStringLiteral("Tervszam")},
+                               {QStringLiteral("datum"), OszlopFajta::Datum},
+                               {QStringLiteral("tervezo_nev")},
+                               {QStringLiteral("szakag_nev")},
+                               {QStringLiteral("tervjel")},
+                               {QStringLiteral("tervfajta_nev")},
+                               {QStringLiteral("tervszakasz_nev")},
+                               {QStringLiteral("ugyfel_nev")},
+                               {QStringLiteral("Cim")},
+                               {QStringLiteral("tipus_nev")},
+                               {QStringLiteral("Helyszin")}};
+    return m;
+}
+
+// Exports the main window's plan list with the proposed file name.
+void ListaExport(TervListaModell& lista, const QString& fajlNev, QWidget* szulo) {
+    const std::unique_ptr<ModellForras> forras = TervListaForras(lista);
+    ShowHatarolt(*forras, fajlNev, szulo);
+}
+
+Riport::Dokumentum Keszit(const std::function<Riport::Dokumentum()>& riport) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto vissza = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    return riport();
+}
+
+// The output choice; the report is laid out only when it is to be printed.
+void Kimenet(const std::function<Riport::Dokumentum()>& riport, TervListaModell& lista,
+             const QString& csvNev, QWidget* szulo) {
+    switch (NyomValaszt(szulo)) {
+    case Tfrm_NyomValaszt::NyomtatasiKep:
+        RiportKimenet::Elonezet(Keszit(riport), szulo);
+        break;
+    case Tfrm_NyomValaszt::Nyomtatas:
+        RiportKimenet::Nyomtat(Keszit(riport), szulo);
+        break;
+    case Tfrm_NyomValaszt::Csv:
+        ListaExport(lista, csvNev, szulo);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+Riport::Dokumentum Lista(const TervListaModell& lista, const QString& sorrend,
+                         const Oldalkeret::Tulajdonos& tulajdonos) {
+    Riport::Dokumentum d;
+    d.cim = QStringLiteral("Lista nyomtatás");
+    d.azonosito = QStringLiteral("qrLista");
+    d.fejlec = Fejlec(28.8, QStringLiteral("Egyszerű lista"), 69.1, 21.5, tulajdonos,
+                      {1.3, 21.5, 2.6, 7.9, 11.9, 15.9});
+    d.fejlec.elemek << Elem::Szoveg(0.0, 9.3, 120, QStringLiteral("Sorrend: ") + sorrend, Dolt(10));
+    d.lablec = Oldalkeret::Lablec(d.cim, d.azonosito);
+
+    Sav reszlet = Oszlopok(d.fejlec, 22.5, Dolt(8),
+                           {{"tervszám", 0.0, 18.9},
+                            {"dátum", 19.8, 20.2},
+                            {"tervező", 41.0, 25.5},
+                            {"szakág", 67.5, 26.8},
+                            {"tervjel", 95.2, 18.9},
+                            {"terv fajta", 115.1, 18.9},
+                            {"terv szakasz", 134.9, 18.9},
+                            {"ügyfél", 154.8, 34.7}});
+    reszlet.elemek << Elem::Mezo(0.0, 6.6, 74.4, 8, Sima(8))
+                   << Elem::Szoveg(75.4, 6.6, 18.9, QStringLiteral("típus"), Dolt(8))
+                   << Elem::Mezo(95.2, 6.6, 34.7, 9, Sima(8))
+                   << Elem::Szoveg(134.9, 6.6, 18.9, QStringLiteral("helyszín"), Dolt(8))
+                   << Elem::Mezo(154.8, 6.6, 34.7, 10, Sima(8));
+
+    Riport::TorzsEpito torzs(d, reszlet);
+    const int db = lista.rowCount();
+    d.torzs.reserve(db);
+    for (int sor = 0; sor < db; ++sor)
+        torzs.rekord(ListaErtekek(lista, sor, ListaMezok()));
+    torzs.vege();
+    return d;
+}
+
+Riport::Dokumentum Adatlap(Kapcsolat& k, const TervListaModell& lista, int sor,
+                           const Oldalkeret::Tulajdonos& tulajdonos) {
+    Riport::Dokumentum d;
+    d.cim = QStringLiteral("Lista nyomtatás");
+    d.azonosito = QStringLiteral("qrListaReszl");
+    d.fejlec = Fejlec(39.4, QStringLiteral("Adatlap"), 137.9, 30.8, tulajdonos,
+                      {0.0, 20.2, 1.3, 6.6, 10.6, 14.6});
+    d.lablec = Oldalkeret::Lablec(d.cim, d.azonosito);
+
+    // The plan's data: the page header's fields, values of the header's
+    // record (the data of every band on the sheet).
+    struct Adat {
+        double fent;
+        const char* cimke;
+        double cimkeBal;
+        Mezo mezo;
+        double bal, szel;
+    };
+    const QList<Adat> adatok{
+        {4.0, "tervszám", 23.8, {QStringLiteral("Tervszam")}, 45.0, 33.4},
+        {4.0, "dátum", 79.4, {QStringLiteral("datum"), OszlopFajta::Datum}, 100.5, 36.0},
+        {9.3, "tárgy", 1.3, {QStringLiteral("Cim")}, 22.5, 114.1},
+        {14.6, "tervező", 1.3, {QStringLiteral("tervezo_nev")}, 22.5, 48.0},
+        {14.6, "szakág", 71.4, {QStringLiteral("szakag_nev")}, 92.6, 44.0},
+        {19.8, "terv fajta", 1.3, {QStringLiteral("tervfajta_nev")}, 22.5, 48.0},
+        {19.8, "tervjel", 71.4, {QStringLiteral("tervjel")}, 92.6, 44.0},
+        {25.1, "terv szakasz", 1.3, {QStringLiteral("tervszakasz_nev")}, 22.5, 48.0},
+        {25.1, "ügyfél", 71.4, {QStringLiteral("ugyfel_nev")}, 92.6, 44.0}};
+    const bool vanTerv = sor >= 0 && sor < lista.rowCount();
+    for (const Adat& a : adatok) {
+        d.fejlec.elemek << Elem::Szoveg(a.cimkeBal, a.fent, 20.2, QString::fromUtf8(a.cimke),
+                                        Dolt(9))
+                        << Elem::Szoveg(a.bal, a.fent, a.szel,
+                                        vanTerv ? Szoveg(lista.ertek(sor, a.mezo.nev), a.mezo.fajta)
+                                                : QString(),
+                                        Felkover(9));
+    }
+
+    Sav reszlet = Oszlopok(d.fejlec, 34.4, Dolt(9),
+                           {{"sor", 0.0, 9.6},
+                            {"részművelet", 10.6, 94.3},
+                            {"rajzszám", 105.8, 20.2},
+                            {"pausz", 127.0, 20.2},
+                            {"irat A4", 148.2, 20.2},
+                            {"irat A3", 169.3, 20.2}});
+    reszlet.elemek << Elem::Szoveg(2.6, 6.6, 16.2, QStringLiteral("tervrajz"), Dolt(8))
+                   << Elem::Mezo(19.8, 6.6, 20.2, 6, Sima(8))
+                   << Elem::Mezo(41.0, 6.6, 37.4, 7, Sima(8))
+                   << Elem::Szoveg(113.8, 6.6, 16.2, QStringLiteral("levelezés"), Dolt(8))
+                   << Elem::Mezo(131.0, 6.6, 20.2, 8, Sima(8))
+                   << Elem::Mezo(152.1, 6.6, 37.4, 9, Sima(8));
+
+    const int kulcs = vanTerv ? lista.kulcs(sor) : 0;
+    QSqlQuery q =
+        k.sql(QStringLiteral("SELECT sor, reszmuvelet, rajzszam, pausz, irata4, irata5, dat_tkiad, "
+                             "tkiadva, dat_lkiad, lkiadva FROM terv_sor WHERE terv = :terv "
+                             "ORDER BY terv, sor"),
+              {{QStringLiteral("terv"), kulcs}});
+    Riport::TorzsEpito torzs(d, reszlet);
+    while (q.next()) {
+        QStringList ertekek;
+        const QVariant sorSzam = q.value(0);
+        ertekek << (sorSzam.isNull()
+                        ? QString()
+                        : QStringLiteral("%1").arg(sorSzam.toInt(), 2, 10, QLatin1Char('0')));
+        for (int i = 1; i < 10; ++i)
+            ertekek << Szoveg(q.value(i),
+                              i == 6 || i == 8 ? OszlopFajta::Datum : OszlopFajta::Szoveg);
+        torzs.rekord(ertekek);
+    }
+    torzs.vege();
+    return d;
+}
+
+void TrptLista(Kapcsolat& k, TervListaModell& lista, const QString& sorrend, QWidget* szulo) {
+    Kimenet([&] { return Lista(lista, sorrend, Oldalkeret::TulajdonosOlvas(k)); }, lista,
+            QStringLiteral("lista.csv"), szulo);
+}
+
+void TrptAdatlap(Kapcsolat& k, TervListaModell& lista, int sor, QWidget* szulo) {
+    Kimenet([&] { return Adatlap(k, lista, sor, Oldalkeret::TulajdonosOlvas(k)); }, lista,
+            QStringLiteral("adatlap.csv"), szulo);
+}
+
+} // namespace TervRiport
