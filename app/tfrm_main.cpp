@@ -4,6 +4,7 @@
 #include "ikonok.h"
 #include "indulas.h"
 #include "inifajl.h"
+#include "kiadasmuveletek.h"
 #include "racs.h"
 #include "seged.h"
 #include "tablamodell.h"
@@ -369,6 +370,25 @@ void Tfrm_Main::akciokBekot() {
         if (Qry)
             TervRiport::TrptAdatlap(m_db1, *Qry, DBGrid1->currentIndex().row(), this);
     });
+    auto sorMuvelet = [this](auto&& muvelet) {
+        return [this, muvelet] {
+            const int sor = AktualisSor();
+            const int oszlop = qMax(1, DBGrid2->currentIndex().column());
+            muvelet(sor);
+            if (sor >= 0 && sor < m_sorRacs->rowCount())
+                DBGrid2->setCurrentIndex(m_sorRacs->index(sor, oszlop));
+        };
+    };
+    for (const auto& [kiad, vissza, fajta] :
+         {std::tuple{"aTervKiad", "aTervVissza", KiadasFajta::Tervrajz},
+          std::tuple{"aLevKiad", "aLevVissza", KiadasFajta::Levelezes}}) {
+        bekot(kiad, sorMuvelet(
+                        [this, f = fajta](int sor) { KiadasIndit(m_db1, *TblSor, sor, f, this); }));
+        bekot(vissza, sorMuvelet([this, f = fajta](int sor) {
+                  Visszavetel(m_db1, *TblSor, sor, f, this);
+              }));
+    }
+    bekot("aKiadJelol", sorMuvelet([this](int sor) { KiadJelol(m_db1, *TblSor, sor, this); }));
     bekot("aKeres", [this] { Edit1->setFocus(Qt::ShortcutFocusReason); });
     bekot("aSzurJelol", [this] {
         const int kulcs = AktualisTerv();

@@ -46,23 +46,28 @@ void CimDoboz(Sav& sav, const QString& cim, const Betu& betu, double vonalHossz,
                << Elem::Vonal(0, vonalLent, vonalHossz);
 }
 
+void LablecElemek(Sav& s, const QString& riportCim, const QString& azonosito, double fent,
+                  const QDateTime& nyomtatva) {
+    const Betu b{QStringLiteral("Courier New"), 8, false, false};
+    const double w = Riport::SavSzelesseg;
+    const double jobbSzel = 90;
+    const double jobbBal = w - jobbSzel;
+    Elem oldal = Elem::Szoveg(0, fent + 8, 50, QStringLiteral("oldal: "), b);
+    oldal.oldalszam = true;
+    s.elemek << Elem::Szoveg(0, fent, 60, ProgramCim, b)
+             << Elem::Szoveg(jobbBal, fent, jobbSzel,
+                             QLocale().toString(nyomtatva, QLocale::ShortFormat), b, Qt::AlignRight)
+             << Elem::Szoveg(jobbBal, fent + 4, jobbSzel, riportCim, b, Qt::AlignRight) << oldal
+             << Elem::Szoveg(w / 2 - 30, fent + 8, 60, KeszitoWeb, b, Qt::AlignHCenter)
+             << Elem::Szoveg(w - 50, fent + 8, 50, azonosito, b, Qt::AlignRight);
+}
+
 Sav Lablec(const QString& riportCim, const QString& azonosito, const QDateTime& nyomtatva) {
     Sav s;
     s.fajta = Riport::SavFajta::Lablec;
     s.magassag = 14.6;
     s.ezustFelul = Riport::VekonyVonal;
-    const Betu b{QStringLiteral("Courier New"), 8, false, false};
-    const double w = Riport::SavSzelesseg;
-    const double jobbSzel = 90;
-    const double jobbBal = w - jobbSzel;
-    Elem oldal = Elem::Szoveg(0, 9.3, 50, QStringLiteral("oldal: "), b);
-    oldal.oldalszam = true;
-    s.elemek << Elem::Szoveg(0, 1.3, 60, ProgramCim, b)
-             << Elem::Szoveg(jobbBal, 1.3, jobbSzel,
-                             QLocale().toString(nyomtatva, QLocale::ShortFormat), b, Qt::AlignRight)
-             << Elem::Szoveg(jobbBal, 5.3, jobbSzel, riportCim, b, Qt::AlignRight) << oldal
-             << Elem::Szoveg(w / 2 - 30, 9.3, 60, KeszitoWeb, b, Qt::AlignHCenter)
-             << Elem::Szoveg(w - 50, 9.3, 50, azonosito, b, Qt::AlignRight);
+    LablecElemek(s, riportCim, azonosito, 1.3, nyomtatva);
     return s;
 }
 

@@ -40,7 +40,13 @@ void TulajdonosDoboz(Riport::Sav& sav, const Tulajdonos& t, const TulajdonosHely
 void CimDoboz(Riport::Sav& sav, const QString& cim, const Riport::Betu& betu, double vonalHossz,
               double vonalFent, double vonalLent);
 
-// The page footer, 14.6 mm high, silver line along its top, Courier New 8.
+// The common footer items in Courier New 8, their first row at `fent`: the
+// program's title and the time of printing, the report title below it, then
+// the page number, the maker's web address and the report's identifier.
+void LablecElemek(Riport::Sav& sav, const QString& riportCim, const QString& azonosito, double fent,
+                  const QDateTime& nyomtatva = QDateTime::currentDateTime());
+
+// The page footer, 14.6 mm high, silver line along its top, the common items.
 Riport::Sav Lablec(const QString& riportCim, const QString& azonosito,
                    const QDateTime& nyomtatva = QDateTime::currentDateTime());
 

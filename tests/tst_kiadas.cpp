@@ -1,0 +1,735 @@
+// Issue and return of drawing sets and correspondence: what an issue writes
+// and in which order, both kinds out at once, the cut texts, the flag tested
+// again inside the transaction, failures leaving nothing half done, the
+// group-issue mark, the issue dialog, the actions of the register window,
+// two workstations at once, and the issue sheet.
+
+#include "kapcsolat.h"
+#include "kiadas.h"
+#include "oldalkeret.h"
+#include "riportkimenet.h"
+#include "tablamodell.h"
+#include "tesztkornyezet.h"
+#include "tfrm_levkiad.h"
+#include "tfrm_main.h"
+#include "trptkiadas.h"
+#include "uzenetteszt.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTabWidget>
+#include <QTableView>
+#include <QtTest>
+
+namespace {
+
+const QString Ma = DatumSzoveg(QDate::currentDate());
+
+// One row of a query as "field=value" texts (null as "-").
+QStringList Rekord(Kapcsolat& k, const QString& sql, const QStringList& mezok) {
+    QSqlQuery q = k.sql(sql);
+    if (!q.next())
+        return {QStringLiteral("<none>")};
+    QStringList l;
+    for (const QString& m : mezok) {
+        const QVariant v = q.value(m);
+        l << m + QLatin1Char('=') + (v.isNull() ? QStringLiteral("-") : v.toString());
+    }
+    return l;
+}
+
+QStringList SorAdat(Kapcsolat& k, int terv, int sor) {
+    return Rekord(
+        k, QStringLiteral("SELECT * FROM terv_sor WHERE terv=%1 AND sor=%2").arg(terv).arg(sor),
+        {"tbent", "dat_tkiad", "tkiadva", "lbent", "dat_lkiad", "lkiadva", "tervkiad", "kiadni"});
+}
+
+QStringList NaploAdat(Kapcsolat& k, int kulcs) {
+    return Rekord(k, QStringLiteral("SELECT * FROM tervkiad WHERE tervkiad=%1").arg(kulcs),
+                  {"terv", "sor", "dat_kiad", "dat_vissza", "kint", "kinek", "ezterv", "megjegyzes",
+                   "engedelyezo"});
+}
+
+int Szam(Kapcsolat& k, const QString& sql) {
+    QSqlQuery q = k.sql(sql);
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+// Plan 1 "T-01" (subject "Óvoda") with lines 1 to 4, both kinds in; plan 2
+// "T-02" without lines; plan 3 "T-03" with line 1.
+void Adatok(Kapcsolat& k) {
+    k.sql(QStringLiteral("INSERT INTO terv (Terv, Tervszam, Cim, szur, Levelezes) VALUES "
+                         "(1, 'T-01', 'Óvoda', 'N', 'N'), (2, 'T-02', 'Bolt', 'N', 'N'), "
+                         "(3, 'T-03', 'Garázs', 'N', 'N')"));
+    for (int s = 1; s <= 4; ++s)
+        k.sql(
+            QStringLiteral("INSERT INTO terv_sor (terv, sor, reszmuvelet, rajzszam, tbent, lbent, "
+                           "kiadni) VALUES (1, :s, :r, :z, 'I', 'I', 'N')"),
+            {{QStringLiteral("s"), s},
+             {QStringLiteral("r"), QStringLiteral("Részművelet %1").arg(s)},
+             {QStringLiteral("z"), QStringLiteral("R-%1").arg(s)}});
+    k.sql(QStringLiteral("INSERT INTO terv_sor (terv, sor, reszmuvelet, tbent, lbent) VALUES "
+                         "(3, 1, 'Tető', 'I', 'I')"));
+}
+
+KiadasAdat Adat(const QString& kinek = QStringLiteral("Nagy Péter")) {
+    return {kinek, QStringLiteral("Kovács főmérnök"), QStringLiteral("sürgős\r\n")};
+}
+
+template <typename T> T* Gyerek(QWidget* w, const QString& nev) {
+    T* g = w->findChild<T*>(nev);
+    if (!g)
+        qFatal("no child %s", qPrintable(nev));
+    return g;
+}
+
+// Runs `fv` on the issue dialog once it is shown.
+void DialogusAlatt(std::function<void(Tfrm_LevKiad*)> fv) {
+    QTimer::singleShot(0, [fv] {
+        auto* d = qobject_cast<Tfrm_LevKiad*>(QApplication::activeModalWidget());
+        QVERIFY(d);
+        fv(d);
+        if (d->isVisible())
+            d->reject();
+    });
+}
+
+} // namespace
+
+class TstKiadas : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void kiadasIrasSorrend_data();
+    void kiadasIrasSorrend();
+    void megjegyzes_data();
+    void megjegyzes();
+    void levagottSzovegek();
+    void mindketFajtaKint();
+    void visszavetelNyitottRekordNelkul();
+    void jelzoEgyebTartalom();
+    void felbehagyottKiadasNincs_data();
+    void felbehagyottKiadasNincs();
+    void ujraEllenorzesKiadaskor();
+    void jeloles();
+    void valasztoListak();
+    void dialogusBezarKiadNelkul();
+    void dialogusKiadUtan();
+    void dialogusMasikGepKiadta();
+    void foablakAkciok();
+    void sorNelkuliTerv_data();
+    void sorNelkuliTerv();
+    void ketMunkaallomas();
+    void kivetelezesiLapEgyTetel();
+    void kivetelezesiLapCsoportok();
+    void kivetelezesiLapPdf();
+
+private:
+    std::unique_ptr<Teszt::ProgramKornyezet> m_prog;
+    std::unique_ptr<Kapcsolat> m_k;
+    QList<Riport::Dokumentum> m_riportok;
+};
+
+void TstKiadas::init() {
+    UzenetTeszt::bekapcsol();
+    m_prog = std::make_unique<Teszt::ProgramKornyezet>();
+    m_k = std::make_unique<Kapcsolat>(QStringLiteral("kiadas"));
+    m_k->nyit(m_prog->adatMappa());
+    Adatok(*m_k);
+    RiportKimenet::setTesztKezelo([this](const Riport::Dokumentum& d, bool) { m_riportok << d; });
+}
+
+void TstKiadas::cleanup() {
+    RiportKimenet::setTesztKezelo({});
+    m_riportok.clear();
+    m_k.reset();
+    m_prog.reset();
+    QCOMPARE(UzenetTeszt::megvalaszolatlan(), 0);
+    UzenetTeszt::kikapcsol();
+}
+
+void TstKiadas::kiadasIrasSorrend_data() {
+    QTest::addColumn<bool>("terv");
+    QTest::newRow("drawing set") << true;
+    QTest::newRow("correspondence") << false;
+}
+
+void TstKiadas::kiadasIrasSorrend() {
+    QFETCH(bool, terv);
+    const KiadasFajta f = terv ? KiadasFajta::Tervrajz : KiadasFajta::Levelezes;
+    m_k->sql(QStringLiteral("UPDATE terv_sor SET kiadni='I' WHERE terv=1 AND sor=2"));
+    QStringList irasok;
+    m_k->setFigyelo([&irasok](const QString& s) {
+        // The writes; the transaction's own statements left out.
+        if (s.startsWith(QLatin1String("UPDATE")) || s.startsWith(QLatin1String("INSERT")) ||
+            s.startsWith(QLatin1String("DELETE")))
+            irasok << s.section(QLatin1Char(' '), 0, 2);
+    });
+    const int kulcs = Kiadas::Kiad(*m_k, 1, 2, f, Adat());
+    m_k->setFigyelo({});
+    QCOMPARE(irasok,
+             (QStringList{"UPDATE terv_sor SET", "INSERT INTO tervkiad", "UPDATE terv_sor SET"}));
+    QVERIFY(kulcs > 0);
+    QCOMPARE(NaploAdat(*m_k, kulcs),
+             (QStringList{"terv=1", "sor=2", "dat_kiad=" + Ma, "dat_vissza=-", "kint=I",
+                          "kinek=Nagy Péter", terv ? "ezterv=T" : "ezterv=L",
+                          "megjegyzes=sürgős\r\n", "engedelyezo=Kovács főmérnök"}));
+    const QString k = QString::number(kulcs);
+    QCOMPARE(SorAdat(*m_k, 1, 2),
+             terv
+                 ? (QStringList{"tbent=N", "dat_tkiad=" + Ma, "tkiadva=Nagy Péter", "lbent=I",
+                                "dat_lkiad=-", "lkiadva=-", "tervkiad=" + k, "kiadni=N"})
+                 : (QStringList{"tbent=I", "dat_tkiad=-", "tkiadva=-", "lbent=N", "dat_lkiad=" + Ma,
+                                "lkiadva=Nagy Péter", "tervkiad=" + k, "kiadni=I"}));
+
+    // The return: the line in again, its record stamped, tervkiad kept.
+    QCOMPARE(Kiadas::Visszavesz(*m_k, 1, 2, f), kulcs);
+    QCOMPARE(NaploAdat(*m_k, kulcs).mid(2, 3),
+             (QStringList{"dat_kiad=" + Ma, "dat_vissza=" + Ma, "kint=N"}));
+    QCOMPARE(SorAdat(*m_k, 1, 2),
+             (QStringList{"tbent=I", "dat_tkiad=-", "tkiadva=-", "lbent=I", "dat_lkiad=-",
+                          "lkiadva=-", "tervkiad=" + k, terv ? "kiadni=N" : "kiadni=I"}));
+    // Issued again and returned: refused while in.
+    try {
+        Kiadas::Visszavesz(*m_k, 1, 2, f);
+        QFAIL("a return of a kind that is in was accepted");
+    } catch (const KiadasElutasitva& h) {
+        QCOMPARE(h.uzenet(), terv ? QStringLiteral("A tervrajz még nincs kiadva.")
+                                  : QStringLiteral("A levelezés még nincs kiadva."));
+    }
+}
+
+void TstKiadas::megjegyzes_data() {
+    QTest::addColumn<QString>("doboz");
+    QTest::addColumn<QString>("tarolt");
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("one line") << "a"
+                              << "a\r\n";
+    QTest::newRow("two lines") << "a\nb"
+                               << "a\r\nb\r\n";
+    QTest::newRow("closing break") << "a\n"
+                                   << "a\r\n";
+    QTest::newRow("empty line inside") << "a\n\nb"
+                                       << "a\r\n\r\nb\r\n";
+}
+
+void TstKiadas::megjegyzes() {
+    QFETCH(QString, doboz);
+    QFETCH(QString, tarolt);
+    QCOMPARE(Kiadas::Megjegyzes(doboz), tarolt);
+}
+
+void TstKiadas::levagottSzovegek() {
+    const QString kinek = QStringLiteral("Árvíztűrő Tükörfúrógép Kft. 30"); // 30 characters
+    QCOMPARE(kinek.size(), 30);
+    const KiadasAdat a{kinek, QString(80, QLatin1Char('e')), QString(300, QLatin1Char('m'))};
+    const int kulcs = Kiadas::Kiad(*m_k, 1, 1, KiadasFajta::Tervrajz, a);
+    const QStringList n = NaploAdat(*m_k, kulcs);
+    QCOMPARE(n.at(5), QStringLiteral("kinek=") + kinek.left(20));
+    QCOMPARE(n.at(7), QStringLiteral("megjegyzes=") + QString(255, QLatin1Char('m')));
+    QCOMPARE(n.at(8), QStringLiteral("engedelyezo=") + QString(75, QLatin1Char('e')));
+    QCOMPARE(SorAdat(*m_k, 1, 1).at(2), QStringLiteral("tkiadva=") + kinek.left(20));
+}
+
+void TstKiadas::mindketFajtaKint() {
+    // The drawing set goes out first, the correspondence later: the line's
+    // tervkiad names the later record. Each return stamps its own record.
+    const int t = Kiadas::Kiad(*m_k, 1, 3, KiadasFajta::Tervrajz, Adat(QStringLiteral("Anna")));
+    const int l = Kiadas::Kiad(*m_k, 1, 3, KiadasFajta::Levelezes, Adat(QStringLiteral("Béla")));
+    QVERIFY(l > t);
+    QCOMPARE(SorAdat(*m_k, 1, 3).at(6), QStringLiteral("tervkiad=%1").arg(l));
+    QCOMPARE(Kiadas::Visszavesz(*m_k, 1, 3, KiadasFajta::Tervrajz), t);
+    QCOMPARE(NaploAdat(*m_k, t).at(4), QStringLiteral("kint=N"));
+    QCOMPARE(NaploAdat(*m_k, l).at(4), QStringLiteral("kint=I"));
+    QCOMPARE(NaploAdat(*m_k, l).at(3), QStringLiteral("dat_vissza=-"));
+    QCOMPARE(SorAdat(*m_k, 1, 3).mid(0, 6),
+             (QStringList{"tbent=I", "dat_tkiad=-", "tkiadva=-", "lbent=N", "dat_lkiad=" + Ma,
+                          "lkiadva=Béla"}));
+    QCOMPARE(Kiadas::Visszavesz(*m_k, 1, 3, KiadasFajta::Levelezes), l);
+    QCOMPARE(NaploAdat(*m_k, l).at(4), QStringLiteral("kint=N"));
+    QCOMPARE(Szam(*m_k, QStringLiteral("SELECT count(*) FROM tervkiad WHERE kint='I'")), 0);
+}
+
+void TstKiadas::visszavetelNyitottRekordNelkul() {
+    // Out on the line, but the log has no open record of the kind (an older
+    // closed one and an open one of the other kind): the line is reset and
+    // no record changes.
+    m_k->sql(QStringLiteral(
+        "INSERT INTO tervkiad (tervkiad, terv, sor, dat_kiad, dat_vissza, kint, kinek, ezterv) "
+        "VALUES (7, 1, 4, '2024-01-01', '2024-01-05', 'N', 'X', 'T'), "
+        "(8, 1, 4, '2024-02-01', NULL, 'I', 'Y', 'L')"));
+    m_k->sql(QStringLiteral("UPDATE terv_sor SET tbent='N', dat_tkiad='2024-03-01', tkiadva='Z', "
+                            "tervkiad=8 WHERE terv=1 AND sor=4"));
+    const QStringList elotte7 = NaploAdat(*m_k, 7), elotte8 = NaploAdat(*m_k, 8);
+    QCOMPARE(Kiadas::Visszavesz(*m_k, 1, 4, KiadasFajta::Tervrajz), 0);
+    QCOMPARE(NaploAdat(*m_k, 7), elotte7);
+    QCOMPARE(NaploAdat(*m_k, 8), elotte8);
+    QCOMPARE(SorAdat(*m_k, 1, 4).mid(0, 3), (QStringList{"tbent=I", "dat_tkiad=-", "tkiadva=-"}));
+}
+
+void TstKiadas::jelzoEgyebTartalom() {
+    // Only 'N' refuses an issue and only 'I' a return; an empty flag passes.
+    m_k->sql(QStringLiteral("UPDATE terv_sor SET tbent=NULL WHERE terv=1 AND sor=1"));
+    const int kulcs = Kiadas::Kiad(*m_k, 1, 1, KiadasFajta::Tervrajz, Adat());
+    QVERIFY(kulcs > 0);
+    m_k->sql(QStringLiteral("UPDATE terv_sor SET tbent='' WHERE terv=1 AND sor=1"));
+    QCOMPARE(Kiadas::Visszavesz(*m_k, 1, 1, KiadasFajta::Tervrajz), kulcs);
+}
+
+void TstKiadas::felbehagyottKiadasNincs_data() {
+    QTest::addColumn<QString>("hibasLepes"); // the statement the engine refuses
+    QTest::addColumn<bool>("kiadas");
+    QTest::newRow("issue: the log record") << "INSERT ON tervkiad" << true;
+    QTest::newRow("issue: the line's key") << "UPDATE OF tervkiad ON terv_sor" << true;
+    QTest::newRow("return: stamping the record") << "UPDATE ON tervkiad" << false;
+}
+
+void TstKiadas::felbehagyottKiadasNincs() {
+    QFETCH(QString, hibasLepes);
+    QFETCH(bool, kiadas);
+    const int elozo = kiadas ? 0 : Kiadas::Kiad(*m_k, 1, 2, KiadasFajta::Tervrajz, Adat());
+    const QStringList sorElotte = SorAdat(*m_k, 1, 2);
+    const int naploElotte = Szam(*m_k, QStringLiteral("SELECT count(*) FROM tervkiad"));
+    const QStringList rekordElotte = elozo ? NaploAdat(*m_k, elozo) : QStringList();
+    m_k->sql(QStringLiteral("CREATE TRIGGER tilt BEFORE %1 BEGIN SELECT RAISE(ABORT, "
+                            "'a lemez megtelt'); END")
+                 .arg(hibasLepes));
+    try {
+        if (kiadas)
+            Kiadas::Kiad(*m_k, 1, 2, KiadasFajta::Tervrajz, Adat());
+        else
+            Kiadas::Visszavesz(*m_k, 1, 2, KiadasFajta::Tervrajz);
+        QFAIL("the failure was not reported");
+    } catch (const AdatbazisHiba& h) {
+        QVERIFY2(h.uzenet().contains(QStringLiteral("a lemez megtelt")), qPrintable(h.uzenet()));
+    }
+    // Nothing of it stored.
+    QCOMPARE(SorAdat(*m_k, 1, 2), sorElotte);
+    QCOMPARE(Szam(*m_k, QStringLiteral("SELECT count(*) FROM tervkiad")), naploElotte);
+    if (elozo)
+        QCOMPARE(NaploAdat(*m_k, elozo), rekordElotte);
+    // The connection is usable afterwards.
+    m_k->sql(QStringLiteral("DROP TRIGGER tilt"));
+    if (kiadas)
+        QVERIFY(Kiadas::Kiad(*m_k, 1, 2, KiadasFajta::Tervrajz, Adat()) > 0);
+    else
+        QCOMPARE(Kiadas::Visszavesz(*m_k, 1, 2, KiadasFajta::Tervrajz), elozo);
+}
+
+void TstKiadas::ujraEllenorzesKiadaskor() {
+    // Another workstation issued the line after this one looked at it.
+    Kapcsolat masik(QStringLiteral("masik"));
+    masik.nyit(m_prog->adatMappa());
+    const int elso = Kiadas::Kiad(masik, 1, 1, KiadasFajta::Levelezes, Adat());
+    try {
+        Kiadas::Kiad(*m_k, 1, 1, KiadasFajta::Levelezes, Adat(QStringLiteral("Más")));
+        QFAIL("the second issue was stored");
+    } catch (const KiadasElutasitva& h) {
+        QCOMPARE(h.uzenet(), QStringLiteral("A levelezés már kiadásra került."));
+    }
+    QCOMPARE(Szam(*m_k, QStringLiteral("SELECT count(*) FROM tervkiad")), 1);
+    QCOMPARE(SorAdat(*m_k, 1, 1).at(5), QStringLiteral("lkiadva=Nagy Péter"));
+    QCOMPARE(SorAdat(*m_k, 1, 1).at(6), QStringLiteral("tervkiad=%1").arg(elso));
+}
+
+void TstKiadas::jeloles() {
+    const auto kiadni = [this](int sor) { return SorAdat(*m_k, 1, sor).at(7); };
+    Kiadas::JelolValt(*m_k, 1, 1);
+    QCOMPARE(kiadni(1), QStringLiteral("kiadni=I"));
+    Kiadas::JelolValt(*m_k, 1, 1);
+    QCOMPARE(kiadni(1), QStringLiteral("kiadni=N"));
+    // An empty mark counts as unmarked.
+    m_k->sql(QStringLiteral("UPDATE terv_sor SET kiadni=NULL WHERE terv=1 AND sor=3"));
+    Kiadas::JelolValt(*m_k, 1, 3);
+    QCOMPARE(kiadni(3), QStringLiteral("kiadni=I"));
+    // Correspondence out, drawing set in: allowed; drawing set out: refused.
+    Kiadas::Kiad(*m_k, 1, 2, KiadasFajta::Levelezes, Adat());
+    Kiadas::JelolValt(*m_k, 1, 2);
+    QCOMPARE(kiadni(2), QStringLiteral("kiadni=I"));
+    Kiadas::Kiad(*m_k, 1, 4, KiadasFajta::Tervrajz, Adat());
+    try {
+        Kiadas::JelolValt(*m_k, 1, 4);
+        QFAIL("marked while out");
+    } catch (const KiadasElutasitva& h) {
+        QCOMPARE(h.uzenet(), QStringLiteral("A tervrajz már kiadásra került."));
+    }
+    QCOMPARE(kiadni(4), QStringLiteral("kiadni=N"));
+}
+
+void TstKiadas::valasztoListak() {
+    QVERIFY(Kiadas::Cimzettek(*m_k).isEmpty());
+    Kiadas::Kiad(*m_k, 1, 1, KiadasFajta::Tervrajz, {"Zoltán", "Éva", ""});
+    Kiadas::Kiad(*m_k, 1, 2, KiadasFajta::Levelezes, {"Anna", "Béla", ""});
+    Kiadas::Kiad(*m_k, 1, 3, KiadasFajta::Tervrajz, {"Anna", "", ""});
+    QCOMPARE(Kiadas::Cimzettek(*m_k), (QStringList{"Anna", "Zoltán"}));
+    QCOMPARE(Kiadas::Engedelyezok(*m_k).size(), 3); // the empty one too
+    Tfrm_LevKiad d(*m_k, 1, 4, KiadasFajta::Levelezes);
+    for (KiadasFajta f : {KiadasFajta::Tervrajz, KiadasFajta::Levelezes}) {
+        QComboBox* c = d.lap(f).kinek;
+        QStringList elemek;
+        for (int i = 0; i < c->count(); ++i)
+            elemek << c->itemText(i);
+        QCOMPARE(elemek, (QStringList{"Anna", "Zoltán"}));
+        QCOMPARE(d.lap(f).engedelyezo->count(), 3);
+    }
+}
+
+void TstKiadas::dialogusBezarKiadNelkul() {
+    Tfrm_LevKiad d(*m_k, 1, 2, KiadasFajta::Tervrajz);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    QCOMPARE(d.windowTitle(), QStringLiteral("Tervrajz/Levelezés kiadás"));
+    // One tab: the drawing set's, showing the line as it will be.
+    QVERIFY(d.PageControl->isTabVisible(0));
+    QVERIFY(!d.PageControl->isTabVisible(1));
+    QCOMPARE(d.PageControl->tabText(0), QStringLiteral("Tervrajz"));
+    const Tfrm_LevKiad::Lap& l = d.lap(KiadasFajta::Tervrajz);
+    QCOMPARE(l.sor->text(), QStringLiteral("02"));
+    QVERIFY(l.sor->font().bold());
+    QCOMPARE(l.reszmuvelet->text(), QStringLiteral("Részművelet 2"));
+    QVERIFY(!l.bent->isChecked());
+    QCOMPARE(l.kiadva->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    QVERIFY(l.reszmuvelet->isReadOnly());
+    QVERIFY(!l.nyomtat->isEnabled());
+    QVERIFY(l.kiad->isEnabled());
+    // Tab order: recipient, authoriser, note, Kiad, Nyomtat, Bezár.
+    QTRY_VERIFY(l.kinek->hasFocus());
+    QTest::keyClicks(l.kinek->lineEdit(), QStringLiteral("Valaki"));
+    QTest::keyClick(l.kinek->lineEdit(), Qt::Key_Return);
+    QTRY_VERIFY(l.engedelyezo->hasFocus());
+    QTest::keyClick(l.engedelyezo->lineEdit(), Qt::Key_Return);
+    QTRY_VERIFY(l.megjegyzes->hasFocus());
+    // Enter in the note is a new line.
+    QTest::keyClicks(l.megjegyzes, QStringLiteral("egy"));
+    QTest::keyClick(l.megjegyzes, Qt::Key_Return);
+    QVERIFY(l.megjegyzes->hasFocus());
+    QCOMPARE(l.megjegyzes->toPlainText(), QStringLiteral("egy\n"));
+    QTest::keyClick(l.megjegyzes, Qt::Key_Tab);
+    QTRY_VERIFY(l.kiad->hasFocus());
+    QTest::mouseClick(l.bezar, Qt::LeftButton);
+    QVERIFY(!d.isVisible());
+    // Nothing stored.
+    QCOMPARE(SorAdat(*m_k, 1, 2),
+             (QStringList{"tbent=I", "dat_tkiad=-", "tkiadva=-", "lbent=I", "dat_lkiad=-",
+                          "lkiadva=-", "tervkiad=-", "kiadni=N"}));
+    QCOMPARE(Szam(*m_k, QStringLiteral("SELECT count(*) FROM tervkiad")), 0);
+}
+
+void TstKiadas::dialogusKiadUtan() {
+    Tfrm_LevKiad d(*m_k, 3, 1, KiadasFajta::Levelezes);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    QVERIFY(d.PageControl->isTabVisible(1));
+    QVERIFY(!d.PageControl->isTabVisible(0));
+    const Tfrm_LevKiad::Lap& l = d.lap(KiadasFajta::Levelezes);
+    QCOMPARE(l.bent->text(), QStringLiteral("ti. bent"));
+    l.kinek->setEditText(QStringLiteral("Szabó Éva"));
+    l.engedelyezo->setEditText(QStringLiteral("Igazgató"));
+    l.megjegyzes->setPlainText(QStringLiteral("első\nmásodik"));
+    QTest::mouseClick(l.kiad, Qt::LeftButton);
+    QVERIFY(!l.kiad->isEnabled());
+    QVERIFY(l.nyomtat->isEnabled());
+    QVERIFY(d.kulcs() > 0);
+    QCOMPARE(NaploAdat(*m_k, d.kulcs()),
+             (QStringList{"terv=3", "sor=1", "dat_kiad=" + Ma, "dat_vissza=-", "kint=I",
+                          "kinek=Szabó Éva", "ezterv=L", "megjegyzes=első\r\nmásodik\r\n",
+                          "engedelyezo=Igazgató"}));
+    // A recipient typed after "Kiad" is not stored.
+    l.kinek->setEditText(QStringLiteral("Utólag"));
+    QTest::mouseClick(l.nyomtat, Qt::LeftButton);
+    QTest::mouseClick(l.nyomtat, Qt::LeftButton);
+    QCOMPARE(m_riportok.size(), 2);
+    QCOMPARE(m_riportok.first().lapErtekek(m_riportok.first().tordel(), 0).value(0),
+             QStringLiteral("%1").arg(d.kulcs(), 5, 10, QLatin1Char('0')));
+    d.reject();
+    QCOMPARE(SorAdat(*m_k, 3, 1).at(5), QStringLiteral("lkiadva=Szabó Éva"));
+    QCOMPARE(Szam(*m_k, QStringLiteral("SELECT count(*) FROM tervkiad")), 1);
+}
+
+void TstKiadas::dialogusMasikGepKiadta() {
+    Tfrm_LevKiad d(*m_k, 1, 1, KiadasFajta::Tervrajz);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    {
+        Kapcsolat masik(QStringLiteral("masik"));
+        masik.nyit(m_prog->adatMappa());
+        Kiadas::Kiad(masik, 1, 1, KiadasFajta::Tervrajz, Adat(QStringLiteral("Elsőként")));
+    }
+    UzenetTeszt::valasz(true);
+    QTest::mouseClick(d.lap(KiadasFajta::Tervrajz).kiad, Qt::LeftButton);
+    QCOMPARE(UzenetTeszt::ablakok().size(), 1);
+    QCOMPARE(UzenetTeszt::ablakok().first().szoveg,
+             QStringLiteral("A tervrajz már kiadásra került."));
+    QVERIFY(d.isVisible());
+    QCOMPARE(d.kulcs(), 0);
+    QVERIFY(!d.lap(KiadasFajta::Tervrajz).nyomtat->isEnabled());
+    QCOMPARE(Szam(*m_k, QStringLiteral("SELECT count(*) FROM tervkiad")), 1);
+    QCOMPARE(SorAdat(*m_k, 1, 1).at(2), QStringLiteral("tkiadva=Elsőként"));
+}
+
+void TstKiadas::foablakAkciok() {
+    m_k.reset();
+    std::unique_ptr<Tfrm_Main> w = m_prog->foAblak();
+    QVERIFY(w);
+    Kapcsolat& k = w->Db1();
+    QVERIFY(w->TervKeres(1));
+    QCOMPARE(w->TblSor->rowCount(), 4);
+    w->DBGrid2->setCurrentIndex(w->DBGrid2->model()->index(1, 1)); // line 2
+    QCOMPARE(w->AktualisSor(), 1);
+    QCOMPARE(w->Akcio(QStringLiteral("aTervKiad"))->shortcut(), QKeySequence(Qt::Key_F8));
+
+    // The drawing issue marks the line before the dialog opens; closing the
+    // dialog without "Kiad" leaves it marked.
+    QString kiadniDialogAlatt;
+    DialogusAlatt([&](Tfrm_LevKiad*) { kiadniDialogAlatt = SorAdat(k, 1, 2).at(7); });
+    w->Akcio(QStringLiteral("aTervKiad"))->trigger();
+    QCOMPARE(kiadniDialogAlatt, QStringLiteral("kiadni=I"));
+    QCOMPARE(SorAdat(k, 1, 2).at(7), QStringLiteral("kiadni=I"));
+    QCOMPARE(SorAdat(k, 1, 2).at(0), QStringLiteral("tbent=I"));
+
+    // Issue through the dialog: the line grid shows it at once.
+    DialogusAlatt([](Tfrm_LevKiad* d) {
+        const Tfrm_LevKiad::Lap& l = d->lap(KiadasFajta::Tervrajz);
+        l.kinek->setEditText(QStringLiteral("Kiss Ádám"));
+        l.kiad->click();
+    });
+    w->Akcio(QStringLiteral("aTervKiad"))->trigger();
+    QCOMPARE(w->AktualisSor(), 1);
+    QCOMPARE(w->TblSor->ertek(1, QStringLiteral("tkiadva")).toString(),
+             QStringLiteral("Kiss Ádám"));
+    QCOMPARE(SorAdat(k, 1, 2).at(7), QStringLiteral("kiadni=N"));
+
+    // Issued again: refused at once, no dialog.
+    w->Akcio(QStringLiteral("aTervKiad"))->trigger();
+    QCOMPARE(UzenetTeszt::ablakok().last().szoveg,
+             QStringLiteral("A tervrajz már kiadásra került."));
+
+    // Return: "no" changes nothing, "yes" returns.
+    UzenetTeszt::valasz(false);
+    w->Akcio(QStringLiteral("aTervVissza"))->trigger();
+    QCOMPARE(UzenetTeszt::ablakok().last().szoveg,
+             QStringLiteral("Valóban visszaérkezett a tervrajz?"));
+    QCOMPARE(UzenetTeszt::ablakok().last().cim, QStringLiteral("Megerősítés"));
+    QCOMPARE(SorAdat(k, 1, 2).at(0), QStringLiteral("tbent=N"));
+    UzenetTeszt::valasz(true);
+    w->Akcio(QStringLiteral("aTervVissza"))->trigger();
+    QCOMPARE(SorAdat(k, 1, 2).at(0), QStringLiteral("tbent=I"));
+    QVERIFY(w->TblSor->ertek(1, QStringLiteral("tkiadva")).isNull());
+
+    // Correspondence: not out yet; the mark is left alone by its issue.
+    w->Akcio(QStringLiteral("aLevVissza"))->trigger();
+    QCOMPARE(UzenetTeszt::ablakok().last().szoveg, QStringLiteral("A levelezés még nincs kiadva."));
+    DialogusAlatt([](Tfrm_LevKiad* d) { d->lap(KiadasFajta::Levelezes).kiad->click(); });
+    w->Akcio(QStringLiteral("aLevKiad"))->trigger();
+    QCOMPARE(SorAdat(k, 1, 2).at(3), QStringLiteral("lbent=N"));
+    QCOMPARE(SorAdat(k, 1, 2).at(7), QStringLiteral("kiadni=N"));
+    w->Akcio(QStringLiteral("aLevKiad"))->trigger();
+    QCOMPARE(UzenetTeszt::ablakok().last().szoveg,
+             QStringLiteral("A levelezés már kiadásra került."));
+
+    // The mark toggles from the window.
+    w->Akcio(QStringLiteral("aKiadJelol"))->trigger();
+    QCOMPARE(SorAdat(k, 1, 2).at(7), QStringLiteral("kiadni=I"));
+    QCOMPARE(w->TblSor->ertek(1, QStringLiteral("kiadni")).toString(), QStringLiteral("I"));
+    w->Akcio(QStringLiteral("aKiadJelol"))->trigger();
+    QCOMPARE(SorAdat(k, 1, 2).at(7), QStringLiteral("kiadni=N"));
+}
+
+void TstKiadas::sorNelkuliTerv_data() {
+    QTest::addColumn<QString>("akcio");
+    for (const char* a : {"aTervKiad", "aTervVissza", "aLevKiad", "aLevVissza", "aKiadJelol"})
+        QTest::newRow(a) << a;
+}
+
+void TstKiadas::sorNelkuliTerv() {
+    QFETCH(QString, akcio);
+    m_k.reset();
+    std::unique_ptr<Tfrm_Main> w = m_prog->foAblak();
+    QVERIFY(w);
+    QVERIFY(w->TervKeres(2));
+    QCOMPARE(w->TblSor->rowCount(), 0);
+    const int sorok = Szam(w->Db1(), QStringLiteral("SELECT count(*) FROM terv_sor"));
+    w->Akcio(akcio)->trigger();
+    QCOMPARE(UzenetTeszt::ablakok().size(), 1);
+    QCOMPARE(UzenetTeszt::ablakok().first().szoveg,
+             QStringLiteral("A tervnek nincs kiválasztott sora."));
+    QCOMPARE(Szam(w->Db1(), QStringLiteral("SELECT count(*) FROM terv_sor")), sorok);
+    QCOMPARE(Szam(w->Db1(), QStringLiteral("SELECT count(*) FROM tervkiad")), 0);
+}
+
+void TstKiadas::ketMunkaallomas() {
+    // Two workstations issue and return the drawing sets and correspondence
+    // of the same four lines at the same time.
+    const int korok = 300;
+    QProcess a, b;
+    for (auto [p, mag] : {std::pair{&a, "11"}, std::pair{&b, "22"}})
+        p->start(Teszt::TesztProgram(QStringLiteral("helper_kiado")),
+                 {m_prog->adatMappa(), QStringLiteral("1"), QStringLiteral("4"),
+                  QString::number(korok), QLatin1String(mag)});
+    QVERIFY(a.waitForFinished(240000));
+    QVERIFY(b.waitForFinished(240000));
+    QCOMPARE(a.exitCode(), 0);
+    QCOMPARE(b.exitCode(), 0);
+    int kiadva = 0, vissza = 0, elutasitva = 0;
+    for (QProcess* p : {&a, &b}) {
+        const QStringList s =
+            QString::fromLatin1(p->readAllStandardOutput()).split(QLatin1Char(' '));
+        QCOMPARE(s.size(), 3);
+        kiadva += s.at(0).toInt();
+        vissza += s.at(1).toInt();
+        elutasitva += s.at(2).trimmed().toInt();
+    }
+    QCOMPARE(kiadva + vissza + elutasitva, 2 * korok);
+    QVERIFY(kiadva > 20);
+    // Every issue is one record; every return stamped exactly one.
+    QCOMPARE(Szam(*m_k, QStringLiteral("SELECT count(*) FROM tervkiad")), kiadva);
+    QCOMPARE(Szam(*m_k, QStringLiteral("SELECT count(DISTINCT tervkiad) FROM tervkiad")), kiadva);
+    QCOMPARE(Szam(*m_k, QStringLiteral("SELECT count(*) FROM tervkiad WHERE kint='N'")), vissza);
+    // Each kind of each line is out exactly when one open record of it exists,
+    // and the line names that record's recipient.
+    for (int sor = 1; sor <= 4; ++sor)
+        for (KiadasFajta f : {KiadasFajta::Tervrajz, KiadasFajta::Levelezes}) {
+            const KiadasMezok& m = Mezok(f);
+            QSqlQuery q = m_k->sql(QStringLiteral("SELECT %1, %2 FROM terv_sor WHERE terv=1 AND "
+                                                  "sor=%3")
+                                       .arg(m.bent, m.kinel)
+                                       .arg(sor));
+            QVERIFY(q.next());
+            const bool kint = q.value(0).toString() == QLatin1String("N");
+            QSqlQuery n = m_k->sql(QStringLiteral("SELECT count(*), max(kinek) FROM tervkiad "
+                                                  "WHERE terv=1 AND sor=%1 AND ezterv='%2' AND "
+                                                  "kint='I'")
+                                       .arg(sor)
+                                       .arg(m.ezterv));
+            QVERIFY(n.next());
+            QCOMPARE(n.value(0).toInt(), kint ? 1 : 0);
+            if (kint)
+                QCOMPARE(q.value(1).toString(), n.value(1).toString());
+        }
+}
+
+void TstKiadas::kivetelezesiLapEgyTetel() {
+    m_k->sql(QStringLiteral("DELETE FROM tulajdonos"));
+    m_k->sql(QStringLiteral("INSERT INTO sqlite_sequence (name, seq) VALUES ('tervkiad', 124)"));
+    const int kulcs = Kiadas::Kiad(*m_k, 1, 3, KiadasFajta::Tervrajz,
+                                   {"Nagy Péter", "Kovács főmérnök", "első sor\r\nmásodik\r\n"});
+    QCOMPARE(kulcs, 125);
+    const QDateTime ido(QDate(2025, 1, 2), QTime(10, 0));
+    const Riport::Dokumentum d =
+        TrptKiadas::Lap(*m_k, kulcs, Oldalkeret::Tulajdonos{"Iroda", "Pécs", "Fő u. 1.", "1"}, ido);
+    QCOMPARE(d.azonosito, QStringLiteral("qrLista"));
+    QCOMPARE(d.cim, QStringLiteral("Lista nyomtatás"));
+    // Group header, one detail, group footer.
+    QCOMPARE(d.torzs.size(), 3);
+    QCOMPARE(d.torzs.at(0).fajta, Riport::SavFajta::CsoportFej);
+    QCOMPARE(d.torzs.at(1).fajta, Riport::SavFajta::Reszlet);
+    QCOMPARE(d.torzs.at(2).fajta, Riport::SavFajta::CsoportLab);
+    const auto szovegek = [](const Riport::Sav& s) {
+        QStringList l;
+        for (const Riport::Elem& e : s.elemek)
+            if (e.fajta == Riport::ElemFajta::Szoveg)
+                l << Riport::ElemSzoveg(e, s.ertekek);
+        return l;
+    };
+    const QString datum = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    QCOMPARE(szovegek(d.torzs.at(0)),
+             (QStringList{"tervet igénylő", "Nagy Péter", "engedélyező", "Kovács főmérnök",
+                          "tervszám", "T-01", "tárgy", "Óvoda"}));
+    QCOMPARE(szovegek(d.torzs.at(1)), (QStringList{"részművelet", "03", "Részművelet 3"}));
+    QCOMPARE(szovegek(d.torzs.at(2)), (QStringList{"tervdokumentáció azonosítása", "megjegyzés",
+                                                   "első sor\r\nmásodik\r\n", "dátum", datum}));
+    const QList<Riport::Lap> lapok = d.tordel();
+    QCOMPARE(lapok.size(), 1);
+    QCOMPARE(d.lapErtekek(lapok, 0).mid(0, 2), (QStringList{"00125", datum}));
+    // Band heights and the page header's and footer's fixed parts.
+    QCOMPARE(d.fejlec.magassag, 23.5);
+    QCOMPARE(d.torzs.at(0).magassag, 22.5);
+    QCOMPARE(d.torzs.at(1).magassag, 6.6);
+    QCOMPARE(d.torzs.at(2).magassag, 67.5);
+    QCOMPARE(d.lablec.magassag, 74.1);
+    const Riport::Elem* jegyzet = nullptr;
+    for (const Riport::Elem& e : d.torzs.at(2).elemek)
+        if (e.mezo >= 0 && e.fent == 25.1)
+            jegyzet = &e;
+    QVERIFY(jegyzet && jegyzet->tordel);
+    QCOMPARE(jegyzet->mag, 29.4);
+    QCOMPARE(jegyzet->szel, 143.2);
+    const QStringList lab = szovegek(d.lablec);
+    for (const char* s : {"Kiadás", "Visszavételezés", "Engedélyező", "Pelvanos", "Átadó",
+                          "Visszavét dátuma: 200...........................", "qrLista",
+                          "Lista nyomtatás", "Pelvano"})
+        QVERIFY2(lab.contains(QString::fromUtf8(s)), s);
+    int keretek = 0;
+    for (const Riport::Elem& e : d.lablec.elemek)
+        if (e.fajta == Riport::ElemFajta::Keret) {
+            ++keretek;
+            QCOMPARE(e.fent, 1.3);
+            QCOMPARE(e.mag, 53.2);
+        }
+    QCOMPARE(keretek, 2);
+}
+
+void TstKiadas::kivetelezesiLapCsoportok() {
+    // A group issue of lines 1, 2 and 4 of plan 1, then a record of plan 3
+    // written after it, and a record whose line was deleted.
+    int elso = 0;
+    for (int sor : {1, 2, 4}) {
+        const int k = Kiadas::Kiad(*m_k, 1, sor, KiadasFajta::Tervrajz, Adat());
+        if (!elso)
+            elso = k;
+    }
+    Kiadas::Kiad(*m_k, 3, 1, KiadasFajta::Levelezes, Adat(QStringLiteral("Más")));
+    Kiadas::Kiad(*m_k, 1, 3, KiadasFajta::Tervrajz, Adat());
+    m_k->sql(QStringLiteral("DELETE FROM terv_sor WHERE terv=1 AND sor=3"));
+    const Riport::Dokumentum d = TrptKiadas::Lap(*m_k, elso, {});
+    QStringList vaz;
+    for (const Riport::Sav& s : d.torzs)
+        vaz << QString::number(int(s.fajta)) + QLatin1Char(':') +
+                   (s.ertekek.size() > 6 ? s.ertekek.at(6) : QString());
+    const auto f = QString::number(int(Riport::SavFajta::CsoportFej));
+    const auto r = QString::number(int(Riport::SavFajta::Reszlet));
+    const auto l = QString::number(int(Riport::SavFajta::CsoportLab));
+    QCOMPARE(vaz, (QStringList{f + ":01", r + ":01", r + ":02", r + ":04", l + ":04", f + ":01",
+                               r + ":01", l + ":01"}));
+    QCOMPARE(d.torzs.at(5).ertekek.at(4), QStringLiteral("T-03"));
+    // From a key past the log's end: no record, still one page.
+    const Riport::Dokumentum ures = TrptKiadas::Lap(*m_k, 100000, {});
+    QVERIFY(ures.torzs.isEmpty());
+    QCOMPARE(ures.tordel().size(), 1);
+}
+
+void TstKiadas::kivetelezesiLapPdf() {
+    const int kulcs = Kiadas::Kiad(*m_k, 1, 2, KiadasFajta::Tervrajz,
+                                   {"Nagy Péter", "Kovács főmérnök", "Vissza péntekig.\r\n"});
+    const Riport::Dokumentum d = TrptKiadas::Lap(*m_k, kulcs, Oldalkeret::TulajdonosOlvas(*m_k));
+    QTemporaryDir dir;
+    const QString fajl = dir.filePath(QStringLiteral("lap.pdf"));
+    QVERIFY(RiportKimenet::PdfIr(d, fajl));
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), fajl, QStringLiteral("-")});
+    QVERIFY(p.waitForFinished(60000));
+    const QString t = QString::fromUtf8(p.readAllStandardOutput());
+    for (const QString& s :
+         {QStringLiteral("Tervkivételezési lap"),
+          QStringLiteral("%1").arg(kulcs, 5, 10, QLatin1Char('0')),
+          QStringLiteral("tervet igénylő"), QStringLiteral("Nagy Péter"), QStringLiteral("T-01"),
+          QStringLiteral("Óvoda"), QStringLiteral("Részművelet 2"),
+          QStringLiteral("Vissza péntekig."), QStringLiteral("Pelvanos aláírása"),
+          QStringLiteral("Visszavételezés"), QStringLiteral("Átadó"), QStringLiteral("qrLista"),
+          QStringLiteral("oldal: 1")})
+        QVERIFY2(t.contains(s), qPrintable(s + QLatin1Char('\n') + t));
+}
+
+QTEST_MAIN(TstKiadas)
+#include "tst_kiadas.moc"
