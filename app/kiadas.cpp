@@ -88,11 +88,16 @@ SorAllapot Allapot(Kapcsolat& k, int terv, int sor, KiadasFajta fajta) {
     return a;
 }
 
-int Kiad(Kapcsolat& k, int terv, int sor, KiadasFajta fajta, const KiadasAdat& adat,
-         const QDate& ma) {
+namespace {
+// One issue in its transaction. In a group issue a line no longer marked or
+// already out is passed over (0).
+int KiadTranzakcio(Kapcsolat& k, int terv, int sor, KiadasFajta fajta, const KiadasAdat& adat,
+                   const QDate& ma, bool csoport) {
     const KiadasMezok& m = Mezok(fajta);
     Tranzakcio t(k);
     const SorAllapot a = Allapot(k, terv, sor, fajta);
+    if (csoport && (!a.van || a.kiadni != QLatin1String("I") || a.bent == QLatin1String("N")))
+        return 0;
     if (!a.van)
         throw KiadasElutasitva(NincsSor);
     if (a.bent == QLatin1String("N"))
@@ -124,6 +129,36 @@ int Kiad(Kapcsolat& k, int terv, int sor, KiadasFajta fajta, const KiadasAdat& a
           p2);
     t.kesz();
     return kulcs;
+}
+} // namespace
+
+int Kiad(Kapcsolat& k, int terv, int sor, KiadasFajta fajta, const KiadasAdat& adat,
+         const QDate& ma) {
+    return KiadTranzakcio(k, terv, sor, fajta, adat, ma, false);
+}
+
+QStringList JeloltSorokSql() {
+    return {QStringLiteral("SELECT terv_sor.*"), QStringLiteral("FROM terv_sor"),
+            QStringLiteral("WHERE (terv=:pterv) AND (kiadni='I')"),
+            QStringLiteral("ORDER BY sor;")};
+}
+
+int CsoportKiad(Kapcsolat& k, int terv, const KiadasAdat& adat, int& elsoKulcs, const QDate& ma) {
+    elsoKulcs = 0;
+    QList<int> sorok;
+    QSqlQuery q = k.sql(JeloltSorokSql(), {{QStringLiteral("pterv"), terv}});
+    while (q.next())
+        sorok << q.value(QStringLiteral("sor")).toInt();
+    int db = 0;
+    for (int sor : sorok) {
+        const int kulcs = KiadTranzakcio(k, terv, sor, KiadasFajta::Tervrajz, adat, ma, true);
+        if (kulcs == 0)
+            continue;
+        ++db;
+        if (elsoKulcs == 0)
+            elsoKulcs = kulcs;
+    }
+    return db;
 }
 
 int Visszavesz(Kapcsolat& k, int terv, int sor, KiadasFajta fajta, const QDate& ma) {

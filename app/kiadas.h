@@ -89,6 +89,20 @@ int Kiad(Kapcsolat& k, int terv, int sor, KiadasFajta fajta, const KiadasAdat& a
 int Visszavesz(Kapcsolat& k, int terv, int sor, KiadasFajta fajta,
                const QDate& ma = QDate::currentDate());
 
+// The marked lines of a plan for the group issue dialog's list: the four
+// lines of its query (parameter :pterv).
+QStringList JeloltSorokSql();
+
+// Group issue of the drawing sets of plan `terv`: every line marked for it,
+// in line-number order, is issued as a single issue would issue it, each
+// line in its own transaction. A line found unmarked or already out inside
+// its transaction is passed over. `elsoKulcs` gets the key of the first
+// record written (it stays 0 when none was). An engine error ends the walk
+// (AdatbazisHiba); the lines issued before it stay issued. Returns the
+// number of lines issued.
+int CsoportKiad(Kapcsolat& k, int terv, const KiadasAdat& adat, int& elsoKulcs,
+                const QDate& ma = QDate::currentDate());
+
 // Sets the group-issue mark of a line ('I' or 'N').
 void Jelol(Kapcsolat& k, int terv, int sor, bool jelolt);
 

@@ -3,6 +3,7 @@
 #include "kapcsolat.h"
 #include "seged.h"
 #include "tablamodell.h"
+#include "tfrm_csopkiad.h"
 #include "tfrm_levkiad.h"
 
 namespace {
@@ -72,6 +73,10 @@ void Visszavetel(Kapcsolat& k, TablaModell& tblSor, int sor, KiadasFajta fajta, 
         if (Seged::KerdesAblak(Mezok(fajta).kerdes, QStringLiteral("Megerősítés"), szulo))
             Kiadas::Visszavesz(k, s.terv, s.sor, fajta);
     });
+}
+
+void CsoportKiadas(Kapcsolat& k, TablaModell& tblSor, int terv, QWidget* szulo) {
+    Futtat(tblSor, szulo, [&] { ShowCsopKiad(k, terv, szulo); });
 }
 
 void KiadJelol(Kapcsolat& k, TablaModell& tblSor, int sor, QWidget* szulo) {

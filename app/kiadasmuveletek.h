@@ -22,5 +22,8 @@ void KiadasIndit(Kapcsolat& k, TablaModell& tblSor, int sor, KiadasFajta fajta,
 void Visszavetel(Kapcsolat& k, TablaModell& tblSor, int sor, KiadasFajta fajta,
                  QWidget* szulo = nullptr);
 
+// The group issue of plan `terv`; the line table is read again afterwards.
+void CsoportKiadas(Kapcsolat& k, TablaModell& tblSor, int terv, QWidget* szulo = nullptr);
+
 // Toggles the group-issue mark of the line.
 void KiadJelol(Kapcsolat& k, TablaModell& tblSor, int sor, QWidget* szulo = nullptr);

@@ -39,14 +39,8 @@ QLineEdit* mutato(QWidget* lap, const QString& cimke, int i, int szel) {
 
 QComboBox* valaszto(QWidget* lap, const QString& cimke, int i, int szel, const QStringList& elemek,
                     int hossz) {
-    auto* c = new QComboBox(lap);
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    c->addItems(elemek);
-    c->setCurrentIndex(-1);
-    c->lineEdit()->setMaxLength(hossz);
+    QComboBox* c = Parbeszed::SzabadValaszto(lap, elemek, hossz);
     c->setGeometry(96, sorY(i), szel, 21);
-    Parbeszed::FokuszSzinez(c->lineEdit());
     felirat(lap, cimke, i, c);
     return c;
 }

@@ -388,6 +388,12 @@ void Tfrm_Main::akciokBekot() {
                   Visszavetel(m_db1, *TblSor, sor, f, this);
               }));
     }
+    bekot("aTervKiadOsszes", [this] {
+        CsoportKiadas(m_db1, *TblSor, AktualisTerv(), this);
+        // The walk ends on the plan's last line.
+        if (m_sorRacs->rowCount() > 0)
+            DBGrid2->setCurrentIndex(m_sorRacs->index(m_sorRacs->rowCount() - 1, 1));
+    });
     bekot("aKiadJelol", sorMuvelet([this](int sor) { KiadJelol(m_db1, *TblSor, sor, this); }));
     bekot("aKeres", [this] { Edit1->setFocus(Qt::ShortcutFocusReason); });
     bekot("aSzurJelol", [this] {

@@ -2,9 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -97,6 +99,17 @@ void Krem(QWidget* mezo) {
     QPalette p = mezo->palette();
     p.setColor(QPalette::Base, KremSzin);
     mezo->setPalette(p);
+}
+
+QComboBox* SzabadValaszto(QWidget* szulo, const QStringList& elemek, int hossz) {
+    auto* c = new QComboBox(szulo);
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->addItems(elemek);
+    c->setCurrentIndex(-1);
+    c->lineEdit()->setMaxLength(hossz);
+    FokuszSzinez(c->lineEdit());
+    return c;
 }
 
 } // namespace Parbeszed

@@ -8,7 +8,9 @@
 #include <QColor>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
+class QComboBox;
 class QDialog;
 class QWidget;
 
@@ -27,6 +29,11 @@ void FokuszSzinez(QWidget* mezo);
 
 // A read-only field with the cream background.
 void Krem(QWidget* mezo);
+
+// A drop-down box for free text with a pick list: nothing typed is added to
+// the list, at most `hossz` characters, the focus colour while focused,
+// empty at first.
+QComboBox* SzabadValaszto(QWidget* szulo, const QStringList& elemek, int hossz);
 
 // Caption and a fixed dialog frame with a close box around a client area of
 // the given size.

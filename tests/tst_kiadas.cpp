@@ -10,6 +10,7 @@
 #include "riportkimenet.h"
 #include "tablamodell.h"
 #include "tesztkornyezet.h"
+#include "tfrm_csopkiad.h"
 #include "tfrm_levkiad.h"
 #include "tfrm_main.h"
 #include "trptkiadas.h"
@@ -25,6 +26,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTableView>
 #include <QtTest>
 
@@ -129,6 +131,9 @@ private slots:
     void foablakAkciok();
     void sorNelkuliTerv_data();
     void sorNelkuliTerv();
+    void csoportKiadas();
+    void csoportKiadasSemmitNemAdKi();
+    void csoportFoablakbol();
     void ketMunkaallomas();
     void kivetelezesiLapEgyTetel();
     void kivetelezesiLapCsoportok();
@@ -566,6 +571,105 @@ void TstKiadas::sorNelkuliTerv() {
              QStringLiteral("A tervnek nincs kiválasztott sora."));
     QCOMPARE(Szam(w->Db1(), QStringLiteral("SELECT count(*) FROM terv_sor")), sorok);
     QCOMPARE(Szam(w->Db1(), QStringLiteral("SELECT count(*) FROM tervkiad")), 0);
+}
+
+void TstKiadas::csoportKiadas() {
+    for (int sor : {1, 2, 4})
+        Kiadas::JelolValt(*m_k, 1, sor);
+    m_k->sql(QStringLiteral("UPDATE terv_sor SET kiadni='I' WHERE terv=3")); // another plan
+    const QStringList harmadik = SorAdat(*m_k, 1, 3);
+    Tfrm_CsopKiad d(*m_k, 1);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    QCOMPARE(d.windowTitle(), QStringLiteral("Több tétel kiadása"));
+    QTRY_VERIFY(d.cbEngedelyezo->lineEdit()->hasFocus() || d.cbEngedelyezo->hasFocus());
+    QCOMPARE(d.lstSorok->rowCount(), 3);
+    QStringList lista;
+    for (int r = 0; r < 3; ++r)
+        lista << d.lstSorok->item(r, 0)->text() + QLatin1Char('/') + d.lstSorok->item(r, 2)->text();
+    QCOMPARE(lista, (QStringList{"1/R-1", "2/R-2", "4/R-4"}));
+    QVERIFY(!d.btnNyomtat->isEnabled());
+    const QString kinek = QStringLiteral("Tervező Iroda Budapest Kft. 30");
+    d.cbKinek->setEditText(kinek);
+    d.cbEngedelyezo->setEditText(QStringLiteral("Igazgató"));
+    d.memMegjegyzes->setPlainText(QStringLiteral("három sor"));
+    QTest::mouseClick(d.btnKiad, Qt::LeftButton);
+    QVERIFY(!d.btnKiad->isEnabled());
+    QVERIFY(d.btnNyomtat->isEnabled());
+    QSqlQuery q = m_k->sql(QStringLiteral("SELECT tervkiad, sor FROM tervkiad ORDER BY tervkiad"));
+    QList<int> kulcsok, sorok;
+    while (q.next()) {
+        kulcsok << q.value(0).toInt();
+        sorok << q.value(1).toInt();
+    }
+    QCOMPARE(sorok, (QList<int>{1, 2, 4}));
+    QCOMPARE(d.kulcs(), kulcsok.first());
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(NaploAdat(*m_k, kulcsok.at(i)),
+                 (QStringList{"terv=1", QStringLiteral("sor=%1").arg(sorok.at(i)), "dat_kiad=" + Ma,
+                              "dat_vissza=-", "kint=I", "kinek=" + kinek.left(20), "ezterv=T",
+                              "megjegyzes=három sor\r\n", "engedelyezo=Igazgató"}));
+        QCOMPARE(SorAdat(*m_k, 1, sorok.at(i)),
+                 (QStringList{"tbent=N", "dat_tkiad=" + Ma, "tkiadva=" + kinek.left(20), "lbent=I",
+                              "dat_lkiad=-", "lkiadva=-",
+                              QStringLiteral("tervkiad=%1").arg(kulcsok.at(i)), "kiadni=N"}));
+    }
+    QCOMPARE(SorAdat(*m_k, 1, 3), harmadik);
+    QCOMPARE(SorAdat(*m_k, 3, 1).at(0), QStringLiteral("tbent=I"));
+    // The sheet of the group: one group, three lines.
+    QTest::mouseClick(d.btnNyomtat, Qt::LeftButton);
+    QCOMPARE(m_riportok.size(), 1);
+    QCOMPARE(m_riportok.first().torzs.size(), 5);
+}
+
+void TstKiadas::csoportKiadasSemmitNemAdKi() {
+    // Nothing marked: "Kiad" issues nothing and there is nothing to print.
+    {
+        Tfrm_CsopKiad d(*m_k, 1);
+        QCOMPARE(d.lstSorok->rowCount(), 0);
+        d.btnKiad->click();
+        QCOMPARE(d.kulcs(), 0);
+        QVERIFY(!d.btnNyomtat->isEnabled());
+    }
+    // A marked line whose drawing set is already out is passed over.
+    const int kint = Kiadas::Kiad(*m_k, 1, 2, KiadasFajta::Tervrajz, Adat());
+    m_k->sql(QStringLiteral("UPDATE terv_sor SET kiadni='I' WHERE terv=1 AND sor IN (2, 3)"));
+    Tfrm_CsopKiad d(*m_k, 1);
+    QCOMPARE(d.lstSorok->rowCount(), 2);
+    d.btnKiad->click();
+    QCOMPARE(Szam(*m_k, QStringLiteral("SELECT count(*) FROM tervkiad")), 2);
+    QCOMPARE(SorAdat(*m_k, 1, 2).at(6), QStringLiteral("tervkiad=%1").arg(kint));
+    QCOMPARE(
+        Szam(*m_k, QStringLiteral("SELECT sor FROM tervkiad WHERE tervkiad=%1").arg(d.kulcs())), 3);
+    QVERIFY(d.btnNyomtat->isEnabled());
+}
+
+void TstKiadas::csoportFoablakbol() {
+    m_k.reset();
+    std::unique_ptr<Tfrm_Main> w = m_prog->foAblak();
+    QVERIFY(w);
+    QVERIFY(w->TervKeres(1));
+    w->DBGrid2->setCurrentIndex(w->DBGrid2->model()->index(0, 1));
+    QCOMPARE(w->Akcio(QStringLiteral("aTervKiadOsszes"))->shortcut(),
+             QKeySequence(Qt::SHIFT | Qt::Key_F8));
+    // A line marked by a single issue dialog closed without "Kiad" is issued
+    // by the next group issue.
+    DialogusAlatt([](Tfrm_LevKiad*) {});
+    w->Akcio(QStringLiteral("aTervKiad"))->trigger();
+    QTimer::singleShot(0, [] {
+        auto* d = qobject_cast<Tfrm_CsopKiad*>(QApplication::activeModalWidget());
+        QVERIFY(d);
+        QCOMPARE(d->lstSorok->rowCount(), 1);
+        d->cbKinek->setEditText(QStringLiteral("Csoport"));
+        d->btnKiad->click();
+        d->reject();
+    });
+    w->Akcio(QStringLiteral("aTervKiadOsszes"))->trigger();
+    QCOMPARE(SorAdat(w->Db1(), 1, 1).mid(0, 3),
+             (QStringList{"tbent=N", "dat_tkiad=" + Ma, "tkiadva=Csoport"}));
+    QCOMPARE(w->TblSor->ertek(0, QStringLiteral("tkiadva")).toString(), QStringLiteral("Csoport"));
+    // Afterwards the line grid stands on the plan's last line.
+    QCOMPARE(w->AktualisSor(), 3);
 }
 
 void TstKiadas::ketMunkaallomas() {
