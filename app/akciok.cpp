@@ -128,4 +128,16 @@ void Feltolt(QMenu* menu, const QStringList& nevek, const QHash<QString, QAction
     }
 }
 
+QAction* Uj(QWidget* ablak, const char* nev, const QString& felirat,
+            const QList<QKeySequence>& billentyuk, const char* ikon) {
+    auto* a = new QAction(Ikon::Kep(ikon), felirat, ablak);
+    a->setObjectName(QString::fromLatin1(nev));
+    a->setToolTip(felirat);
+    a->setStatusTip(felirat);
+    a->setShortcuts(billentyuk);
+    a->setShortcutContext(Qt::WindowShortcut);
+    ablak->addAction(a);
+    return a;
+}
+
 } // namespace Akciok

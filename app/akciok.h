@@ -32,6 +32,11 @@ QHash<QString, QAction*> Letrehoz(QWidget* ablak);
 const QList<QPair<QString, QStringList>>& FoMenu();
 // The items of the filter menu ("Szűrés" sub-menu, toolbar drop-down).
 const QStringList& SzuroMenu();
+// An action of a window: caption also as tool tip and status hint, its
+// shortcuts working while the window is active.
+QAction* Uj(QWidget* ablak, const char* nev, const QString& felirat,
+            const QList<QKeySequence>& billentyuk, const char* ikon);
+
 // Fills a menu with the named actions; "-" adds a separator.
 void Feltolt(QMenu* menu, const QStringList& nevek, const QHash<QString, QAction*>& akciok);
 

@@ -362,7 +362,10 @@ int QueryForras::sorSzam() const {
 }
 
 bool QueryForras::elso() {
-    return m_q.first();
+    // A query read forward only is run again to stand before its first row.
+    if (m_q.isForwardOnly() && m_q.at() != QSql::BeforeFirstRow)
+        m_q.exec();
+    return m_q.isForwardOnly() ? m_q.next() : m_q.first();
 }
 
 bool QueryForras::kovetkezo() {

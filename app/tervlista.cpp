@@ -66,12 +66,16 @@ QString eredmenyOszlop(const QString& rendezOszlop) {
     return pont < 0 ? rendezOszlop : rendezOszlop.mid(pont + 1);
 }
 
-constexpr int Blokk = 256;
-
 } // namespace
 
 TervListaModell::TervListaModell(Kapcsolat& kapcsolat, QObject* szulo)
-    : QAbstractTableModel(szulo), m_k(kapcsolat) {}
+    : QAbstractTableModel(szulo), m_k(kapcsolat),
+      m_olvaso(kapcsolat, [this](const QString& kulcsok) {
+          QStringList sorok = TervLista::Sql(m_rendezOszlop);
+          sorok.removeLast();
+          sorok << QStringLiteral("WHERE terv.Terv IN (%1);").arg(kulcsok);
+          return sorok.join(QLatin1Char('\n'));
+      }) {}
 
 void TervListaModell::nyit(const QString& rendezOszlop, bool szurt) {
     beginResetModel();
@@ -81,7 +85,7 @@ void TervListaModell::nyit(const QString& rendezOszlop, bool szurt) {
     m_kulcsok.clear();
     m_rendezErtekek.clear();
     m_sorok.clear();
-    m_gyorsitotar.clear();
+    m_olvaso.torol();
     try {
         QSqlDatabase db = m_k.db();
         const QStringList kellenek{QStringLiteral("Terv"), eredmenyOszlop(rendezOszlop),
@@ -117,7 +121,7 @@ void TervListaModell::zar() {
     m_kulcsok.clear();
     m_rendezErtekek.clear();
     m_sorok.clear();
-    m_gyorsitotar.clear();
+    m_olvaso.torol();
     endResetModel();
 }
 
@@ -137,40 +141,7 @@ int TervListaModell::oszlop(const QString& mezo) const {
 }
 
 const QVector<QVariant>& TervListaModell::sorAdatai(int sor) const {
-    static const QVector<QVariant> ures;
-    const int sorKulcs = kulcs(sor);
-    auto it = m_gyorsitotar.constFind(sorKulcs);
-    if (it != m_gyorsitotar.constEnd())
-        return *it;
-    // Read the block of rows around this one by key.
-    if (m_gyorsitotar.size() > 50 * Blokk)
-        m_gyorsitotar.clear();
-    const int eleje = (sor / Blokk) * Blokk;
-    const int vege = qMin(int(m_kulcsok.size()), eleje + Blokk);
-    QStringList kulcsok;
-    for (int i = eleje; i < vege; ++i)
-        kulcsok << QString::number(m_kulcsok.at(i));
-    QStringList sorok = TervLista::Sql(m_rendezOszlop);
-    sorok.removeLast();
-    sorok << QStringLiteral("WHERE terv.Terv IN (%1);").arg(kulcsok.join(QLatin1Char(',')));
-    try {
-        QSqlQuery q = m_k.lekerdez(sorok.join(QLatin1Char('\n')));
-        const int n = q.record().count();
-        while (q.next()) {
-            QVector<QVariant> ertekek(n);
-            for (int i = 0; i < n; ++i)
-                ertekek[i] = q.value(i);
-            m_gyorsitotar.insert(q.value(0).toInt(), ertekek);
-        }
-    } catch (const AdatbazisHiba&) {
-        // A view asking for a row cannot report; the row shows empty.
-    }
-    // A plan deleted since the list was opened shows as an empty row.
-    for (int i = eleje; i < vege; ++i)
-        if (!m_gyorsitotar.contains(m_kulcsok.at(i)))
-            m_gyorsitotar.insert(m_kulcsok.at(i), QVector<QVariant>());
-    it = m_gyorsitotar.constFind(sorKulcs);
-    return it != m_gyorsitotar.constEnd() ? *it : ures;
+    return m_olvaso.sor(m_kulcsok, sor);
 }
 
 QVariant TervListaModell::ertek(int sor, const QString& mezo) const {

@@ -9,6 +9,8 @@
 // them. So the count, the position of any plan and the quick search need no
 // further query, and a view never makes the whole result be read.
 
+#include "blokkolvaso.h"
+
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QStringList>
@@ -77,5 +79,5 @@ private:
     QVector<int> m_kulcsok;
     QVector<QString> m_rendezErtekek;
     QHash<int, int> m_sorok;
-    mutable QHash<int, QVector<QVariant>> m_gyorsitotar;
+    BlokkOlvaso m_olvaso;
 };

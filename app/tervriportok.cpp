@@ -5,10 +5,7 @@
 #include "szovegexport.h"
 #include "tervlista.h"
 #include "tfrm_hatarolt.h"
-#include "tfrm_nyomvalaszt.h"
 
-#include <QApplication>
-#include <QScopeGuard>
 #include <QSqlQuery>
 
 #include <functional>
@@ -50,19 +47,6 @@ QStringList ListaErtekek(const TervListaModell& lista, int sor, const QList<Mezo
     for (const Mezo& m : mezok)
         ertekek << (sor >= 0 ? Szoveg(lista.ertek(sor, m.nev), m.fajta) : QString());
     return ertekek;
-}
-
-// A page header of a plan report: the title box and the owner box, with the
-// header's silver line.
-Sav Fejlec(double magassag, const QString& cim, double cimVonal, double cimVonalLent,
-           const Oldalkeret::Tulajdonos& t, const Oldalkeret::TulajdonosHely& hely) {
-    Sav s;
-    s.fajta = Riport::SavFajta::Fejlec;
-    s.magassag = magassag;
-    s.ezustAlul = Riport::VekonyVonal;
-    Oldalkeret::CimDoboz(s, cim, Felkover(16), cimVonal, 0.0, cimVonalLent);
-    Oldalkeret::TulajdonosDoboz(s, t, hely);
-    return s;
 }
 
 struct Oszlop {
@@ -108,30 +92,6 @@ void ListaExport(TervListaModell& lista, const QString& fajlNev, QWidget* szulo)
     ShowHatarolt(*forras, fajlNev, szulo);
 }
 
-Riport::Dokumentum Keszit(const std::function<Riport::Dokumentum()>& riport) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto vissza = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    return riport();
-}
-
-// The output choice; the report is laid out only when it is to be printed.
-void Kimenet(const std::function<Riport::Dokumentum()>& riport, TervListaModell& lista,
-             const QString& csvNev, QWidget* szulo) {
-    switch (NyomValaszt(szulo)) {
-    case Tfrm_NyomValaszt::NyomtatasiKep:
-        RiportKimenet::Elonezet(Keszit(riport), szulo);
-        break;
-    case Tfrm_NyomValaszt::Nyomtatas:
-        RiportKimenet::Nyomtat(Keszit(riport), szulo);
-        break;
-    case Tfrm_NyomValaszt::Csv:
-        ListaExport(lista, csvNev, szulo);
-        break;
-    default:
-        break;
-    }
-}
-
 } // namespace
 
 Riport::Dokumentum Lista(const TervListaModell& lista, const QString& sorrend,
@@ -139,8 +99,8 @@ Riport::Dokumentum Lista(const TervListaModell& lista, const QString& sorrend,
     Riport::Dokumentum d;
     d.cim = QStringLiteral("Lista nyomtatás");
     d.azonosito = QStringLiteral("qrLista");
-    d.fejlec = Fejlec(28.8, QStringLiteral("Egyszerű lista"), 69.1, 21.5, tulajdonos,
-                      {1.3, 21.5, 2.6, 7.9, 11.9, 15.9});
+    d.fejlec = Oldalkeret::Fejlec(28.8, QStringLiteral("Egyszerű lista"), 69.1, 21.5, tulajdonos,
+                                  {1.3, 21.5, 2.6, 7.9, 11.9, 15.9});
     d.fejlec.elemek << Elem::Szoveg(0.0, 9.3, 120, QStringLiteral("Sorrend: ") + sorrend, Dolt(10));
     d.lablec = Oldalkeret::Lablec(d.cim, d.azonosito);
 
@@ -173,8 +133,8 @@ Riport::Dokumentum Adatlap(Kapcsolat& k, const TervListaModell& lista, int sor,
     Riport::Dokumentum d;
     d.cim = QStringLiteral("Lista nyomtatás");
     d.azonosito = QStringLiteral("qrListaReszl");
-    d.fejlec = Fejlec(39.4, QStringLiteral("Adatlap"), 137.9, 30.8, tulajdonos,
-                      {0.0, 20.2, 1.3, 6.6, 10.6, 14.6});
+    d.fejlec = Oldalkeret::Fejlec(39.4, QStringLiteral("Adatlap"), 137.9, 30.8, tulajdonos,
+                                  {0.0, 20.2, 1.3, 6.6, 10.6, 14.6});
     d.lablec = Oldalkeret::Lablec(d.cim, d.azonosito);
 
     // The plan's data: the page header's fields, values of the header's
@@ -243,13 +203,14 @@ Riport::Dokumentum Adatlap(Kapcsolat& k, const TervListaModell& lista, int sor,
 }
 
 void TrptLista(Kapcsolat& k, TervListaModell& lista, const QString& sorrend, QWidget* szulo) {
-    Kimenet([&] { return Lista(lista, sorrend, Oldalkeret::TulajdonosOlvas(k)); }, lista,
-            QStringLiteral("lista.csv"), szulo);
+    RiportKimenet::Valaszt([&] { return Lista(lista, sorrend, Oldalkeret::TulajdonosOlvas(k)); },
+                           [&] { ListaExport(lista, QStringLiteral("lista.csv"), szulo); }, szulo);
 }
 
 void TrptAdatlap(Kapcsolat& k, TervListaModell& lista, int sor, QWidget* szulo) {
-    Kimenet([&] { return Adatlap(k, lista, sor, Oldalkeret::TulajdonosOlvas(k)); }, lista,
-            QStringLiteral("adatlap.csv"), szulo);
+    RiportKimenet::Valaszt([&] { return Adatlap(k, lista, sor, Oldalkeret::TulajdonosOlvas(k)); },
+                           [&] { ListaExport(lista, QStringLiteral("adatlap.csv"), szulo); },
+                           szulo);
 }
 
 } // namespace TervRiport

@@ -11,8 +11,10 @@
 #include "tervlista.h"
 #include "tervmuveletek.h"
 #include "tervriportok.h"
+#include "tfrm_kiadbongeszo.h"
 #include "tfrm_login.h"
 #include "tfrm_logo.h"
+#include "trptkiadott.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -394,6 +396,13 @@ void Tfrm_Main::akciokBekot() {
         if (m_sorRacs->rowCount() > 0)
             DBGrid2->setCurrentIndex(m_sorRacs->index(m_sorRacs->rowCount() - 1, 1));
     });
+    for (const auto& [nev, fajta, csakKint] :
+         {std::tuple{"aTKiad", 'T', false}, std::tuple{"aTKiadva", 'T', true},
+          std::tuple{"aLKiad", 'L', false}, std::tuple{"aLKiadva", 'L', true}})
+        bekot(nev,
+              [this, f = QLatin1Char(fajta), k = csakKint] { PrintKiadott(m_db1, f, k, this); });
+    bekot("aKiadBongTerv", [this] { ShowKiadBongeszo(m_db1, QLatin1Char('T'), this); });
+    bekot("aKiadBongLevel", [this] { ShowKiadBongeszo(m_db1, QLatin1Char('L'), this); });
     bekot("aKiadJelol", sorMuvelet([this](int sor) { KiadJelol(m_db1, *TblSor, sor, this); }));
     bekot("aKeres", [this] { Edit1->setFocus(Qt::ShortcutFocusReason); });
     bekot("aSzurJelol", [this] {

@@ -1,5 +1,7 @@
 #include "tfrm_torzs.h"
 
+#include "akciok.h"
+
 #include "hiba.h"
 #include "ikonok.h"
 #include "seged.h"
@@ -214,14 +216,7 @@ Tfrm_Torzs::~Tfrm_Torzs() {
 
 QAction* Tfrm_Torzs::akcio(const char* nev, const QString& felirat,
                            const QList<QKeySequence>& billentyuk, const char* ikon) {
-    auto* a = new QAction(Ikon::Kep(ikon), felirat, this);
-    a->setObjectName(QString::fromLatin1(nev));
-    a->setToolTip(felirat);
-    a->setStatusTip(felirat);
-    a->setShortcuts(billentyuk);
-    a->setShortcutContext(Qt::WindowShortcut);
-    addAction(a);
-    return a;
+    return Akciok::Uj(this, nev, felirat, billentyuk, ikon);
 }
 
 void Tfrm_Torzs::Allj(int kulcs) {

@@ -46,6 +46,17 @@ void CimDoboz(Sav& sav, const QString& cim, const Betu& betu, double vonalHossz,
                << Elem::Vonal(0, vonalLent, vonalHossz);
 }
 
+Sav Fejlec(double magassag, const QString& cim, double cimVonal, double cimVonalLent,
+           const Tulajdonos& t, const TulajdonosHely& hely) {
+    Sav s;
+    s.fajta = Riport::SavFajta::Fejlec;
+    s.magassag = magassag;
+    s.ezustAlul = Riport::VekonyVonal;
+    CimDoboz(s, cim, Betu{QStringLiteral("Tahoma"), 16, true, false}, cimVonal, 0.0, cimVonalLent);
+    TulajdonosDoboz(s, t, hely);
+    return s;
+}
+
 void LablecElemek(Sav& s, const QString& riportCim, const QString& azonosito, double fent,
                   const QDateTime& nyomtatva) {
     const Betu b{QStringLiteral("Courier New"), 8, false, false};

@@ -46,6 +46,12 @@ void CimDoboz(Riport::Sav& sav, const QString& cim, const Riport::Betu& betu, do
 void LablecElemek(Riport::Sav& sav, const QString& riportCim, const QString& azonosito, double fent,
                   const QDateTime& nyomtatva = QDateTime::currentDateTime());
 
+// The page header of a plan report: the title (Tahoma 16 bold) between
+// lines `cimVonal` long at 0.0 and `cimVonalLent`, the owner box, the silver
+// line along its bottom.
+Riport::Sav Fejlec(double magassag, const QString& cim, double cimVonal, double cimVonalLent,
+                   const Tulajdonos& t, const TulajdonosHely& hely);
+
 // The page footer, 14.6 mm high, silver line along its top, the common items.
 Riport::Sav Lablec(const QString& riportCim, const QString& azonosito,
                    const QDateTime& nyomtatva = QDateTime::currentDateTime());

@@ -2,6 +2,7 @@
 
 #include "fajlparbeszed.h"
 #include "seged.h"
+#include "tfrm_nyomvalaszt.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -131,6 +132,24 @@ bool Nyomtat(const Riport::Dokumentum& d, QWidget* szulo) {
     if (!jo)
         Seged::HibaAblak(QStringLiteral("A nyomtatás nem sikerült."), szulo);
     return jo;
+}
+
+void Valaszt(const std::function<Riport::Dokumentum()>& riport, const std::function<void()>& csv,
+             QWidget* szulo) {
+    const int valasz = NyomValaszt(szulo);
+    if (valasz == Tfrm_NyomValaszt::Csv) {
+        csv();
+        return;
+    }
+    if (valasz != Tfrm_NyomValaszt::NyomtatasiKep && valasz != Tfrm_NyomValaszt::Nyomtatas)
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const Riport::Dokumentum d = riport();
+    QApplication::restoreOverrideCursor();
+    if (valasz == Tfrm_NyomValaszt::NyomtatasiKep)
+        Elonezet(d, szulo);
+    else
+        Nyomtat(d, szulo);
 }
 
 bool PdfIr(const Riport::Dokumentum& d, const QString& fajl) {

@@ -23,6 +23,11 @@ bool Nyomtat(const Riport::Dokumentum& d, QWidget* szulo = nullptr);
 // Writes the report as an A4 PDF file; false when the file cannot be written.
 bool PdfIr(const Riport::Dokumentum& d, const QString& fajl);
 
+// The output choice of a report: preview or print the report (laid out only
+// then, under the wait cursor), or run the delimited text export `csv`.
+void Valaszt(const std::function<Riport::Dokumentum()>& riport, const std::function<void()>& csv,
+             QWidget* szulo = nullptr);
+
 // Test hook: while set, Elonezet and Nyomtat show and print nothing and hand
 // the report to the function instead (azonnal: printing at once).
 using Kezelo = std::function<void(const Riport::Dokumentum& d, bool azonnal)>;

@@ -6,16 +6,23 @@
 
 #include "kapcsolat.h"
 #include "kiadas.h"
+#include "kiadasnaplo.h"
 #include "oldalkeret.h"
 #include "riportkimenet.h"
+#include "szovegexport.h"
 #include "tablamodell.h"
 #include "tesztkornyezet.h"
 #include "tfrm_csopkiad.h"
+#include "tfrm_hatarolt.h"
+#include "tfrm_kiadbongeszo.h"
 #include "tfrm_levkiad.h"
 #include "tfrm_main.h"
+#include "tfrm_nyomvalaszt.h"
 #include "trptkiadas.h"
+#include "trptkiadott.h"
 #include "uzenetteszt.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,11 +30,13 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTableView>
+#include <QTableWidget>
+#include <QToolBar>
 #include <QtTest>
 
 namespace {
@@ -135,6 +144,11 @@ private slots:
     void csoportKiadasSemmitNemAdKi();
     void csoportFoablakbol();
     void ketMunkaallomas();
+    void bongeszo();
+    void kiadottRiport_data();
+    void kiadottRiport();
+    void kiadottFoablakbol_data();
+    void kiadottFoablakbol();
     void kivetelezesiLapEgyTetel();
     void kivetelezesiLapCsoportok();
     void kivetelezesiLapPdf();
@@ -833,6 +847,218 @@ void TstKiadas::kivetelezesiLapPdf() {
           QStringLiteral("Visszavételezés"), QStringLiteral("Átadó"), QStringLiteral("qrLista"),
           QStringLiteral("oldal: 1")})
         QVERIFY2(t.contains(s), qPrintable(s + QLatin1Char('\n') + t));
+}
+
+namespace {
+// The log of the browser and report tests: drawing sets of lines 1 (issued
+// and returned) and 2 (out), correspondence of line 3 (out), and a drawing
+// set of plan 3's line that is then deleted. Returns the keys.
+QList<int> Naplo(Kapcsolat& k) {
+    QList<int> kulcsok;
+    kulcsok << Kiadas::Kiad(k, 1, 1, KiadasFajta::Tervrajz, {"Anna", "", "első\r\n"});
+    Kiadas::Visszavesz(k, 1, 1, KiadasFajta::Tervrajz);
+    kulcsok << Kiadas::Kiad(k, 1, 2, KiadasFajta::Tervrajz, {"Béla", "", "második\r\n"});
+    kulcsok << Kiadas::Kiad(k, 1, 3, KiadasFajta::Levelezes, {"Cecil", "", ""});
+    kulcsok << Kiadas::Kiad(k, 3, 1, KiadasFajta::Tervrajz, {"Dénes", "", ""});
+    k.sql(QStringLiteral("DELETE FROM terv_sor WHERE terv=3"));
+    return kulcsok;
+}
+
+QStringList Oszlop(QAbstractItemModel* m, int oszlop) {
+    QStringList l;
+    for (int r = 0; r < m->rowCount(); ++r)
+        l << m->index(r, oszlop).data().toString();
+    return l;
+}
+
+// Answers the next output choice with the option; the export dialog that
+// may follow writes `fajl`.
+void Kimenet(int opcio, const QString& fajl = QString(), QString* javasolt = nullptr) {
+    QTimer::singleShot(0, [=] {
+        auto* d = qobject_cast<Tfrm_NyomValaszt*>(QApplication::activeModalWidget());
+        QVERIFY(d);
+        if (opcio == 2)
+            QTimer::singleShot(0, [=] {
+                auto* h = qobject_cast<Tfrm_Hatarolt*>(QApplication::activeModalWidget());
+                QVERIFY(h);
+                auto* e = h->findChild<QLineEdit*>(QStringLiteral("edtFilenev"));
+                if (javasolt)
+                    *javasolt = e->text();
+                e->setText(fajl);
+                h->exportIndit();
+                h->reject();
+            });
+        (opcio == 0 ? d->rbKep : opcio == 1 ? d->rbNyomtatas : d->rbCsv)->click();
+        d->btnOK->click();
+    });
+}
+} // namespace
+
+void TstKiadas::bongeszo() {
+    const QList<int> k = Naplo(*m_k);
+    Tfrm_KiadBongeszo b(*m_k, QLatin1Char('T'));
+    b.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&b));
+    QCOMPARE(b.windowTitle(), QStringLiteral("Kiadások böngésző: Tervek"));
+    QStringList cimek;
+    for (int i = 0; i < b.Qry->columnCount(); ++i)
+        cimek << b.Qry->headerData(i, Qt::Horizontal).toString();
+    QCOMPARE(cimek, (QStringList{"tervszám", "sor", "tárgy", "részművelet", "kiadás", "visszavét",
+                                 "kinek"}));
+    QCOMPARE(b.Qry->szuro().szoveg(), QStringLiteral("(ezterv='T')"));
+    // In issue order; the record of the deleted line is not listed, the
+    // correspondence never.
+    QCOMPARE(Oszlop(b.Qry, 6), (QStringList{"Anna", "Béla"}));
+    const QString ma = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    QCOMPARE(b.Qry->index(0, 5).data().toString(), ma);
+    QCOMPARE(b.Qry->index(1, 5).data().toString(), QString());
+    QCOMPARE(b.Qry->index(1, 3).data().toString(), QStringLiteral("Részművelet 2"));
+    QCOMPARE(b.memMegjegyzes->toPlainText(), QStringLiteral("első\n"));
+    b.DBGrid1->setCurrentIndex(b.Qry->index(1, 0));
+    QCOMPARE(b.memMegjegyzes->toPlainText(), QStringLiteral("második\n"));
+    // A record written after the window opened is not shown by a switch.
+    Kiadas::Kiad(*m_k, 1, 4, KiadasFajta::Tervrajz, {"Később", "", ""});
+    QCOMPARE(b.aSzur->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F3));
+    b.aSzur->trigger();
+    QVERIFY(b.aSzur->isChecked());
+    QCOMPARE(b.Qry->szuro().szoveg(), QStringLiteral("(ezterv='T') and (kint='I')"));
+    QCOMPARE(Oszlop(b.Qry, 6), (QStringList{"Béla"}));
+    QCOMPARE(b.memMegjegyzes->toPlainText(), QStringLiteral("második\n"));
+    // Printing hands over the kind and the narrowing.
+    Kimenet(0);
+    b.aNyomtat->trigger();
+    QCOMPARE(m_riportok.size(), 1);
+    QCOMPARE(m_riportok.first().torzs.size(), 2); // Béla, Később
+    b.aSzur->trigger();
+    QCOMPARE(Oszlop(b.Qry, 6), (QStringList{"Anna", "Béla"}));
+    // The correspondence browser.
+    Tfrm_KiadBongeszo l(*m_k, QLatin1Char('L'));
+    QCOMPARE(l.windowTitle(), QStringLiteral("Kiadások böngésző: Levelezés"));
+    QCOMPARE(Oszlop(l.Qry, 6), (QStringList{"Cecil"}));
+    Q_UNUSED(k);
+}
+
+void TstKiadas::kiadottRiport_data() {
+    QTest::addColumn<QString>("fajta");
+    QTest::addColumn<bool>("csakKint");
+    QTest::addColumn<QString>("cim");
+    QTest::addColumn<QString>("alcim");
+    QTest::addColumn<QStringList>("kinek");
+    QTest::newRow("Terv kiadások") << "T" << false << "Kiadott tervek"
+                                   << "Tervek" << QStringList{"Anna", "Béla"};
+    QTest::newRow("Kintlévő tervek") << "T" << true << "Kiadott tervek"
+                                     << "Tervek" << QStringList{"Béla"};
+    QTest::newRow("Levelezés kiadások") << "L" << false << "Kiadott levelezés"
+                                        << "Levelezés" << QStringList{"Cecil"};
+    QTest::newRow("Kintlévő levelezések") << "L" << true << "Kiadott levelezés"
+                                          << "Levelezés" << QStringList{"Cecil"};
+}
+
+void TstKiadas::kiadottRiport() {
+    QFETCH(QString, fajta);
+    QFETCH(bool, csakKint);
+    QFETCH(QString, cim);
+    QFETCH(QString, alcim);
+    QFETCH(QStringList, kinek);
+    // An empty log first: one page, no entry.
+    const KiadasSzuro szuro{fajta.at(0), csakKint};
+    const Riport::Dokumentum ures = TrptKiadott::Lista(*m_k, szuro, {});
+    QVERIFY(ures.torzs.isEmpty());
+    QCOMPARE(ures.tordel().size(), 1);
+
+    Naplo(*m_k);
+    const Riport::Dokumentum d = TrptKiadott::Lista(*m_k, szuro, {});
+    QCOMPARE(d.azonosito, QStringLiteral("qrLista"));
+    QCOMPARE(d.cim, QStringLiteral("Lista nyomtatás"));
+    QCOMPARE(d.fejlec.magassag, 28.8);
+    const auto keres = [](const Riport::Sav& s, const QString& szoveg) -> const Riport::Elem* {
+        for (const Riport::Elem& e : s.elemek)
+            if (e.fajta == Riport::ElemFajta::Szoveg && Riport::ElemSzoveg(e, s.ertekek) == szoveg)
+                return &e;
+        return nullptr;
+    };
+    const Riport::Elem* c = keres(d.fejlec, cim);
+    QVERIFY(c);
+    QCOMPARE(c->betu, (Riport::Betu{"Tahoma", 16, true, false}));
+    const Riport::Elem* a = keres(d.fejlec, alcim);
+    QVERIFY(a);
+    QCOMPARE(a->fent, 9.3);
+    QCOMPARE(a->betu, (Riport::Betu{"Tahoma", 10, false, true}));
+    for (const auto& [szoveg, bal, szel] :
+         {std::tuple{"tervszám", 0.0, 18.9}, std::tuple{"tárgy", 19.8, 73.1},
+          std::tuple{"kiadva", 95.2, 18.9}, std::tuple{"visszaérk", 154.8, 34.7}}) {
+        const Riport::Elem* e = keres(d.fejlec, QString::fromUtf8(szoveg));
+        QVERIFY2(e, szoveg);
+        QCOMPARE(e->bal, bal);
+        QCOMPARE(e->szel, szel);
+        QCOMPARE(e->fent, 22.5);
+    }
+    QStringList kapott;
+    for (const Riport::Sav& s : d.torzs)
+        kapott << s.ertekek.at(3);
+    QCOMPARE(kapott, kinek);
+    // The positions of a detail's values.
+    const Riport::Sav& s = d.torzs.first();
+    QCOMPARE(s.magassag, 11.9);
+    const QString ma = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    const Riport::Elem* sor = nullptr;
+    for (const Riport::Elem& e : s.elemek)
+        if (e.fent == 6.6 && e.bal == 2.6)
+            sor = &e;
+    QVERIFY(sor);
+    QCOMPARE(Riport::ElemSzoveg(*sor, s.ertekek), QString::fromLatin1(fajta == "L" ? "3"
+                                                                      : csakKint   ? "2"
+                                                                                   : "1"));
+    QCOMPARE(keres(s, QStringLiteral("T-01"))->bal, 0.0);
+    QCOMPARE(keres(s, QStringLiteral("Óvoda"))->szel, 73.1);
+    QCOMPARE(keres(s, ma)->bal, 95.2);
+    QCOMPARE(keres(s, kinek.first())->bal, 115.1);
+}
+
+void TstKiadas::kiadottFoablakbol_data() {
+    QTest::addColumn<QString>("akcio");
+    QTest::addColumn<int>("sorok");
+    QTest::newRow("aTKiad") << "aTKiad" << 2;
+    QTest::newRow("aTKiadva") << "aTKiadva" << 1;
+    QTest::newRow("aLKiad") << "aLKiad" << 1;
+    QTest::newRow("aLKiadva") << "aLKiadva" << 1;
+}
+
+void TstKiadas::kiadottFoablakbol() {
+    QFETCH(QString, akcio);
+    QFETCH(int, sorok);
+    Naplo(*m_k);
+    // One line of text per record (the notes' line breaks stay out).
+    m_k->sql(QStringLiteral("UPDATE tervkiad SET megjegyzes=NULL"));
+    m_k.reset();
+    std::unique_ptr<Tfrm_Main> w = m_prog->foAblak();
+    QVERIFY(w);
+    // The preview and the delimited text hold the same records.
+    Kimenet(0);
+    w->Akcio(akcio)->trigger();
+    QCOMPARE(m_riportok.size(), 1);
+    QCOMPARE(m_riportok.first().torzs.size(), sorok);
+    QTemporaryDir dir;
+    const QString fajl = dir.filePath(QStringLiteral("ki.csv"));
+    QString javasolt;
+    Kimenet(2, fajl, &javasolt);
+    w->Akcio(akcio)->trigger();
+    QCOMPARE(javasolt, QStringLiteral("Kintlevo.csv"));
+    QFile f(fajl);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> csv = f.readAll().split('\n');
+    QCOMPARE(csv.size(), 1 + sorok + 1);
+    for (int i = 0; i < sorok; ++i)
+        QVERIFY(csv.at(1 + i).contains(
+            SzovegExportFormatum::Cp1250(m_riportok.first().torzs.at(i).ertekek.at(3))));
+    // Cancelled: nothing.
+    QTimer::singleShot(0, [] {
+        auto* d = qobject_cast<Tfrm_NyomValaszt*>(QApplication::activeModalWidget());
+        QVERIFY(d);
+        d->btnMegsem->click();
+    });
+    w->Akcio(akcio)->trigger();
+    QCOMPARE(m_riportok.size(), 1);
 }
 
 QTEST_MAIN(TstKiadas)
