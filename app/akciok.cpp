@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QToolBar>
 #include <QWidget>
 
 namespace Akciok {
@@ -138,6 +139,15 @@ QAction* Uj(QWidget* ablak, const char* nev, const QString& felirat,
     a->setShortcutContext(Qt::WindowShortcut);
     ablak->addAction(a);
     return a;
+}
+
+QToolBar* EszkozTar(QWidget* ablak, const QString& nev) {
+    auto* t = new QToolBar(ablak);
+    t->setObjectName(nev);
+    t->setIconSize(QSize(16, 16));
+    t->setFloatable(false);
+    t->setMovable(false);
+    return t;
 }
 
 } // namespace Akciok

@@ -12,6 +12,7 @@
 
 class QAction;
 class QMenu;
+class QToolBar;
 class QWidget;
 
 struct AkcioLeiras {
@@ -36,6 +37,9 @@ const QStringList& SzuroMenu();
 // shortcuts working while the window is active.
 QAction* Uj(QWidget* ablak, const char* nev, const QString& felirat,
             const QList<QKeySequence>& billentyuk, const char* ikon);
+
+// A fixed toolbar of small icons inside a dialog.
+QToolBar* EszkozTar(QWidget* ablak, const QString& nev);
 
 // Fills a menu with the named actions; "-" adds a separator.
 void Feltolt(QMenu* menu, const QStringList& nevek, const QHash<QString, QAction*>& akciok);

@@ -4,6 +4,8 @@
 #include "kiadas.h"
 #include "szovegexport.h"
 
+#include <QSet>
+
 QString KiadasSzuro::szoveg() const {
     QString s = QStringLiteral("(ezterv='%1')").arg(fajta);
     if (csakKint)
@@ -20,6 +22,10 @@ QString KiadasSzuro::feltetel() const {
 }
 
 namespace {
+qint64 SorKulcs(int terv, int sor) {
+    return (qint64(terv) << 32) | quint32(sor);
+}
+
 QStringList NaploSzurve(const QString& feltetel) {
     QStringList sorok = Kiadas::NaploSql();
     sorok.insert(sorok.size() - 1, QStringLiteral("WHERE ") + feltetel);
@@ -50,14 +56,38 @@ void KiadasNaploModell::nyit(QChar fajta) {
     m_olvaso.torol();
     try {
         QSqlDatabase db = m_k.db();
-        // The kind is the window's for its whole life: only its records are
-        // read.
-        m_oszlopok = m_k.motor().atolvas(
-            db, NaploSzurve(m_szuro.feltetel()).join(QLatin1Char('\n')),
-            {QStringLiteral("tervkiad"), QStringLiteral("kint")}, [this](const QVariant* v) {
+        // The rows of the log query, found without its joins: a record is
+        // listed when its plan and its line exist. Three straight reads and
+        // two look-up tables are many times quicker on a large log than
+        // searching the plan and the line of every record. The kind is the
+        // window's for its whole life: only its records are read.
+        QSet<int> tervek;
+        m_k.motor().atolvas(db, QStringLiteral("SELECT terv FROM terv"), {QStringLiteral("terv")},
+                            [&tervek](const QVariant* v) { tervek.insert(v[0].toInt()); });
+        QSet<qint64> sorok;
+        m_k.motor().atolvas(
+            db, QStringLiteral("SELECT terv, sor FROM terv_sor"),
+            {QStringLiteral("terv"), QStringLiteral("sor")},
+            [&sorok](const QVariant* v) { sorok.insert(SorKulcs(v[0].toInt(), v[1].toInt())); });
+        m_k.motor().atolvas(
+            db,
+            QStringLiteral("SELECT tervkiad, terv, sor, kint FROM tervkiad WHERE %1 ORDER BY "
+                           "tervkiad")
+                .arg(m_szuro.feltetel()),
+            {QStringLiteral("tervkiad"), QStringLiteral("terv"), QStringLiteral("sor"),
+             QStringLiteral("kint")},
+            [&](const QVariant* v) {
+                if (v[1].isNull() || v[2].isNull())
+                    return;
+                const int terv = v[1].toInt();
+                if (!tervek.contains(terv) || !sorok.contains(SorKulcs(terv, v[2].toInt())))
+                    return;
                 m_kulcsok.append(v[0].toInt());
-                m_kint.append(v[1].toString() == QLatin1String("I"));
+                m_kint.append(v[3].toString() == QLatin1String("I"));
             });
+        m_oszlopok = m_k.oszlopok(QStringLiteral("tervkiad"));
+        m_oszlopok << QStringLiteral("tervszam") << QStringLiteral("cim")
+                   << QStringLiteral("reszmuvelet");
     } catch (...) {
         m_kulcsok.clear();
         m_kint.clear();

@@ -8,6 +8,7 @@
 #include "trptkiadott.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMenu>
@@ -33,11 +34,7 @@ Tfrm_KiadBongeszo::Tfrm_KiadBongeszo(Kapcsolat& k, QChar fajta, QWidget* szulo)
     aBezar = Akciok::Uj(this, "aBezar", QStringLiteral("Bezár"), {QKeySequence(Qt::Key_Escape)},
                         Ikon::PirosKereszt);
 
-    ToolBar1 = new QToolBar(this);
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setIconSize(QSize(16, 16));
-    ToolBar1->setFloatable(false);
-    ToolBar1->setMovable(false);
+    ToolBar1 = Akciok::EszkozTar(this, QStringLiteral("ToolBar1"));
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     for (QAction* a : {aSzur, aNyomtat, aBezar}) {
@@ -58,9 +55,9 @@ Tfrm_KiadBongeszo::Tfrm_KiadBongeszo(Kapcsolat& k, QChar fajta, QWidget* szulo)
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid1->verticalHeader()->setDefaultSectionSize(18);
-    DBGrid1->verticalHeader()->setFixedWidth(12);
+    DBGrid1->verticalHeader()->setVisible(false);
     DBGrid1->horizontalHeader()->setSectionsClickable(false);
-    const int szelessegek[] = {80, 30, 200, 200, 70, 70, 120};
+    const int szelessegek[] = {80, 30, 170, 180, 78, 78, 110};
     for (int i = 0; i < 7; ++i)
         DBGrid1->setColumnWidth(i, szelessegek[i]);
     DBGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -109,6 +106,15 @@ void Tfrm_KiadBongeszo::jegyzetMutat() {
 }
 
 void ShowKiadBongeszo(Kapcsolat& k, QChar fajta, QWidget* szulo) {
-    Tfrm_KiadBongeszo d(k, fajta, szulo);
-    d.exec();
+    // Reading a large log takes a moment.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::unique_ptr<Tfrm_KiadBongeszo> d;
+    try {
+        d = std::make_unique<Tfrm_KiadBongeszo>(k, fajta, szulo);
+    } catch (...) {
+        QApplication::restoreOverrideCursor();
+        throw;
+    }
+    QApplication::restoreOverrideCursor();
+    d->exec();
 }

@@ -148,11 +148,7 @@ Tfrm_Torzs::Tfrm_Torzs(TorzsFajta fajta, Kapcsolat& kapcsolat, bool valaszto, QW
     aBezar = akcio("aBezar", QStringLiteral("Bezár"), {QKeySequence(Qt::Key_Escape)},
                    Ikon::PirosKereszt);
 
-    ToolBar1 = new QToolBar(this);
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setIconSize(QSize(16, 16));
-    ToolBar1->setFloatable(false);
-    ToolBar1->setMovable(false);
+    ToolBar1 = Akciok::EszkozTar(this, QStringLiteral("ToolBar1"));
     edtKeres = new TorzsKeresoMezo(DBGrid1, ToolBar1);
     edtKeres->setObjectName(QStringLiteral("edtKeres"));
     edtKeres->setFixedWidth(121);

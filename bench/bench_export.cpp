@@ -43,11 +43,8 @@ int main(int argc, char** argv) {
         const qint64 meret = QFileInfo(cel).size();
         const QString eszkozCel = dir.filePath(QStringLiteral("sqlite3.csv"));
         const double eszkoz = LegjobbIdo(ismetles, [&] {
-            QProcess p;
-            p.setStandardOutputFile(eszkozCel);
-            p.start(QStringLiteral("sqlite3"), {QStringLiteral("-batch"), QStringLiteral("-csv"),
-                                                QStringLiteral("-header"), adatFajl, sql});
-            p.waitForFinished(-1);
+            Sqlite3Futtat(adatFajl, sql, {QStringLiteral("-csv"), QStringLiteral("-header")},
+                          eszkozCel);
         });
         std::printf(
             "%-40s SzovegExport %9.1f ms (%6.1f MB)   sqlite3 -csv %9.1f ms   ratio %5.2f\n", nev,

@@ -29,14 +29,7 @@ QString adatFajl;
 
 // The sqlite3 tool running the statements, its output thrown away.
 double eszkozIdo(const QString& sql) {
-    return ido([&] {
-        QProcess p;
-        p.setStandardOutputFile(QProcess::nullDevice());
-        p.start(QStringLiteral("sqlite3"), {QStringLiteral("-batch"), adatFajl, sql});
-        p.waitForFinished(-1);
-        if (p.exitCode() != 0)
-            std::fprintf(stderr, "sqlite3: %s\n", p.readAllStandardError().constData());
-    });
+    return ido([&] { Sqlite3Futtat(adatFajl, sql); });
 }
 
 void sor(const char* mi, double mi_ms, double eszkoz_ms) {

@@ -16,3 +16,20 @@ inline double LegjobbIdo(int ismetles, const std::function<void()>& fv) {
     }
     return legjobb;
 }
+
+#include <QProcess>
+#include <QString>
+#include <cstdio>
+
+// The sqlite3 tool running `sql` on a database file, its output written to
+// `kimenet` (thrown away when empty), extra arguments before the file.
+inline void Sqlite3Futtat(const QString& fajl, const QString& sql, const QStringList& arg = {},
+                          const QString& kimenet = QString()) {
+    QProcess p;
+    p.setStandardOutputFile(kimenet.isEmpty() ? QProcess::nullDevice() : kimenet);
+    p.start(QStringLiteral("sqlite3"),
+            QStringList{QStringLiteral("-batch")} + arg + QStringList{fajl, sql});
+    p.waitForFinished(-1);
+    if (p.exitCode() != 0)
+        std::fprintf(stderr, "sqlite3: %s\n", p.readAllStandardError().constData());
+}

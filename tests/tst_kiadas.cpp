@@ -852,7 +852,8 @@ void TstKiadas::kivetelezesiLapPdf() {
 namespace {
 // The log of the browser and report tests: drawing sets of lines 1 (issued
 // and returned) and 2 (out), correspondence of line 3 (out), and a drawing
-// set of plan 3's line that is then deleted. Returns the keys.
+// set of plan 3's line that is then deleted, and one of a plan that is gone.
+// Returns the keys.
 QList<int> Naplo(Kapcsolat& k) {
     QList<int> kulcsok;
     kulcsok << Kiadas::Kiad(k, 1, 1, KiadasFajta::Tervrajz, {"Anna", "", "első\r\n"});
@@ -861,6 +862,10 @@ QList<int> Naplo(Kapcsolat& k) {
     kulcsok << Kiadas::Kiad(k, 1, 3, KiadasFajta::Levelezes, {"Cecil", "", ""});
     kulcsok << Kiadas::Kiad(k, 3, 1, KiadasFajta::Tervrajz, {"Dénes", "", ""});
     k.sql(QStringLiteral("DELETE FROM terv_sor WHERE terv=3"));
+    // A line and its issue whose plan is gone.
+    k.sql(QStringLiteral("INSERT INTO terv_sor (terv, sor, reszmuvelet) VALUES (99, 1, 'árva')"));
+    k.sql(QStringLiteral("INSERT INTO tervkiad (terv, sor, dat_kiad, kint, kinek, ezterv) VALUES "
+                         "(99, 1, '2024-01-01', 'I', 'Árva', 'T')"));
     return kulcsok;
 }
 

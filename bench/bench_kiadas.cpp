@@ -1,0 +1,83 @@
+// Times the issue browser's list without windows and the issued items
+// report's delimited text on a data folder, against the same SQL in the
+// sqlite3 tool, and prints each figure with its ratio to the tool's:
+//   bench_kiadas <data folder> [repeats=3]
+
+#include "kapcsolat.h"
+#include "kiadas.h"
+#include "kiadasnaplo.h"
+#include "meres.h"
+#include "szovegexport.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+QString NaploSql(const KiadasSzuro& sz) {
+    QStringList sorok = Kiadas::NaploSql();
+    sorok.insert(sorok.size() - 1, QStringLiteral("WHERE ") + sz.feltetel());
+    return sorok.join(QLatin1Char('\n'));
+}
+
+void Sor(const char* nev, double sajat, double eszkoz) {
+    std::printf("%-52s %9.1f ms   sqlite3 %9.1f ms   ratio %5.2f\n", nev, sajat, eszkoz,
+                sajat / eszkoz);
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QStringList a = app.arguments();
+    if (a.size() < 2) {
+        std::fprintf(stderr, "usage: bench_kiadas <data folder> [repeats]\n");
+        return 2;
+    }
+    const int ismetles = a.size() > 2 ? qMax(1, a.at(2).toInt()) : 3;
+    Kapcsolat k;
+    k.nyit(a.at(1));
+    const QString fajl = SqliteMotor::AdatFajl(a.at(1));
+    const KiadasSzuro mind{QLatin1Char('T'), false}, kint{QLatin1Char('T'), true};
+
+    KiadasNaploModell m(k);
+    const double nyitas = LegjobbIdo(ismetles, [&] { m.nyit(QLatin1Char('T')); });
+    std::printf("drawing issues listed: %d\n", m.rowCount());
+    Sor("browser opened (all drawing issues)", nyitas,
+        LegjobbIdo(ismetles, [&] { Sqlite3Futtat(fajl, NaploSql(mind)); }));
+    const double szukit = LegjobbIdo(ismetles, [&] {
+        m.setCsakKint(true);
+        m.setCsakKint(false);
+    });
+    std::printf("outstanding: %d of %d\n", (m.setCsakKint(true), m.rowCount()),
+                (m.setCsakKint(false), m.rowCount()));
+    Sor("filter switched on and off (no query)", szukit,
+        LegjobbIdo(ismetles, [&] { Sqlite3Futtat(fajl, NaploSql(kint)); }));
+    const double sorok = LegjobbIdo(ismetles, [&] {
+        for (int r = 0; r < m.rowCount(); r += m.rowCount() / 50 + 1)
+            m.index(r, 6).data();
+    });
+    std::printf("%-52s %9.1f ms\n", "50 screens of rows across the list", sorok);
+
+    QTemporaryDir dir;
+    for (const auto& [nev, sz] : {std::pair{"CSV of the outstanding drawing sets", kint},
+                                  std::pair{"CSV of all drawing issues", mind}}) {
+        const QString cel = dir.filePath(QStringLiteral("Kintlevo.csv"));
+        const double sajat = LegjobbIdo(ismetles, [&] {
+            QSqlQuery q = k.lekerdez(NaploSql(sz));
+            QueryForras forras(q);
+            SzovegExportFormatum::FajlIras(cel,
+                                           SzovegExportFormatum::HataroltSorok(
+                                               forras, SzovegExportFormatum::HataroltBeallitas{}));
+        });
+        const qint64 meret = QFileInfo(cel).size();
+        const double eszkoz = LegjobbIdo(ismetles, [&] {
+            Sqlite3Futtat(fajl, NaploSql(sz), {QStringLiteral("-csv"), QStringLiteral("-header")},
+                          dir.filePath(QStringLiteral("sqlite3.csv")));
+        });
+        std::printf("%s: %.1f MB\n", nev, meret / 1e6);
+        Sor(nev, sajat, eszkoz);
+    }
+    return 0;
+}
