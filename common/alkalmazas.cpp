@@ -1,5 +1,9 @@
 #include "alkalmazas.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 #include "hiba.h"
 #include "seged.h"
 
@@ -7,7 +11,14 @@
 #include <QWheelEvent>
 #include <exception>
 
-SegedAlkalmazas::SegedAlkalmazas(int& argc, char** argv) : QApplication(argc, argv) {}
+SegedAlkalmazas::SegedAlkalmazas(int& argc, char** argv) : QApplication(argc, argv) {
+    // Qt's own texts (file and print dialogs, the edit boxes' context menus,
+    // message box buttons) in Hungarian, where the translation is installed.
+    auto* forditas = new QTranslator(this);
+    if (forditas->load(QLocale(QLocale::Hungarian, QLocale::Hungary), QStringLiteral("qtbase"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(forditas);
+}
 
 Qt::Key SegedAlkalmazas::gorgoBillentyuje(const QWheelEvent& esemeny) {
     const int forgas = esemeny.angleDelta().y();

@@ -5,6 +5,7 @@
 // event handler or a slot is shown by Seged::AltalanosHiba, and the program
 // goes on with the next event. It can also turn every mouse-wheel turn into
 // the Up or Down key, so that one notch moves a grid's selection by one row.
+// Qt's own texts appear in Hungarian.
 
 #include <QApplication>
 

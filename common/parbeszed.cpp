@@ -108,7 +108,8 @@ QComboBox* SzabadValaszto(QWidget* szulo, const QStringList& elemek, int hossz) 
     c->addItems(elemek);
     c->setCurrentIndex(-1);
     c->lineEdit()->setMaxLength(hossz);
-    FokuszSzinez(c->lineEdit());
+    // The box takes the focus (its edit line only hears of it from the box).
+    FokuszSzinez(c);
     return c;
 }
 

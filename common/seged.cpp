@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QMetaType>
+#include <QPushButton>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -79,6 +80,8 @@ bool KerdesAblak(const QString& kerdes, const QString& cim, QWidget* szulo) {
     QMessageBox doboz(QMessageBox::Question, cim, kerdes, QMessageBox::Yes | QMessageBox::No,
                       tulajdonos(szulo));
     doboz.setDefaultButton(QMessageBox::Yes);
+    doboz.button(QMessageBox::Yes)->setText(QStringLiteral("Igen"));
+    doboz.button(QMessageBox::No)->setText(QStringLiteral("Nem"));
     return doboz.exec() == QMessageBox::Yes;
 }
 

@@ -58,6 +58,7 @@ class TstAlkalmazas : public QObject {
     Q_OBJECT
 
 private slots:
+    void qtSzovegekMagyarul();
     void init();
     void cleanup();
 
@@ -176,6 +177,12 @@ void TstAlkalmazas::gorgoBillentyuje_data() {
     QTest::newRow("gesztus közben előre") << 15 << int(Qt::ScrollUpdate) << int(Qt::Key_Up);
     QTest::newRow("gesztus kezdete") << 0 << int(Qt::ScrollBegin) << int(Qt::Key_unknown);
     QTest::newRow("gesztus vége") << 0 << int(Qt::ScrollEnd) << int(Qt::Key_unknown);
+}
+
+void TstAlkalmazas::qtSzovegekMagyarul() {
+    // Qt's own buttons and menus speak Hungarian.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Mégse"));
+    QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), QStringLiteral("&Másolás"));
 }
 
 void TstAlkalmazas::gorgoBillentyuje() {

@@ -8,6 +8,7 @@
 #include "kiadas.h"
 #include "kiadasnaplo.h"
 #include "oldalkeret.h"
+#include "parbeszed.h"
 #include "riportkimenet.h"
 #include "szovegexport.h"
 #include "tablamodell.h"
@@ -424,6 +425,9 @@ void TstKiadas::dialogusBezarKiadNelkul() {
     QVERIFY(l.kiad->isEnabled());
     // Tab order: recipient, authoriser, note, Kiad, Nyomtat, Bezár.
     QTRY_VERIFY(l.kinek->hasFocus());
+    // The focus colour on the box being edited, the window colour elsewhere.
+    QCOMPARE(l.kinek->lineEdit()->palette().color(QPalette::Base), Parbeszed::FokuszSzin);
+    QVERIFY(l.engedelyezo->lineEdit()->palette().color(QPalette::Base) != Parbeszed::FokuszSzin);
     QTest::keyClicks(l.kinek->lineEdit(), QStringLiteral("Valaki"));
     QTest::keyClick(l.kinek->lineEdit(), Qt::Key_Return);
     QTRY_VERIFY(l.engedelyezo->hasFocus());
