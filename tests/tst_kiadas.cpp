@@ -124,6 +124,7 @@ private slots:
 
     void kiadasIrasSorrend_data();
     void kiadasIrasSorrend();
+    void lekerdezesek();
     void megjegyzes_data();
     void megjegyzes();
     void levagottSzovegek();
@@ -227,6 +228,27 @@ void TstKiadas::kiadasIrasSorrend() {
         QCOMPARE(h.uzenet(), terv ? QStringLiteral("A tervrajz még nincs kiadva.")
                                   : QStringLiteral("A levelezés még nincs kiadva."));
     }
+}
+
+void TstKiadas::lekerdezesek() {
+    // The statement texts as the office's other tools know them.
+    QCOMPARE(Kiadas::NaploSql(),
+             (QStringList{"SELECT", " tervkiad.*,", " terv.tervszam,", " terv.cim,",
+                          " terv_sor.reszmuvelet", "FROM tervkiad",
+                          " INNER JOIN terv ON (tervkiad.terv = terv.terv)",
+                          " INNER JOIN terv_sor ON (tervkiad.terv = terv_sor.terv) AND "
+                          "(tervkiad.sor = terv_sor.sor)",
+                          "ORDER BY 1;"}));
+    QCOMPARE(Kiadas::JeloltSorokSql(),
+             (QStringList{"SELECT terv_sor.*", "FROM terv_sor",
+                          "WHERE (terv=:pterv) AND (kiadni='I')", "ORDER BY sor;"}));
+    QStringList sql;
+    m_k->setFigyelo([&sql](const QString& s) { sql << s; });
+    Kiadas::Cimzettek(*m_k);
+    Kiadas::Engedelyezok(*m_k);
+    m_k->setFigyelo({});
+    QCOMPARE(sql, (QStringList{"SELECT DISTINCT kinek FROM tervkiad ORDER BY 1;",
+                               "SELECT DISTINCT engedelyezo FROM tervkiad ORDER BY 1;"}));
 }
 
 void TstKiadas::megjegyzes_data() {
