@@ -48,7 +48,20 @@ void unicodeUpper(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     }
     const auto* szoveg = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
     const int hossz = sqlite3_value_bytes(argv[0]);
-    const QByteArray nagy = QString::fromUtf8(szoveg, hossz).toUpper().toUtf8();
+    // Plain ASCII text (most plan numbers, marks and many names) needs no
+    // conversion to Unicode and back.
+    QByteArray nagy(szoveg, hossz);
+    bool ascii = true;
+    for (char& c : nagy) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+    }
+    if (!ascii)
+        nagy = QString::fromUtf8(szoveg, hossz).toUpper().toUtf8();
     sqlite3_result_text(ctx, nagy.constData(), int(nagy.size()), SQLITE_TRANSIENT);
 }
 
