@@ -32,12 +32,8 @@ Tfrm_Keres::Tfrm_Keres(Kapcsolat& k, QWidget* szulo) : QDialog(szulo), m_k(k) {
     edtKeres->setGeometry(12, 34, 354, 21);
     cimke->setBuddy(edtKeres);
     Parbeszed::FokuszSzinez(edtKeres);
-    btnKeres = new QPushButton(QStringLiteral("Keres"), lapKeres);
-    btnKeres->setObjectName(QStringLiteral("btnKeres"));
-    btnKeres->setGeometry(210, 196, 75, 25);
-    btnBezar = new QPushButton(QStringLiteral("Bezár"), lapKeres);
-    btnBezar->setObjectName(QStringLiteral("btnBezar"));
-    btnBezar->setGeometry(291, 196, 75, 25);
+    btnKeres = Parbeszed::Gomb(lapKeres, "btnKeres", QStringLiteral("Keres"), 210, 196);
+    btnBezar = Parbeszed::Gomb(lapKeres, "btnBezar", QStringLiteral("Bezár"), 291, 196);
 
     auto* lapEredmeny = new QWidget;
     PageControl1->addTab(lapEredmeny, QStringLiteral("Eredmény"));
@@ -52,13 +48,9 @@ Tfrm_Keres::Tfrm_Keres(Kapcsolat& k, QWidget* szulo) : QDialog(szulo), m_k(k) {
     DBGrid1->verticalHeader()->setVisible(false);
     DBGrid1->verticalHeader()->setDefaultSectionSize(18);
     DBGrid1->horizontalHeader()->setStretchLastSection(true);
-    btnMegvan = new QPushButton(QStringLiteral("Megvan"), lapEredmeny);
-    btnMegvan->setObjectName(QStringLiteral("btnMegvan"));
-    btnMegvan->setGeometry(210, 196, 75, 25);
+    btnMegvan = Parbeszed::Gomb(lapEredmeny, "btnMegvan", QStringLiteral("Megvan"), 210, 196);
     btnMegvan->setEnabled(false);
-    btnBezar2 = new QPushButton(QStringLiteral("Bezár"), lapEredmeny);
-    btnBezar2->setObjectName(QStringLiteral("btnBezar2"));
-    btnBezar2->setGeometry(291, 196, 75, 25);
+    btnBezar2 = Parbeszed::Gomb(lapEredmeny, "btnBezar2", QStringLiteral("Bezár"), 291, 196);
 
     // Each tab has its own default button.
     const auto alapGomb = [this](int lap) {

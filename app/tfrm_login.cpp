@@ -23,7 +23,7 @@ Tfrm_Login::Tfrm_Login(Kapcsolat& kapcsolat, TBeall& beall, QWidget* szulo)
     edtJelszo = new QLineEdit(this);
     edtJelszo->setObjectName(QStringLiteral("edtJelszo"));
     edtJelszo->setGeometry(12, 64, 232, 21);
-    edtJelszo->setEchoMode(QLineEdit::Password);
+    Parbeszed::JelszoMezo(edtJelszo);
     // Both boxes take what the user table can hold.
     edtFelhasznalo->setMaxLength(Sema::FelhasznaloSzelesseg);
     edtJelszo->setMaxLength(Jelszo::TipusoltHossz);

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextEdit>
 #include <QWidget>
 
@@ -93,6 +94,19 @@ void Rogzitett(QDialog* ablak, const QString& cim, QSize meret) {
     ablak->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint);
     ablak->setFixedSize(meret);
+}
+
+QPushButton* Gomb(QWidget* szulo, const char* nev, const QString& felirat, int x, int y) {
+    auto* b = new QPushButton(felirat, szulo);
+    b->setObjectName(QLatin1String(nev));
+    b->setGeometry(x, y, 75, 25);
+    b->setAutoDefault(false);
+    return b;
+}
+
+void JelszoMezo(QLineEdit* mezo) {
+    mezo->setEchoMode(QLineEdit::Password);
+    mezo->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
 }
 
 void Krem(QWidget* mezo) {

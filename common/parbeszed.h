@@ -12,6 +12,8 @@
 
 class QComboBox;
 class QDialog;
+class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace Parbeszed {
@@ -26,6 +28,13 @@ void EnterLeptet(QWidget* ablak);
 // The field takes the focus colour while it has the focus and the window
 // colour otherwise.
 void FokuszSzinez(QWidget* mezo);
+
+// A push button of a dialog, 75 x 25 pixels at (x, y), with its object
+// name; it is not pressed by Enter unless it has the focus.
+QPushButton* Gomb(QWidget* szulo, const char* nev, const QString& felirat, int x, int y);
+
+// A password box: every character shows as "*".
+void JelszoMezo(QLineEdit* mezo);
 
 // A read-only field with the cream background.
 void Krem(QWidget* mezo);

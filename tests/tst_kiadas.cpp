@@ -104,13 +104,7 @@ template <typename T> T* Gyerek(QWidget* w, const QString& nev) {
 
 // Runs `fv` on the issue dialog once it is shown.
 void DialogusAlatt(std::function<void(Tfrm_LevKiad*)> fv) {
-    QTimer::singleShot(0, [fv] {
-        auto* d = qobject_cast<Tfrm_LevKiad*>(QApplication::activeModalWidget());
-        QVERIFY(d);
-        fv(d);
-        if (d->isVisible())
-            d->reject();
-    });
+    Teszt::Modalisban<Tfrm_LevKiad>(std::move(fv));
 }
 
 } // namespace

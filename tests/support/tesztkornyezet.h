@@ -3,8 +3,12 @@
 // Shared ground for the tests: fresh data folders built from the delivered
 // schema in temporary directories, and the paths of the build.
 
+#include <QApplication>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 class Kapcsolat;
@@ -48,5 +52,17 @@ QString FixtureMappa();                   // the old engine's files, may be miss
 // Runs `sql` in the standard sqlite3 tool on a database file; returns its
 // output (trimmed). Fails the calling test when the tool is missing.
 QString Sqlite3Eszkoz(const QString& fajl, const QString& sql, bool* ok = nullptr);
+
+// Runs `fv` on the modal dialog of type T as soon as the event loop of its
+// exec() runs; the dialog is closed afterwards when `fv` left it open.
+template <typename T> void Modalisban(std::function<void(T*)> fv) {
+    QTimer::singleShot(0, [fv] {
+        auto* d = qobject_cast<T*>(QApplication::activeModalWidget());
+        QVERIFY(d);
+        fv(d);
+        if (d->isVisible())
+            d->reject();
+    });
+}
 
 } // namespace Teszt
