@@ -11,6 +11,7 @@
 #include "tervlista.h"
 #include "tervmuveletek.h"
 #include "tervriportok.h"
+#include "tfrm_beallit.h"
 #include "tfrm_felhasznalo.h"
 #include "tfrm_keres.h"
 #include "tfrm_kiadbongeszo.h"
@@ -406,6 +407,8 @@ void Tfrm_Main::akciokBekot() {
     bekot("aKiadBongTerv", [this] { ShowKiadBongeszo(m_db1, QLatin1Char('T'), this); });
     bekot("aKiadBongLevel", [this] { ShowKiadBongeszo(m_db1, QLatin1Char('L'), this); });
     bekot("aKiadJelol", sorMuvelet([this](int sor) { KiadJelol(m_db1, *TblSor, sor, this); }));
+    bekot("aBeallit", [this] { Beallitasok(m_db1, m_beall, this); });
+    bekot("aINI", [] { Indit(Seged::ProgramUtvonal(QStringLiteral("Pelvano.ini"))); });
     bekot("aFelhasznalo", [this] { ShowFelhasznalo(m_db1, this); });
     bekot("aKeresReszletes", [this] {
         // A plan the list does not show (the filter is on) moves nothing.

@@ -36,17 +36,29 @@ QString FajlParbeszed::QtSzuro(const QString& szurok) {
     return qt.join(QStringLiteral(";;"));
 }
 
+namespace {
+// In test mode: records the call and gives the queued answer.
+QString TesztValasz(const FajlParbeszed::Hivas& h) {
+    Allapot& a = allapot();
+    a.hivasok.append(h);
+    if (a.valaszok.isEmpty()) {
+        qWarning("FajlParbeszed: no file name queued for the dialog \"%s\"", qPrintable(h.cim));
+        return {};
+    }
+    return a.valaszok.dequeue().value_or(QString());
+}
+} // namespace
+
+QString FajlParbeszed::Mappa(const QString& cim, const QString& kezdo, QWidget* szulo) {
+    if (allapot().aktiv)
+        return TesztValasz({cim, QString(), kezdo, QString()});
+    return QFileDialog::getExistingDirectory(szulo, cim, kezdo);
+}
+
 QString FajlParbeszed::Mentes(const QString& cim, const QString& szurok, const QString& kezdo,
                               const QString& alapKiterjesztes, QWidget* szulo) {
-    Allapot& a = allapot();
-    if (a.aktiv) {
-        a.hivasok.append({cim, szurok, kezdo, alapKiterjesztes});
-        if (a.valaszok.isEmpty()) {
-            qWarning("FajlParbeszed: no file name queued for the dialog \"%s\"", qPrintable(cim));
-            return {};
-        }
-        return a.valaszok.dequeue().value_or(QString());
-    }
+    if (allapot().aktiv)
+        return TesztValasz({cim, szurok, kezdo, alapKiterjesztes});
     QFileDialog d(szulo, cim, kezdo, QtSzuro(szurok));
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setFileMode(QFileDialog::AnyFile);

@@ -22,6 +22,10 @@ public:
     static QString Mentes(const QString& cim, const QString& szurok, const QString& kezdo,
                           const QString& alapKiterjesztes = {}, QWidget* szulo = nullptr);
 
+    // The folder browse dialog: caption and starting folder. Returns the
+    // chosen folder's full path, or the empty text when cancelled.
+    static QString Mappa(const QString& cim, const QString& kezdo, QWidget* szulo = nullptr);
+
     // The filters in the form of Qt's file dialogs ("CSV állományok
     // (*.csv);;Minden állomány (*.*)").
     static QString QtSzuro(const QString& szurok);
