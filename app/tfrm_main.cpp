@@ -1,6 +1,8 @@
 #include "tfrm_main.h"
 
 #include "akciok.h"
+#include "archivalas.h"
+#include "fajlparbeszed.h"
 #include "ikonok.h"
 #include "indulas.h"
 #include "inifajl.h"
@@ -20,6 +22,7 @@
 #include "trptkiadott.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
@@ -409,6 +412,7 @@ void Tfrm_Main::akciokBekot() {
     bekot("aKiadJelol", sorMuvelet([this](int sor) { KiadJelol(m_db1, *TblSor, sor, this); }));
     bekot("aBeallit", [this] { Beallitasok(m_db1, m_beall, this); });
     bekot("aINI", [] { Indit(Seged::ProgramUtvonal(QStringLiteral("Pelvano.ini"))); });
+    bekot("aArchival", [this] { archival(); });
     bekot("aFelhasznalo", [this] { ShowFelhasznalo(m_db1, this); });
     bekot("aKeresReszletes", [this] {
         // A plan the list does not show (the filter is on) moves nothing.
@@ -531,6 +535,45 @@ void Tfrm_Main::IniMent() {
         Seged::HibaAblak(QStringLiteral("A beállítások mentése nem sikerült: %1\r\n%2")
                              .arg(QDir::toNativeSeparators(IniFajlNev()), ini.hibaSzoveg()),
                          this);
+}
+
+void Tfrm_Main::archival() {
+    const QString mappa = Seged::ProgramUtvonal(QStringLiteral("Archiv"));
+    if (!QDir().mkpath(mappa)) {
+        Seged::AltalanosHiba(QStringLiteral("A mappa nem hozható létre: ") + mappa, this);
+        return;
+    }
+    const QString fajl = FajlParbeszed::Mentes(
+        QStringLiteral("Adatbázis mentése"), QStringLiteral("ZIP archívumok (*.zip)|*.zip"),
+        Archivalas::JavasoltFajl(), QStringLiteral("zip"), this);
+    if (fajl.isEmpty())
+        return;
+    // The data sets and the connection are closed while the folder is read,
+    // and opened again on the same folder (a folder chosen in the settings
+    // counts only from the next start).
+    const QString adatMappa = m_db1.mappa();
+    DBGrid2->setModel(nullptr);
+    delete m_sorRacs;
+    m_sorRacs = nullptr;
+    delete TblSor;
+    TblSor = nullptr;
+    Qry->zar();
+    m_db1.zar();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QString hiba;
+    try {
+        Archivalas::Keszit(adatMappa, fajl);
+    } catch (const PelvanoHiba& h) {
+        hiba = h.uzenet();
+    }
+    QApplication::restoreOverrideCursor();
+    if (hiba.isEmpty())
+        Seged::UzenetAblak(QStringLiteral("Archív állomány kész."), this);
+    else
+        Seged::HibaAblak(QStringLiteral("Hiba az archiválás közben\r\n") + hiba, this);
+    m_db1.nyit(adatMappa);
+    TblSorNyit();
+    QryNyit();
 }
 
 void Tfrm_Main::kapcsolodik() {

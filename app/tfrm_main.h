@@ -83,6 +83,7 @@ private:
     void akciokBekot();
     void mappakLetrehoz();
     void kapcsolodik();
+    void archival();
     void QryNyit();
     void TblSorNyit();
     void sorokKovetik();

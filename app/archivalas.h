@@ -1,0 +1,22 @@
+#pragma once
+
+// The database archive: every file of the data folder in one zip file. The
+// database itself is stored as a consistent snapshot taken through the
+// engine, so other workstations may go on writing meanwhile; the engine's
+// side files (journal, WAL) are left out, and the archive never holds
+// itself.
+
+#include <QDate>
+#include <QString>
+
+namespace Archivalas {
+
+// The proposed archive: <program folder>/Archiv/yyyymmdd.zip.
+QString JavasoltFajl(const QDate& nap = QDate::currentDate());
+
+// Writes the archive `zipFajl` (replaced when it exists) of the data folder.
+// Throws PelvanoHiba with the message of what failed; an existing archive of
+// that name then stays as it was.
+void Keszit(const QString& adatMappa, const QString& zipFajl);
+
+} // namespace Archivalas

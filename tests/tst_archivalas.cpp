@@ -1,0 +1,239 @@
+// The database archive: the proposed name, the content restored into an
+// empty folder, a consistent snapshot while another process writes, the
+// archive never holding itself, failures, and the register window before and
+// after.
+
+#include "archivalas.h"
+#include "fajlparbeszed.h"
+#include "hiba.h"
+#include "kapcsolat.h"
+#include "seged.h"
+#include "tablamodell.h"
+#include "tesztkornyezet.h"
+#include "tfrm_main.h"
+#include "uzenetteszt.h"
+
+#include <QAction>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QtTest>
+
+namespace {
+
+// Unzips an archive into a new folder; the names of the files in it.
+QStringList Kicsomagol(const QString& zip, const QString& cel) {
+    QProcess p;
+    p.start(QStringLiteral("unzip"),
+            {QStringLiteral("-q"), QStringLiteral("-o"), zip, QStringLiteral("-d"), cel});
+    if (!p.waitForFinished(120000) || p.exitCode() != 0)
+        return {QStringLiteral("<unzip failed: %1>")
+                    .arg(QString::fromLocal8Bit(p.readAllStandardError()))};
+    QStringList nevek;
+    QDirIterator it(cel, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        nevek << QDir(cel).relativeFilePath(it.next());
+    nevek.sort();
+    return nevek;
+}
+
+int Szam(const QString& adatFajl, const QString& sql) {
+    bool ok = false;
+    const QString s = Teszt::Sqlite3Eszkoz(adatFajl, sql, &ok);
+    return ok ? s.toInt() : -1;
+}
+
+} // namespace
+
+class TstArchivalas : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void javasoltNev();
+    void tartalomEsVisszaallitas();
+    void sajatMagatNemTartalmazza();
+    void irasKozben();
+    void hibak();
+    void foablakbol();
+
+private:
+    std::unique_ptr<Teszt::ProgramKornyezet> m_prog;
+    QTemporaryDir m_ki;
+};
+
+void TstArchivalas::init() {
+    UzenetTeszt::bekapcsol();
+    FajlParbeszed::tesztBekapcsol();
+    m_prog = std::make_unique<Teszt::ProgramKornyezet>();
+    Kapcsolat k(QStringLiteral("adat"));
+    k.nyit(m_prog->adatMappa());
+    k.sql(QStringLiteral("INSERT INTO terv (Terv, Tervszam, Cim, szur) VALUES (1, 'T-01', 'Ház', "
+                         "'N'), (2, 'T-02', 'Bolt', 'N')"));
+    k.sql(QStringLiteral("INSERT INTO terv_sor (terv, sor, reszmuvelet, tbent, lbent) VALUES "
+                         "(1, 1, 'egy', 'I', 'I'), (1, 2, 'kettő', 'I', 'I')"));
+}
+
+void TstArchivalas::cleanup() {
+    m_prog.reset();
+    QCOMPARE(FajlParbeszed::maradekValasz(), 0);
+    FajlParbeszed::tesztKikapcsol();
+    QCOMPARE(UzenetTeszt::megvalaszolatlan(), 0);
+    UzenetTeszt::kikapcsol();
+}
+
+void TstArchivalas::javasoltNev() {
+    QCOMPARE(Archivalas::JavasoltFajl(QDate(2026, 3, 7)),
+             Seged::ProgramMappa() + QStringLiteral("/Archiv/20260307.zip"));
+}
+
+void TstArchivalas::tartalomEsVisszaallitas() {
+    // Another file of the folder, one in a sub-folder, and a journal left
+    // behind by a crash (never archived).
+    const QDir adat(m_prog->adatMappa());
+    QFile(adat.filePath(QStringLiteral("olvass.txt"))).open(QIODevice::WriteOnly);
+    adat.mkpath(QStringLiteral("regi"));
+    QFile regi(adat.filePath(QStringLiteral("regi/terv.DB")));
+    QVERIFY(regi.open(QIODevice::WriteOnly));
+    regi.write("x");
+    regi.close();
+    QFile naplo(adat.filePath(QStringLiteral("pelvano.sqlite-journal")));
+    QVERIFY(naplo.open(QIODevice::WriteOnly));
+    naplo.close();
+    const QString zip = m_ki.filePath(QStringLiteral("a.zip"));
+    Archivalas::Keszit(m_prog->adatMappa(), zip);
+    const QString cel = m_ki.filePath(QStringLiteral("vissza"));
+    QCOMPARE(Kicsomagol(zip, cel), (QStringList{"olvass.txt", "pelvano.sqlite", "regi/terv.DB"}));
+    const QString db = cel + QStringLiteral("/pelvano.sqlite");
+    bool ok = false;
+    QCOMPARE(Teszt::Sqlite3Eszkoz(db, QStringLiteral("PRAGMA integrity_check;"), &ok),
+             QStringLiteral("ok"));
+    QVERIFY(ok);
+    QCOMPARE(Szam(db, QStringLiteral("SELECT count(*) FROM terv_sor WHERE terv=1;")), 2);
+    // The restored folder opens as a data folder with every table.
+    Kapcsolat k(QStringLiteral("vissza"));
+    k.nyit(cel);
+    for (const char* t :
+         {"terv", "terv_sor", "tervkiad", "ugyfel", "tipus", "tervezo", "szakag", "tervfajta",
+          "tervszakasz", "irsz", "tulajdonos", "felhasznalo", "naplo", "beallit"})
+        QVERIFY2(!k.tablaNev(QString::fromLatin1(t)).isEmpty(), t);
+    QSqlQuery q = k.sql(QStringLiteral("SELECT Cim FROM terv WHERE Terv=1"));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toString(), QStringLiteral("Ház"));
+    // Deflated, a standard zip the zip tool accepts.
+    QProcess p;
+    p.start(QStringLiteral("unzip"), {QStringLiteral("-v"), zip});
+    QVERIFY(p.waitForFinished(60000));
+    const QString lista = QString::fromLocal8Bit(p.readAllStandardOutput());
+    QVERIFY2(lista.contains(QStringLiteral("Defl:")), qPrintable(lista));
+    // A second archive of the same name replaces the first.
+    k.zar();
+    {
+        Kapcsolat u(QStringLiteral("uj2"));
+        u.nyit(m_prog->adatMappa());
+        u.sql(QStringLiteral("DELETE FROM terv WHERE Terv=2"));
+    }
+    Archivalas::Keszit(m_prog->adatMappa(), zip);
+    const QString cel2 = m_ki.filePath(QStringLiteral("vissza2"));
+    Kicsomagol(zip, cel2);
+    QCOMPARE(Szam(cel2 + QStringLiteral("/pelvano.sqlite"),
+                  QStringLiteral("SELECT count(*) FROM terv;")),
+             1);
+}
+
+void TstArchivalas::sajatMagatNemTartalmazza() {
+    const QString zip = m_prog->adatMappa() + QStringLiteral("/mentes.zip");
+    Archivalas::Keszit(m_prog->adatMappa(), zip);
+    Archivalas::Keszit(m_prog->adatMappa(), zip); // now it lies in the folder
+    const QStringList nevek = Kicsomagol(zip, m_ki.filePath(QStringLiteral("v")));
+    QCOMPARE(nevek, QStringList{QStringLiteral("pelvano.sqlite")});
+}
+
+void TstArchivalas::irasKozben() {
+    // Another workstation keeps writing while the archive is made.
+    QProcess iro;
+    iro.start(Teszt::TesztProgram(QStringLiteral("helper_iro")),
+              {m_prog->adatMappa(), QStringLiteral("P"), QStringLiteral("3000")});
+    QVERIFY(iro.waitForStarted());
+    QTest::qWait(200);
+    QStringList hibak;
+    for (int i = 0; i < 3; ++i) {
+        const QString zip = m_ki.filePath(QStringLiteral("m%1.zip").arg(i));
+        Archivalas::Keszit(m_prog->adatMappa(), zip);
+        const QString cel = m_ki.filePath(QStringLiteral("m%1").arg(i));
+        QCOMPARE(Kicsomagol(zip, cel), QStringList{QStringLiteral("pelvano.sqlite")});
+        const QString db = cel + QStringLiteral("/pelvano.sqlite");
+        bool ok = false;
+        const QString ellenorzes =
+            Teszt::Sqlite3Eszkoz(db, QStringLiteral("PRAGMA integrity_check;"), &ok);
+        QVERIFY(ok);
+        QCOMPARE(ellenorzes, QStringLiteral("ok"));
+        QCOMPARE(Szam(db, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' "
+                                         "AND name IN ('terv', 'terv_sor', 'tervkiad');")),
+                 3);
+        QVERIFY(Szam(db, QStringLiteral("SELECT count(*) FROM terv;")) >= 2);
+    }
+    QVERIFY(iro.waitForFinished(180000));
+    QCOMPARE(iro.exitCode(), 0);
+}
+
+void TstArchivalas::hibak() {
+    // A folder that cannot be written: an error with a message, nothing
+    // replaced.
+    const QString rossz = m_ki.filePath(QStringLiteral("nincs/ilyen/mappa.zip"));
+    try {
+        Archivalas::Keszit(m_prog->adatMappa(), rossz);
+        QFAIL("no error");
+    } catch (const PelvanoHiba& h) {
+        QVERIFY(!h.uzenet().isEmpty());
+    }
+    QVERIFY(!QFile::exists(rossz));
+    const QString zip = m_ki.filePath(QStringLiteral("marad.zip"));
+    Archivalas::Keszit(m_prog->adatMappa(), zip);
+    const QByteArray elotte = Teszt::FajlHash(zip);
+    QVERIFY_THROWS_EXCEPTION(PelvanoHiba,
+                             Archivalas::Keszit(m_ki.filePath(QStringLiteral("nincs")), zip));
+    QCOMPARE(Teszt::FajlHash(zip), elotte);
+}
+
+void TstArchivalas::foablakbol() {
+    std::unique_ptr<Tfrm_Main> w = m_prog->foAblak();
+    QVERIFY(w);
+    QVERIFY(w->TervKeres(2));
+    // Cancelled: nothing happens.
+    FajlParbeszed::kovetkezo(std::nullopt);
+    w->Akcio(QStringLiteral("aArchival"))->trigger();
+    QCOMPARE(FajlParbeszed::hivasok().last(),
+             (FajlParbeszed::Hivas{QStringLiteral("Adatbázis mentése"),
+                                   QStringLiteral("ZIP archívumok (*.zip)|*.zip"),
+                                   Archivalas::JavasoltFajl(), QStringLiteral("zip")}));
+    QCOMPARE(w->AktualisTerv(), 2);
+    QVERIFY(UzenetTeszt::ablakok().isEmpty());
+    QVERIFY(QDir(Seged::ProgramUtvonal(QStringLiteral("Archiv"))).exists());
+
+    const QString zip = m_ki.filePath(QStringLiteral("f.zip"));
+    FajlParbeszed::kovetkezo(zip);
+    w->Akcio(QStringLiteral("aArchival"))->trigger();
+    QCOMPARE(UzenetTeszt::ablakok().last().szoveg, QStringLiteral("Archív állomány kész."));
+    QVERIFY(QFile::exists(zip));
+    // Reopened on the first plan with its lines; the lines work as before.
+    QCOMPARE(w->AktualisTerv(), 1);
+    QVERIFY(w->TblSor);
+    QCOMPARE(w->TblSor->rowCount(), 2);
+    QCOMPARE(w->DBGrid2->model()->rowCount(), 2);
+    w->Akcio(QStringLiteral("aKiadJelol"))->trigger();
+    QCOMPARE(w->TblSor->ertek(0, QStringLiteral("kiadni")).toString(), QStringLiteral("I"));
+
+    // A failure is reported and the window goes on.
+    FajlParbeszed::kovetkezo(m_ki.filePath(QStringLiteral("nincs/x.zip")));
+    w->Akcio(QStringLiteral("aArchival"))->trigger();
+    QVERIFY(UzenetTeszt::ablakok().last().szoveg.startsWith(
+        QStringLiteral("Hiba az archiválás közben\r\n")));
+    QCOMPARE(w->AktualisTerv(), 1);
+    QCOMPARE(w->TblSor->rowCount(), 2);
+}
+
+QTEST_MAIN(TstArchivalas)
+#include "tst_archivalas.moc"
