@@ -41,5 +41,6 @@ inline constexpr const char* Bongeszo = "bongeszo";         // web browser
 inline constexpr const char* Csillag = "csillag";           // star (news)
 inline constexpr const char* Valaszt = "valaszt"; // small list with a pointer (pick buttons)
 inline constexpr const char* Elfogad = "elfogad"; // green tick (accept)
+inline constexpr const char* Program = "pelvano"; // the program: a drawing sheet with a set square
 
 } // namespace Ikon

@@ -1,5 +1,6 @@
 #include "alkalmazas.h"
 
+#include "ikonok.h"
 #include "seged.h"
 #include "tfrm_main.h"
 #include <QFont>
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     app.setGorgoBillentyu(true);
     // The windows are laid out for an 8-point dialog font.
     QApplication::setFont(QFont(QStringLiteral("Tahoma"), 8));
+    QApplication::setWindowIcon(Ikon::Kep(Ikon::Program));
     Tfrm_Main frm_Main;
     if (!frm_Main.Inditas())
         return 1;

@@ -6,6 +6,7 @@
 #include "ikonok.h"
 #include "indulas.h"
 #include "inifajl.h"
+#include "keszito.h"
 #include "kiadasmuveletek.h"
 #include "racs.h"
 #include "seged.h"
@@ -19,6 +20,8 @@
 #include "tfrm_kiadbongeszo.h"
 #include "tfrm_login.h"
 #include "tfrm_logo.h"
+#include "tfrm_nevjegy.h"
+#include "tfrm_readme.h"
 #include "trptkiadott.h"
 
 #include <QAction>
@@ -412,6 +415,15 @@ void Tfrm_Main::akciokBekot() {
     bekot("aKiadJelol", sorMuvelet([this](int sor) { KiadJelol(m_db1, *TblSor, sor, this); }));
     bekot("aBeallit", [this] { Beallitasok(m_db1, m_beall, this); });
     bekot("aINI", [] { Indit(Seged::ProgramUtvonal(QStringLiteral("Pelvano.ini"))); });
+    bekot("aSugo", [] { Indit(Seged::ProgramUtvonal(QStringLiteral("Help/index.htm"))); });
+    bekot("aLevel", [] {
+        Indit(QStringLiteral("mailto:") + Keszito::Email +
+              QStringLiteral("?subject=Pelvano program"));
+    });
+    bekot("aHonlap", [] { Indit(Keszito::Honlap); });
+    bekot("aUjdonsag", [] { Indit(Seged::ProgramUtvonal(QStringLiteral("Ujdonsag.exe"))); });
+    bekot("aFontos", [this] { Tfrm_Readme(this).exec(); });
+    bekot("aNevjegy", [this] { Tfrm_Nevjegy(this).exec(); });
     bekot("aArchival", [this] { archival(); });
     bekot("aFelhasznalo", [this] { ShowFelhasznalo(m_db1, this); });
     bekot("aKeresReszletes", [this] {

@@ -3,6 +3,7 @@
 // The common page frame of the reports: the title box, the owner box with the
 // firm's details and the page footer.
 
+#include "keszito.h"
 #include "riport.h"
 
 #include <QDateTime>
@@ -12,7 +13,7 @@ class Kapcsolat;
 namespace Oldalkeret {
 
 // The maker's web address printed in every page footer.
-inline const QString KeszitoWeb = QStringLiteral("www.pelvano.hu");
+inline const QString KeszitoWeb = Keszito::Web;
 // The program's title, printed at the footer's left top.
 inline const QString ProgramCim = QStringLiteral("Pelvano");
 

@@ -18,7 +18,7 @@ const char* const Nevek[] = {
     Ikon::SargaToll, Ikon::Tavcso,     Ikon::NagyitoDok, Ikon::EmberKalap, Ikon::DokTu,
     Ikon::Nyomtato,  Ikon::Dokumentum, Ikon::Jegyzet,    Ikon::KetEmber,   Ikon::Zip,
     Ikon::Sql,       Ikon::Fogaskerek, Ikon::Kerdojel,   Ikon::IBetu,      Ikon::Boritek,
-    Ikon::Bongeszo,  Ikon::Csillag,    Ikon::Valaszt,    Ikon::Elfogad,
+    Ikon::Bongeszo,  Ikon::Csillag,    Ikon::Valaszt,    Ikon::Elfogad,    Ikon::Program,
 };
 
 // How many pixels of the picture are not fully transparent.
