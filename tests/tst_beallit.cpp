@@ -11,6 +11,7 @@
 #include "tesztkornyezet.h"
 #include "tfrm_beallit.h"
 #include "tfrm_main.h"
+#include "urlfogo.h"
 #include "uzenetteszt.h"
 
 #include <QAction>
@@ -21,15 +22,6 @@
 #include <QSqlQuery>
 #include <QToolButton>
 #include <QtTest>
-
-// Takes the file URLs the program hands to the desktop.
-class UrlFogo : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urlek;
-public slots:
-    void megnyit(const QUrl& url) { urlek << url; }
-};
 
 class TstBeallit : public QObject {
     Q_OBJECT
@@ -149,9 +141,7 @@ void TstBeallit::iniSzerkesztes() {
     std::unique_ptr<Tfrm_Main> w = m_prog->foAblak();
     QVERIFY(w);
     UrlFogo fogo;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &fogo, "megnyit");
     w->Akcio(QStringLiteral("aINI"))->trigger();
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QCOMPARE(fogo.urlek.size(), 1);
     QCOMPARE(fogo.urlek.first().toLocalFile(),
              QFileInfo(Seged::ProgramUtvonal(QStringLiteral("Pelvano.ini"))).absoluteFilePath());
