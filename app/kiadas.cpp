@@ -66,12 +66,27 @@ QStringList NaploSql() {
             QStringLiteral("ORDER BY 1;")};
 }
 
+QStringList NaploSql(const QString& feltetel) {
+    QStringList sorok = NaploSql();
+    sorok.insert(sorok.size() - 1, QStringLiteral("WHERE ") + feltetel);
+    return sorok;
+}
+
 QStringList Cimzettek(Kapcsolat& k) {
     return Lista(k, QStringLiteral("SELECT DISTINCT kinek FROM tervkiad ORDER BY 1;"));
 }
 
 QStringList Engedelyezok(Kapcsolat& k) {
     return Lista(k, QStringLiteral("SELECT DISTINCT engedelyezo FROM tervkiad ORDER BY 1;"));
+}
+
+void Ellenoriz(const SorAllapot& a, KiadasFajta fajta, bool kiadas) {
+    if (!a.van)
+        throw KiadasElutasitva(NincsSor);
+    if (kiadas && a.bent == QLatin1String("N"))
+        throw KiadasElutasitva(Mezok(fajta).marKiadva);
+    if (!kiadas && a.bent == QLatin1String("I"))
+        throw KiadasElutasitva(Mezok(fajta).nincsKiadva);
 }
 
 SorAllapot Allapot(Kapcsolat& k, int terv, int sor, KiadasFajta fajta) {
@@ -98,10 +113,7 @@ int KiadTranzakcio(Kapcsolat& k, int terv, int sor, KiadasFajta fajta, const Kia
     const SorAllapot a = Allapot(k, terv, sor, fajta);
     if (csoport && (!a.van || a.kiadni != QLatin1String("I") || a.bent == QLatin1String("N")))
         return 0;
-    if (!a.van)
-        throw KiadasElutasitva(NincsSor);
-    if (a.bent == QLatin1String("N"))
-        throw KiadasElutasitva(m.marKiadva);
+    Ellenoriz(a, fajta, true);
     const QString kinek = adat.kinek.left(KinelSzel);
     QVariantMap p = Sor(terv, sor);
     p.insert(QStringLiteral("datum"), DatumSzoveg(ma));
@@ -164,11 +176,7 @@ int CsoportKiad(Kapcsolat& k, int terv, const KiadasAdat& adat, int& elsoKulcs, 
 int Visszavesz(Kapcsolat& k, int terv, int sor, KiadasFajta fajta, const QDate& ma) {
     const KiadasMezok& m = Mezok(fajta);
     Tranzakcio t(k);
-    const SorAllapot a = Allapot(k, terv, sor, fajta);
-    if (!a.van)
-        throw KiadasElutasitva(NincsSor);
-    if (a.bent == QLatin1String("I"))
-        throw KiadasElutasitva(m.nincsKiadva);
+    Ellenoriz(Allapot(k, terv, sor, fajta), fajta, false);
     k.sql(QStringLiteral("UPDATE terv_sor SET %1='I', %2=NULL, %3=NULL WHERE terv=:terv AND "
                          "sor=:sor")
               .arg(m.bent, m.datum, m.kinel),
@@ -196,10 +204,7 @@ void Jelol(Kapcsolat& k, int terv, int sor, bool jelolt) {
 void JelolValt(Kapcsolat& k, int terv, int sor) {
     Tranzakcio t(k);
     const SorAllapot a = Allapot(k, terv, sor, KiadasFajta::Tervrajz);
-    if (!a.van)
-        throw KiadasElutasitva(NincsSor);
-    if (a.bent == QLatin1String("N"))
-        throw KiadasElutasitva(Mezok(KiadasFajta::Tervrajz).marKiadva);
+    Ellenoriz(a, KiadasFajta::Tervrajz, true);
     Jelol(k, terv, sor, a.kiadni != QLatin1String("I"));
     t.kesz();
 }

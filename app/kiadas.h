@@ -57,6 +57,8 @@ QString Megjegyzes(const QString& doboz);
 // and the issue sheet read it). A record whose plan or line is gone is not
 // in it.
 QStringList NaploSql();
+// The same narrowed by a condition ("WHERE " + feltetel before the order).
+QStringList NaploSql(const QString& feltetel);
 
 // The pick lists of the dialogs: every recipient and every authoriser of the
 // log, in the engine's order.
@@ -70,6 +72,11 @@ struct SorAllapot {
     QString kiadni;   // its group-issue mark
 };
 SorAllapot Allapot(Kapcsolat& k, int terv, int sor, KiadasFajta fajta);
+
+// Refuses (KiadasElutasitva with the user's message) an issue of a kind that
+// is out ('N') or a return of a kind that is in ('I'), and either on a line
+// that is gone. Any other flag content passes both.
+void Ellenoriz(const SorAllapot& a, KiadasFajta fajta, bool kiadas);
 
 // Issues one kind of line `sor` of plan `terv` in one transaction, writing
 // in this order: the line (flag 'N', issue date `ma`, holder), the log record,

@@ -49,11 +49,7 @@ void KiadasIndit(Kapcsolat& k, TablaModell& tblSor, int sor, KiadasFajta fajta, 
     if (!Kulcs(tblSor, sor, s, szulo))
         return;
     Futtat(tblSor, szulo, [&] {
-        const Kiadas::SorAllapot a = Kiadas::Allapot(k, s.terv, s.sor, fajta);
-        if (!a.van)
-            throw KiadasElutasitva(NincsSor);
-        if (a.bent == QLatin1String("N"))
-            throw KiadasElutasitva(Mezok(fajta).marKiadva);
+        Kiadas::Ellenoriz(Kiadas::Allapot(k, s.terv, s.sor, fajta), fajta, true);
         if (fajta == KiadasFajta::Tervrajz)
             Kiadas::Jelol(k, s.terv, s.sor, true);
         ShowLevKiad(k, s.terv, s.sor, fajta == KiadasFajta::Tervrajz ? 0 : 1, szulo);
@@ -65,11 +61,7 @@ void Visszavetel(Kapcsolat& k, TablaModell& tblSor, int sor, KiadasFajta fajta, 
     if (!Kulcs(tblSor, sor, s, szulo))
         return;
     Futtat(tblSor, szulo, [&] {
-        const Kiadas::SorAllapot a = Kiadas::Allapot(k, s.terv, s.sor, fajta);
-        if (!a.van)
-            throw KiadasElutasitva(NincsSor);
-        if (a.bent == QLatin1String("I"))
-            throw KiadasElutasitva(Mezok(fajta).nincsKiadva);
+        Kiadas::Ellenoriz(Kiadas::Allapot(k, s.terv, s.sor, fajta), fajta, false);
         if (Seged::KerdesAblak(Mezok(fajta).kerdes, QStringLiteral("Megerősítés"), szulo))
             Kiadas::Visszavesz(k, s.terv, s.sor, fajta);
     });

@@ -21,21 +21,20 @@ QString KiadasSzuro::feltetel() const {
     return s;
 }
 
+QString KiadasSzuro::sql() const {
+    return Kiadas::NaploSql(feltetel()).join(QLatin1Char('\n'));
+}
+
 namespace {
 qint64 SorKulcs(int terv, int sor) {
     return (qint64(terv) << 32) | quint32(sor);
 }
 
-QStringList NaploSzurve(const QString& feltetel) {
-    QStringList sorok = Kiadas::NaploSql();
-    sorok.insert(sorok.size() - 1, QStringLiteral("WHERE ") + feltetel);
-    return sorok;
-}
 } // namespace
 
 KiadasNaploModell::KiadasNaploModell(Kapcsolat& k, QObject* szulo)
     : QAbstractTableModel(szulo), m_k(k), m_olvaso(k, [](const QString& kulcsok) {
-          return NaploSzurve(QStringLiteral("tervkiad.tervkiad IN (%1)").arg(kulcsok))
+          return Kiadas::NaploSql(QStringLiteral("tervkiad.tervkiad IN (%1)").arg(kulcsok))
               .join(QLatin1Char('\n'));
       }) {}
 
@@ -85,9 +84,12 @@ void KiadasNaploModell::nyit(QChar fajta) {
                 m_kulcsok.append(v[0].toInt());
                 m_kint.append(v[3].toString() == QLatin1String("I"));
             });
-        m_oszlopok = m_k.oszlopok(QStringLiteral("tervkiad"));
-        m_oszlopok << QStringLiteral("tervszam") << QStringLiteral("cim")
-                   << QStringLiteral("reszmuvelet");
+        QStringList oszlopok = m_k.oszlopok(QStringLiteral("tervkiad"));
+        oszlopok << QStringLiteral("tervszam") << QStringLiteral("cim")
+                 << QStringLiteral("reszmuvelet");
+        m_oszlop.clear();
+        for (int i = 0; i < oszlopok.size(); ++i)
+            m_oszlop.insert(oszlopok.at(i).toLower(), i);
     } catch (...) {
         m_kulcsok.clear();
         m_kint.clear();
@@ -121,12 +123,7 @@ int KiadasNaploModell::columnCount(const QModelIndex& szulo) const {
 }
 
 QVariant KiadasNaploModell::ertek(int sor, const QString& mezo) const {
-    int oszlop = -1;
-    for (int i = 0; i < m_oszlopok.size(); ++i)
-        if (m_oszlopok.at(i).compare(mezo, Qt::CaseInsensitive) == 0) {
-            oszlop = i;
-            break;
-        }
+    const int oszlop = m_oszlop.value(mezo.toLower(), -1);
     if (oszlop < 0)
         return {};
     return m_olvaso.sor(m_lathato, sor).value(oszlop);

@@ -11,6 +11,7 @@
 #include "blokkolvaso.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QStringList>
 #include <QVector>
 
@@ -24,6 +25,8 @@ struct KiadasSzuro {
     QString szoveg() const;
     // The same as a condition of the log query.
     QString feltetel() const;
+    // The log query of the selection.
+    QString sql() const;
 };
 
 class KiadasNaploModell : public QAbstractTableModel {
@@ -55,9 +58,9 @@ public:
 private:
     Kapcsolat& m_k;
     KiadasSzuro m_szuro;
-    QVector<int> m_kulcsok; // every key of the kind
-    QVector<bool> m_kint;   // out, by position in m_kulcsok
-    QVector<int> m_lathato; // the keys listed
-    QStringList m_oszlopok; // the log query's columns
+    QVector<int> m_kulcsok;       // every key of the kind
+    QVector<bool> m_kint;         // out, by position in m_kulcsok
+    QVector<int> m_lathato;       // the keys listed
+    QHash<QString, int> m_oszlop; // the log query's columns by lower-case name
     BlokkOlvaso m_olvaso;
 };

@@ -18,18 +18,6 @@ namespace TervRiport {
 
 namespace {
 
-const QString Tahoma = QStringLiteral("Tahoma");
-
-Betu Dolt(double meret) {
-    return Betu{Tahoma, meret, false, true};
-}
-Betu Sima(double meret) {
-    return Betu{Tahoma, meret, false, false};
-}
-Betu Felkover(double meret) {
-    return Betu{Tahoma, meret, true, false};
-}
-
 // A field of the records: its result column and its kind of text.
 struct Mezo {
     QString nev;
@@ -65,7 +53,7 @@ Sav Oszlopok(Sav& fejlec, double fent, const Betu& fejBetu,
     int mezo = 0;
     for (const Oszlop& o : oszlopok) {
         fejlec.elemek << Elem::Szoveg(o.bal, fent, o.szel, QString::fromUtf8(o.fej), fejBetu);
-        reszlet.elemek << Elem::Mezo(o.bal, 1.3, o.szel, mezo++, Sima(8));
+        reszlet.elemek << Elem::Mezo(o.bal, 1.3, o.szel, mezo++, Riport::Tahoma(8));
     }
     return reszlet;
 }
@@ -101,10 +89,11 @@ Riport::Dokumentum Lista(const TervListaModell& lista, const QString& sorrend,
     d.azonosito = QStringLiteral("qrLista");
     d.fejlec = Oldalkeret::Fejlec(28.8, QStringLiteral("Egyszerű lista"), 69.1, 21.5, tulajdonos,
                                   {1.3, 21.5, 2.6, 7.9, 11.9, 15.9});
-    d.fejlec.elemek << Elem::Szoveg(0.0, 9.3, 120, QStringLiteral("Sorrend: ") + sorrend, Dolt(10));
+    d.fejlec.elemek << Elem::Szoveg(0.0, 9.3, 120, QStringLiteral("Sorrend: ") + sorrend,
+                                    Riport::TahomaDolt(10));
     d.lablec = Oldalkeret::Lablec(d.cim, d.azonosito);
 
-    Sav reszlet = Oszlopok(d.fejlec, 22.5, Dolt(8),
+    Sav reszlet = Oszlopok(d.fejlec, 22.5, Riport::TahomaDolt(8),
                            {{"tervszám", 0.0, 18.9},
                             {"dátum", 19.8, 20.2},
                             {"tervező", 41.0, 25.5},
@@ -113,11 +102,12 @@ Riport::Dokumentum Lista(const TervListaModell& lista, const QString& sorrend,
                             {"terv fajta", 115.1, 18.9},
                             {"terv szakasz", 134.9, 18.9},
                             {"ügyfél", 154.8, 34.7}});
-    reszlet.elemek << Elem::Mezo(0.0, 6.6, 74.4, 8, Sima(8))
-                   << Elem::Szoveg(75.4, 6.6, 18.9, QStringLiteral("típus"), Dolt(8))
-                   << Elem::Mezo(95.2, 6.6, 34.7, 9, Sima(8))
-                   << Elem::Szoveg(134.9, 6.6, 18.9, QStringLiteral("helyszín"), Dolt(8))
-                   << Elem::Mezo(154.8, 6.6, 34.7, 10, Sima(8));
+    reszlet.elemek << Elem::Mezo(0.0, 6.6, 74.4, 8, Riport::Tahoma(8))
+                   << Elem::Szoveg(75.4, 6.6, 18.9, QStringLiteral("típus"), Riport::TahomaDolt(8))
+                   << Elem::Mezo(95.2, 6.6, 34.7, 9, Riport::Tahoma(8))
+                   << Elem::Szoveg(134.9, 6.6, 18.9, QStringLiteral("helyszín"),
+                                   Riport::TahomaDolt(8))
+                   << Elem::Mezo(154.8, 6.6, 34.7, 10, Riport::Tahoma(8));
 
     Riport::TorzsEpito torzs(d, reszlet);
     const int db = lista.rowCount();
@@ -159,26 +149,28 @@ Riport::Dokumentum Adatlap(Kapcsolat& k, const TervListaModell& lista, int sor,
     const bool vanTerv = sor >= 0 && sor < lista.rowCount();
     for (const Adat& a : adatok) {
         d.fejlec.elemek << Elem::Szoveg(a.cimkeBal, a.fent, 20.2, QString::fromUtf8(a.cimke),
-                                        Dolt(9))
+                                        Riport::TahomaDolt(9))
                         << Elem::Szoveg(a.bal, a.fent, a.szel,
                                         vanTerv ? Szoveg(lista.ertek(sor, a.mezo.nev), a.mezo.fajta)
                                                 : QString(),
-                                        Felkover(9));
+                                        Riport::TahomaFelkover(9));
     }
 
-    Sav reszlet = Oszlopok(d.fejlec, 34.4, Dolt(9),
+    Sav reszlet = Oszlopok(d.fejlec, 34.4, Riport::TahomaDolt(9),
                            {{"sor", 0.0, 9.6},
                             {"részművelet", 10.6, 94.3},
                             {"rajzszám", 105.8, 20.2},
                             {"pausz", 127.0, 20.2},
                             {"irat A4", 148.2, 20.2},
                             {"irat A3", 169.3, 20.2}});
-    reszlet.elemek << Elem::Szoveg(2.6, 6.6, 16.2, QStringLiteral("tervrajz"), Dolt(8))
-                   << Elem::Mezo(19.8, 6.6, 20.2, 6, Sima(8))
-                   << Elem::Mezo(41.0, 6.6, 37.4, 7, Sima(8))
-                   << Elem::Szoveg(113.8, 6.6, 16.2, QStringLiteral("levelezés"), Dolt(8))
-                   << Elem::Mezo(131.0, 6.6, 20.2, 8, Sima(8))
-                   << Elem::Mezo(152.1, 6.6, 37.4, 9, Sima(8));
+    reszlet.elemek << Elem::Szoveg(2.6, 6.6, 16.2, QStringLiteral("tervrajz"),
+                                   Riport::TahomaDolt(8))
+                   << Elem::Mezo(19.8, 6.6, 20.2, 6, Riport::Tahoma(8))
+                   << Elem::Mezo(41.0, 6.6, 37.4, 7, Riport::Tahoma(8))
+                   << Elem::Szoveg(113.8, 6.6, 16.2, QStringLiteral("levelezés"),
+                                   Riport::TahomaDolt(8))
+                   << Elem::Mezo(131.0, 6.6, 20.2, 8, Riport::Tahoma(8))
+                   << Elem::Mezo(152.1, 6.6, 37.4, 9, Riport::Tahoma(8));
 
     const int kulcs = vanTerv ? lista.kulcs(sor) : 0;
     QSqlQuery q =

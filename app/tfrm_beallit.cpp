@@ -6,7 +6,6 @@
 #include "tbeall.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlQuery>
@@ -40,13 +39,9 @@ Tfrm_Beallit::Tfrm_Beallit(QWidget* szulo) : QDialog(szulo) {
     chkTeljesKepernyo = new QCheckBox(QStringLiteral("Megnyitáskor teljes képernyő"), this);
     chkTeljesKepernyo->setObjectName(QStringLiteral("chkTeljesKepernyo"));
     chkTeljesKepernyo->setGeometry(12, 10, 300, 20);
-    auto* cimke = new QLabel(QStringLiteral("Adatbázis elérési útvonala"), this);
-    cimke->setGeometry(12, 36, 300, 16);
-    edtAdatUtvonal = new QLineEdit(this);
-    edtAdatUtvonal->setObjectName(QStringLiteral("edtAdatUtvonal"));
-    edtAdatUtvonal->setGeometry(12, 53, 293, 21);
-    cimke->setBuddy(edtAdatUtvonal);
-    Parbeszed::FokuszSzinez(edtAdatUtvonal);
+    edtAdatUtvonal =
+        Parbeszed::Mezo(this, "edtAdatUtvonal", QStringLiteral("Adatbázis elérési útvonala"),
+                        QRect(12, 53, 293, 21));
     btnTallozas = new QToolButton(this);
     btnTallozas->setObjectName(QStringLiteral("btnTallozas"));
     btnTallozas->setGeometry(309, 53, 21, 21);

@@ -21,14 +21,8 @@
 
 namespace {
 QLineEdit* Mezo(QWidget* szulo, const char* nev, const QString& cimke, QRect hely) {
-    auto* e = new QLineEdit(szulo);
-    e->setObjectName(QLatin1String(nev));
-    e->setGeometry(hely);
+    QLineEdit* e = Parbeszed::Mezo(szulo, nev, cimke, hely);
     e->setMaxLength(Felhasznalok::NevHossz);
-    Parbeszed::FokuszSzinez(e);
-    auto* l = new QLabel(cimke, szulo);
-    l->setGeometry(hely.x(), hely.y() - 17, hely.width() + 20, 16);
-    l->setBuddy(e);
     return e;
 }
 } // namespace

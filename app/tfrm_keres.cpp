@@ -6,7 +6,6 @@
 #include "seged.h"
 
 #include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlError>
@@ -25,13 +24,8 @@ Tfrm_Keres::Tfrm_Keres(Kapcsolat& k, QWidget* szulo) : QDialog(szulo), m_k(k) {
 
     auto* lapKeres = new QWidget;
     PageControl1->addTab(lapKeres, QStringLiteral("Keresés"));
-    auto* cimke = new QLabel(QStringLiteral("Keresendő szöveg"), lapKeres);
-    cimke->setGeometry(12, 16, 300, 16);
-    edtKeres = new QLineEdit(lapKeres);
-    edtKeres->setObjectName(QStringLiteral("edtKeres"));
-    edtKeres->setGeometry(12, 34, 354, 21);
-    cimke->setBuddy(edtKeres);
-    Parbeszed::FokuszSzinez(edtKeres);
+    edtKeres = Parbeszed::Mezo(lapKeres, "edtKeres", QStringLiteral("Keresendő szöveg"),
+                               QRect(12, 34, 354, 21));
     btnKeres = Parbeszed::Gomb(lapKeres, "btnKeres", QStringLiteral("Keres"), 210, 196);
     btnBezar = Parbeszed::Gomb(lapKeres, "btnBezar", QStringLiteral("Bezár"), 291, 196);
 

@@ -5,10 +5,10 @@
 #include "kapcsolat.h"
 #include "kiadasnaplo.h"
 #include "parbeszed.h"
+#include "seged.h"
 #include "trptkiadott.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMenu>
@@ -47,7 +47,6 @@ Tfrm_KiadBongeszo::Tfrm_KiadBongeszo(Kapcsolat& k, QChar fajta, QWidget* szulo)
     }
 
     Qry = new KiadasNaploModell(m_k, this);
-    Qry->nyit(fajta);
     DBGrid1 = new QTableView(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setModel(Qry);
@@ -80,6 +79,7 @@ Tfrm_KiadBongeszo::Tfrm_KiadBongeszo(Kapcsolat& k, QChar fajta, QWidget* szulo)
 
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &Tfrm_KiadBongeszo::jegyzetMutat);
+    // Opened or narrowed: the first row and its note.
     connect(Qry, &QAbstractItemModel::modelReset, this, [this] {
         if (Qry->rowCount() > 0)
             DBGrid1->setCurrentIndex(Qry->index(0, 0));
@@ -89,9 +89,8 @@ Tfrm_KiadBongeszo::Tfrm_KiadBongeszo(Kapcsolat& k, QChar fajta, QWidget* szulo)
     connect(aNyomtat, &QAction::triggered, this,
             [this] { PrintKiadott(m_k, Qry->szuro().fajta, Qry->szuro().csakKint, this); });
     connect(aBezar, &QAction::triggered, this, &QDialog::reject);
-    if (Qry->rowCount() > 0)
-        DBGrid1->setCurrentIndex(Qry->index(0, 0));
-    jegyzetMutat();
+    // Read after the connections: the list stands on its first row.
+    Qry->nyit(fajta);
     DBGrid1->setFocus();
 }
 
@@ -106,15 +105,11 @@ void Tfrm_KiadBongeszo::jegyzetMutat() {
 }
 
 void ShowKiadBongeszo(Kapcsolat& k, QChar fajta, QWidget* szulo) {
-    // Reading a large log takes a moment.
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     std::unique_ptr<Tfrm_KiadBongeszo> d;
-    try {
+    {
+        // Reading a large log takes a moment.
+        const Seged::HomokOra varj;
         d = std::make_unique<Tfrm_KiadBongeszo>(k, fajta, szulo);
-    } catch (...) {
-        QApplication::restoreOverrideCursor();
-        throw;
     }
-    QApplication::restoreOverrideCursor();
     d->exec();
 }

@@ -45,11 +45,6 @@ QComboBox* valaszto(QWidget* lap, const QString& cimke, int i, int szel, const Q
     return c;
 }
 
-QString datum(const QVariant& v) {
-    const QDate d = QDate::fromString(v.toString().left(10), Qt::ISODate);
-    return d.isValid() ? QLocale().toString(d, QLocale::ShortFormat) : v.toString();
-}
-
 } // namespace
 
 Tfrm_LevKiad::Tfrm_LevKiad(Kapcsolat& k, int terv, int sor, KiadasFajta fajta, QWidget* szulo)
@@ -59,8 +54,21 @@ Tfrm_LevKiad::Tfrm_LevKiad(Kapcsolat& k, int terv, int sor, KiadasFajta fajta, Q
     PageControl = new QTabWidget(this);
     PageControl->setObjectName(QStringLiteral("PageControl"));
     PageControl->setGeometry(4, 4, 448, 308);
+    // The line and the pick lists are read once, for both tabs.
+    QSqlQuery q = m_k.sql(QStringLiteral("SELECT sor, reszmuvelet, tkiadva, lkiadva FROM terv_sor "
+                                         "WHERE terv=:terv AND sor=:sor"),
+                          {{QStringLiteral("terv"), m_terv}, {QStringLiteral("sor"), m_sor}});
+    LapAdat adat;
+    if (q.next()) {
+        adat.sor = QStringLiteral("%1").arg(q.value(0).toInt(), 2, 10, QLatin1Char('0'));
+        adat.reszmuvelet = q.value(1).toString();
+        adat.kinel[int(KiadasFajta::Tervrajz)] = q.value(2).toString();
+        adat.kinel[int(KiadasFajta::Levelezes)] = q.value(3).toString();
+    }
+    adat.cimzettek = Kiadas::Cimzettek(m_k);
+    adat.engedelyezok = Kiadas::Engedelyezok(m_k);
     for (KiadasFajta f : {KiadasFajta::Tervrajz, KiadasFajta::Levelezes})
-        m_lapok[int(f)] = lapEpit(f);
+        m_lapok[int(f)] = lapEpit(f, adat);
     // One tab at a time: the one of the kind being issued.
     const int lathato = int(fajta);
     PageControl->setCurrentIndex(lathato);
@@ -75,18 +83,11 @@ Tfrm_LevKiad::Tfrm_LevKiad(Kapcsolat& k, int terv, int sor, KiadasFajta fajta, Q
     l.kinek->setFocus();
 }
 
-Tfrm_LevKiad::Lap Tfrm_LevKiad::lapEpit(KiadasFajta fajta) {
-    const KiadasMezok& m = Mezok(fajta);
+Tfrm_LevKiad::Lap Tfrm_LevKiad::lapEpit(KiadasFajta fajta, const LapAdat& adat) {
     const bool terv = fajta == KiadasFajta::Tervrajz;
     Lap l;
     l.lap = new QWidget;
     PageControl->addTab(l.lap, terv ? QStringLiteral("Tervrajz") : QStringLiteral("Tervirat"));
-
-    QSqlQuery q = m_k.sql(QStringLiteral("SELECT sor, reszmuvelet, %1 FROM terv_sor WHERE "
-                                         "terv=:terv AND sor=:sor")
-                              .arg(m.kinel),
-                          {{QStringLiteral("terv"), m_terv}, {QStringLiteral("sor"), m_sor}});
-    const bool van = q.next();
 
     l.sor = mutato(l.lap, QStringLiteral("sor"), 0, 40);
     QFont felkover = l.sor->font();
@@ -101,17 +102,13 @@ Tfrm_LevKiad::Lap Tfrm_LevKiad::lapEpit(KiadasFajta fajta) {
     l.bent->setChecked(false);
     l.kiadva = mutato(
         l.lap, terv ? QStringLiteral("terv kiadva") : QStringLiteral("tervirat kiadva"), 3, 100);
-    l.kiadva->setText(datum(DatumSzoveg(QDate::currentDate())));
-    if (van) {
-        l.sor->setText(QStringLiteral("%1").arg(q.value(0).toInt(), 2, 10, QLatin1Char('0')));
-        l.reszmuvelet->setText(q.value(1).toString());
-    }
-    l.kinek =
-        valaszto(l.lap, QStringLiteral("kinek"), 4, 220, Kiadas::Cimzettek(m_k), Kiadas::KinelSzel);
-    if (van)
-        l.kinek->setEditText(q.value(2).toString());
-    l.engedelyezo = valaszto(l.lap, QStringLiteral("engedélyező"), 5, 336,
-                             Kiadas::Engedelyezok(m_k), Kiadas::EngedelyezoSzel);
+    l.kiadva->setText(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    l.sor->setText(adat.sor);
+    l.reszmuvelet->setText(adat.reszmuvelet);
+    l.kinek = valaszto(l.lap, QStringLiteral("kinek"), 4, 220, adat.cimzettek, Kiadas::KinelSzel);
+    l.kinek->setEditText(adat.kinel[int(fajta)]);
+    l.engedelyezo = valaszto(l.lap, QStringLiteral("engedélyező"), 5, 336, adat.engedelyezok,
+                             Kiadas::EngedelyezoSzel);
     l.megjegyzes = new QPlainTextEdit(l.lap);
     l.megjegyzes->setGeometry(96, sorY(6), 336, 80);
     l.megjegyzes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -119,24 +116,19 @@ Tfrm_LevKiad::Lap Tfrm_LevKiad::lapEpit(KiadasFajta fajta) {
     Parbeszed::FokuszSzinez(l.megjegyzes);
     felirat(l.lap, QStringLiteral("megjegyzés"), 6, l.megjegyzes);
 
-    l.nyomtat = new QPushButton(QStringLiteral("Nyomtat"), l.lap);
-    l.kiad = new QPushButton(QStringLiteral("Kiad"), l.lap);
-    l.bezar = new QPushButton(QStringLiteral("Bezár"), l.lap);
-    int x = 194;
-    for (QPushButton* b : {l.nyomtat, l.kiad, l.bezar}) {
-        b->setGeometry(x, 248, 75, 25);
-        b->setAutoDefault(false);
-        x += 81;
-    }
-    l.nyomtat->setEnabled(false);
     const QString jel = terv ? QStringLiteral("T") : QStringLiteral("L");
+    const auto gomb = [&](const char* nev, const QString& felirat, int x) {
+        return Parbeszed::Gomb(l.lap, (QLatin1String(nev) + jel).toLatin1().constData(), felirat, x,
+                               248);
+    };
+    l.nyomtat = gomb("btnNyomtat", QStringLiteral("Nyomtat"), 194);
+    l.kiad = gomb("btnKiad", QStringLiteral("Kiad"), 275);
+    l.bezar = gomb("btnBezar", QStringLiteral("Bezár"), 356);
+    l.nyomtat->setEnabled(false);
     l.sor->setObjectName(QStringLiteral("edtSor") + jel);
     l.kinek->setObjectName(QStringLiteral("cbKinek") + jel);
     l.engedelyezo->setObjectName(QStringLiteral("cbEngedelyezo") + jel);
     l.megjegyzes->setObjectName(QStringLiteral("memMegjegyzes") + jel);
-    l.nyomtat->setObjectName(QStringLiteral("btnNyomtat") + jel);
-    l.kiad->setObjectName(QStringLiteral("btnKiad") + jel);
-    l.bezar->setObjectName(QStringLiteral("btnBezar") + jel);
     connect(l.kiad, &QPushButton::clicked, this, &Tfrm_LevKiad::kiad);
     connect(l.nyomtat, &QPushButton::clicked, this, &Tfrm_LevKiad::nyomtat);
     connect(l.bezar, &QPushButton::clicked, this, &QDialog::reject);

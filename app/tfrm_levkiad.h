@@ -7,6 +7,7 @@
 #include "kiadas.h"
 
 #include <QDialog>
+#include <QStringList>
 
 class Kapcsolat;
 class QCheckBox;
@@ -45,7 +46,13 @@ public:
     QTabWidget* PageControl;
 
 private:
-    Lap lapEpit(KiadasFajta fajta);
+    // What both tabs show of the line, and the pick lists.
+    struct LapAdat {
+        QString sor, reszmuvelet;
+        QString kinel[2]; // the holder of each kind
+        QStringList cimzettek, engedelyezok;
+    };
+    Lap lapEpit(KiadasFajta fajta, const LapAdat& adat);
     void kiad();
     void nyomtat();
 

@@ -571,14 +571,13 @@ void Tfrm_Main::archival() {
     TblSor = nullptr;
     Qry->zar();
     m_db1.zar();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     QString hiba;
     try {
+        const Seged::HomokOra varj;
         Archivalas::Keszit(adatMappa, fajl);
     } catch (const PelvanoHiba& h) {
         hiba = h.uzenet();
     }
-    QApplication::restoreOverrideCursor();
     if (hiba.isEmpty())
         Seged::UzenetAblak(QStringLiteral("Archív állomány kész."), this);
     else

@@ -16,9 +16,9 @@ namespace TrptKiadas {
 
 namespace {
 
-const Betu Dolt{QStringLiteral("Tahoma"), 9, false, true};
-const Betu Felkover{QStringLiteral("Tahoma"), 9, true, false};
-const Betu Sima{QStringLiteral("Tahoma"), 9, false, false};
+const Betu Dolt = Riport::TahomaDolt(9);
+const Betu Felkover = Riport::TahomaFelkover(9);
+const Betu Sima = Riport::Tahoma(9);
 
 // The values of a record, by index.
 enum Mezo { Sorszam, Datum, Kinek, Engedelyezo, Tervszam, Cim, Sor, Reszmuvelet, Megjegyzes };
@@ -32,7 +32,7 @@ Sav Fejlec(const Oldalkeret::Tulajdonos& t) {
     s.fajta = Riport::SavFajta::Fejlec;
     s.magassag = 23.5;
     s.ezustAlul = Riport::VekonyVonal;
-    const Betu cimBetu{QStringLiteral("Tahoma"), 16, true, false};
+    const Betu cimBetu = Riport::TahomaFelkover(16);
     Elem cim = Elem::Szoveg(0, 7.9, Riport::SavSzelesseg, QStringLiteral("Tervkivételezési lap"),
                             cimBetu, Qt::AlignHCenter);
     cim.mag = cimBetu.meret * 25.4 / 72.0 * 1.3;
@@ -88,8 +88,7 @@ Sav Lablec(const QString& cim, const QDateTime& nyomtatva) {
     s.magassag = 74.1;
     s.ezustFelul = Riport::VekonyVonal;
     s.elemek << Elem::Keret(0, 1.3, 94.3, 53.2) << Elem::Keret(93.9, 1.3, 95.6, 53.2);
-    Betu kiemelt = Sima;
-    kiemelt.felkover = true;
+    const Betu kiemelt = Felkover;
     s.elemek << Elem::Szoveg(1.3, 4.0, 89, QStringLiteral("Kiadás"), kiemelt)
              << Elem::Szoveg(97.9, 4.0, 89, QStringLiteral("Visszavételezés"), kiemelt);
     const QList<std::tuple<double, double, QString>> pontozott{
@@ -132,9 +131,8 @@ Riport::Dokumentum Lap(Kapcsolat& k, int kulcs, const Oldalkeret::Tulajdonos& tu
     d.fejlec = Fejlec(tulajdonos);
     d.lablec = Lablec(d.cim, nyomtatva);
 
-    QStringList sql = Kiadas::NaploSql();
-    sql.insert(sql.size() - 1, QStringLiteral("WHERE tervkiad.tervkiad>=:kulcs"));
-    QSqlQuery q = k.sql(sql, {{QStringLiteral("kulcs"), kulcs}});
+    QSqlQuery q = k.sql(Kiadas::NaploSql(QStringLiteral("tervkiad.tervkiad>=:kulcs")),
+                        {{QStringLiteral("kulcs"), kulcs}});
     const QSqlRecord r = q.record();
     const int iKulcs = r.indexOf(QStringLiteral("tervkiad")), iTerv = r.indexOf("terv"),
               iSor = r.indexOf("sor"), iDatum = r.indexOf("dat_kiad"), iKinek = r.indexOf("kinek"),

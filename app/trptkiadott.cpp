@@ -1,7 +1,6 @@
 #include "trptkiadott.h"
 
 #include "kapcsolat.h"
-#include "kiadas.h"
 #include "riportkimenet.h"
 #include "szovegexport.h"
 #include "tfrm_hatarolt.h"
@@ -16,13 +15,6 @@ using Riport::Sav;
 namespace TrptKiadott {
 
 namespace {
-// The log query of the selection.
-QString Sql(const KiadasSzuro& szuro) {
-    QStringList sorok = Kiadas::NaploSql();
-    sorok.insert(sorok.size() - 1, QStringLiteral("WHERE ") + szuro.feltetel());
-    return sorok.join(QLatin1Char('\n'));
-}
-
 enum Mezo { Tervszam, Cim, Kiadva, Kinek, Vissza, Sor, Reszmuvelet };
 } // namespace
 
@@ -35,11 +27,11 @@ Riport::Dokumentum Lista(Kapcsolat& k, const KiadasSzuro& szuro,
     d.fejlec = Oldalkeret::Fejlec(
         28.8, terv ? QStringLiteral("Kiadott tervek") : QStringLiteral("Kiadott levelezés"), 69.1,
         21.5, tulajdonos, {1.3, 21.5, 2.6, 7.9, 11.9, 15.9});
-    const Betu dolt8{QStringLiteral("Tahoma"), 8, false, true};
-    const Betu sima8{QStringLiteral("Tahoma"), 8, false, false};
+    const Betu dolt8 = Riport::TahomaDolt(8);
+    const Betu sima8 = Riport::Tahoma(8);
     d.fejlec.elemek << Elem::Szoveg(0, 9.3, 120,
                                     terv ? QStringLiteral("Tervek") : QStringLiteral("Levelezés"),
-                                    Betu{QStringLiteral("Tahoma"), 10, false, true})
+                                    Riport::TahomaDolt(10))
                     << Elem::Szoveg(0, 22.5, 18.9, QStringLiteral("tervszám"), dolt8)
                     << Elem::Szoveg(19.8, 22.5, 73.1, QStringLiteral("tárgy"), dolt8)
                     << Elem::Szoveg(95.2, 22.5, 18.9, QStringLiteral("kiadva"), dolt8)
@@ -57,7 +49,7 @@ Riport::Dokumentum Lista(Kapcsolat& k, const KiadasSzuro& szuro,
                    << Elem::Mezo(2.6, 6.6, 8.3, Sor, sima8)
                    << Elem::Mezo(11.9, 6.6, 81.0, Reszmuvelet, sima8);
     Riport::TorzsEpito torzs(d, reszlet);
-    QSqlQuery q = k.lekerdez(Sql(szuro));
+    QSqlQuery q = k.lekerdez(szuro.sql());
     const QSqlRecord r = q.record();
     const int oszlopok[] = {
         r.indexOf(QStringLiteral("tervszam")),   r.indexOf(QStringLiteral("cim")),
@@ -85,7 +77,7 @@ void PrintKiadott(Kapcsolat& k, QChar fajta, bool csakKint, QWidget* szulo) {
     RiportKimenet::Valaszt(
         [&] { return TrptKiadott::Lista(k, szuro, Oldalkeret::TulajdonosOlvas(k)); },
         [&] {
-            QSqlQuery q = k.lekerdez(TrptKiadott::Sql(szuro));
+            QSqlQuery q = k.lekerdez(szuro.sql());
             QueryForras forras(q);
             ShowHatarolt(forras, QStringLiteral("Kintlevo.csv"), szulo);
         },

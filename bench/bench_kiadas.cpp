@@ -4,7 +4,6 @@
 //   bench_kiadas <data folder> [repeats=3]
 
 #include "kapcsolat.h"
-#include "kiadas.h"
 #include "kiadasnaplo.h"
 #include "meres.h"
 #include "szovegexport.h"
@@ -16,12 +15,6 @@
 #include <cstdio>
 
 namespace {
-QString NaploSql(const KiadasSzuro& sz) {
-    QStringList sorok = Kiadas::NaploSql();
-    sorok.insert(sorok.size() - 1, QStringLiteral("WHERE ") + sz.feltetel());
-    return sorok.join(QLatin1Char('\n'));
-}
-
 void Sor(const char* nev, double sajat, double eszkoz) {
     std::printf("%-52s %9.1f ms   sqlite3 %9.1f ms   ratio %5.2f\n", nev, sajat, eszkoz,
                 sajat / eszkoz);
@@ -45,7 +38,7 @@ int main(int argc, char** argv) {
     const double nyitas = LegjobbIdo(ismetles, [&] { m.nyit(QLatin1Char('T')); });
     std::printf("drawing issues listed: %d\n", m.rowCount());
     Sor("browser opened (all drawing issues)", nyitas,
-        LegjobbIdo(ismetles, [&] { Sqlite3Futtat(fajl, NaploSql(mind)); }));
+        LegjobbIdo(ismetles, [&] { Sqlite3Futtat(fajl, mind.sql()); }));
     const double szukit = LegjobbIdo(ismetles, [&] {
         m.setCsakKint(true);
         m.setCsakKint(false);
@@ -53,7 +46,7 @@ int main(int argc, char** argv) {
     std::printf("outstanding: %d of %d\n", (m.setCsakKint(true), m.rowCount()),
                 (m.setCsakKint(false), m.rowCount()));
     Sor("filter switched on and off (no query)", szukit,
-        LegjobbIdo(ismetles, [&] { Sqlite3Futtat(fajl, NaploSql(kint)); }));
+        LegjobbIdo(ismetles, [&] { Sqlite3Futtat(fajl, kint.sql()); }));
     const double sorok = LegjobbIdo(ismetles, [&] {
         for (int r = 0; r < m.rowCount(); r += m.rowCount() / 50 + 1)
             m.index(r, 6).data();
@@ -65,7 +58,7 @@ int main(int argc, char** argv) {
                                   std::pair{"CSV of all drawing issues", mind}}) {
         const QString cel = dir.filePath(QStringLiteral("Kintlevo.csv"));
         const double sajat = LegjobbIdo(ismetles, [&] {
-            QSqlQuery q = k.lekerdez(NaploSql(sz));
+            QSqlQuery q = k.lekerdez(sz.sql());
             QueryForras forras(q);
             SzovegExportFormatum::FajlIras(cel,
                                            SzovegExportFormatum::HataroltSorok(
@@ -73,7 +66,7 @@ int main(int argc, char** argv) {
         });
         const qint64 meret = QFileInfo(cel).size();
         const double eszkoz = LegjobbIdo(ismetles, [&] {
-            Sqlite3Futtat(fajl, NaploSql(sz), {QStringLiteral("-csv"), QStringLiteral("-header")},
+            Sqlite3Futtat(fajl, sz.sql(), {QStringLiteral("-csv"), QStringLiteral("-header")},
                           dir.filePath(QStringLiteral("sqlite3.csv")));
         });
         std::printf("%s: %.1f MB\n", nev, meret / 1e6);

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -94,6 +95,17 @@ void Rogzitett(QDialog* ablak, const QString& cim, QSize meret) {
     ablak->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint);
     ablak->setFixedSize(meret);
+}
+
+QLineEdit* Mezo(QWidget* szulo, const char* nev, const QString& felirat, QRect hely) {
+    auto* e = new QLineEdit(szulo);
+    e->setObjectName(QLatin1String(nev));
+    e->setGeometry(hely);
+    FokuszSzinez(e);
+    auto* l = new QLabel(felirat, szulo);
+    l->setGeometry(hely.x(), hely.y() - 17, hely.width() + 20, 16);
+    l->setBuddy(e);
+    return e;
 }
 
 QPushButton* Gomb(QWidget* szulo, const char* nev, const QString& felirat, int x, int y) {

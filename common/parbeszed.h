@@ -6,6 +6,7 @@
 // fields inside edit dialogs have a cream background.
 
 #include <QColor>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -28,6 +29,10 @@ void EnterLeptet(QWidget* ablak);
 // The field takes the focus colour while it has the focus and the window
 // colour otherwise.
 void FokuszSzinez(QWidget* mezo);
+
+// A text box at `hely` with its caption just above it (the caption's buddy),
+// the focus colour while focused.
+QLineEdit* Mezo(QWidget* szulo, const char* nev, const QString& felirat, QRect hely);
 
 // A push button of a dialog, 75 x 25 pixels at (x, y), with its object
 // name; it is not pressed by Enter unless it has the focus.

@@ -58,6 +58,14 @@ qint32 egeszKerekitve(double d, const QVariant& eredeti) {
 
 namespace Seged {
 
+HomokOra::HomokOra() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+HomokOra::~HomokOra() {
+    QApplication::restoreOverrideCursor();
+}
+
 void HibaAblak(const QString& uzenet, QWidget* szulo) {
     if (UzenetTeszt::aktiv()) {
         UzenetTeszt::rogzit(UzenetTeszt::Fajta::Hiba, QStringLiteral("Hiba"), uzenet);

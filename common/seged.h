@@ -13,6 +13,16 @@ class QWidget;
 
 namespace Seged {
 
+// The wait cursor for the lifetime of the object (also when an error leaves
+// the scope).
+class HomokOra {
+public:
+    HomokOra();
+    ~HomokOra();
+    HomokOra(const HomokOra&) = delete;
+    HomokOra& operator=(const HomokOra&) = delete;
+};
+
 // Message boxes. Every box of both programs goes through these, so that tests
 // can record them and answer them (see UzenetTeszt in uzenetteszt.h).
 void HibaAblak(const QString& uzenet, QWidget* szulo = nullptr);   // "Hiba", error icon, OK

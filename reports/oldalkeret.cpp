@@ -27,7 +27,7 @@ Tulajdonos TulajdonosOlvas(Kapcsolat& k) {
 void TulajdonosDoboz(Sav& sav, const Tulajdonos& t, const TulajdonosHely& hely) {
     const double jobb = Riport::SavSzelesseg;
     const double szel = jobb - TulajdonosVonalBal;
-    const Betu nevBetu{QStringLiteral("Tahoma"), 10, true, false};
+    const Betu nevBetu = Riport::TahomaFelkover(10);
     const Betu betu{QStringLiteral("Arial"), 10, false, false};
     sav.elemek << Elem::Vonal(TulajdonosVonalBal, hely.vonalFent, TulajdonosVonalHossz)
                << Elem::Szoveg(TulajdonosVonalBal, hely.nev, szel, t.nev, nevBetu, Qt::AlignRight)
@@ -52,7 +52,7 @@ Sav Fejlec(double magassag, const QString& cim, double cimVonal, double cimVonal
     s.fajta = Riport::SavFajta::Fejlec;
     s.magassag = magassag;
     s.ezustAlul = Riport::VekonyVonal;
-    CimDoboz(s, cim, Betu{QStringLiteral("Tahoma"), 16, true, false}, cimVonal, 0.0, cimVonalLent);
+    CimDoboz(s, cim, Riport::TahomaFelkover(16), cimVonal, 0.0, cimVonalLent);
     TulajdonosDoboz(s, t, hely);
     return s;
 }

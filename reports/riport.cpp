@@ -73,9 +73,11 @@ void FestElem(QPainter& p, const Elem& e, const QStringList& ertekek, int oldal)
             // One line placed by hand: much cheaper than laying the text
             // out in a rectangle, which matters for reports of thousands
             // of pages.
-            szoveg.replace(QLatin1String("\r\n"), QLatin1String(" "));
-            szoveg.replace(QLatin1Char('\r'), QLatin1Char(' '));
-            szoveg.replace(QLatin1Char('\n'), QLatin1Char(' '));
+            if (szoveg.contains(QLatin1Char('\n')) || szoveg.contains(QLatin1Char('\r'))) {
+                szoveg.replace(QLatin1String("\r\n"), QLatin1String(" "));
+                szoveg.replace(QLatin1Char('\r'), QLatin1Char(' '));
+                szoveg.replace(QLatin1Char('\n'), QLatin1Char(' '));
+            }
             const QString sor = Levag(szoveg, e.betu, e.szel);
             const BetuKeszlet& k = Keszlet(e.betu);
             double x = r.left();

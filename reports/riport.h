@@ -35,6 +35,17 @@ struct Betu {
     QFont qfont() const;
 };
 
+// Tahoma, the face of the reports' labels (italic), values and headings.
+inline Betu Tahoma(double meret) {
+    return Betu{QStringLiteral("Tahoma"), meret, false, false};
+}
+inline Betu TahomaDolt(double meret) {
+    return Betu{QStringLiteral("Tahoma"), meret, false, true};
+}
+inline Betu TahomaFelkover(double meret) {
+    return Betu{QStringLiteral("Tahoma"), meret, true, false};
+}
+
 enum class ElemFajta { Szoveg, Vonal, Keret };
 
 struct Elem {

@@ -126,9 +126,11 @@ bool Nyomtat(const Riport::Dokumentum& d, QWidget* szulo) {
     }
     QPrinter printer(alap, QPrinter::HighResolution);
     printer.setCopyCount(1);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool jo = PrinterreIr(d, printer);
-    QApplication::restoreOverrideCursor();
+    bool jo;
+    {
+        const Seged::HomokOra varj;
+        jo = PrinterreIr(d, printer);
+    }
     if (!jo)
         Seged::HibaAblak(QStringLiteral("A nyomtatás nem sikerült."), szulo);
     return jo;
@@ -143,9 +145,10 @@ void Valaszt(const std::function<Riport::Dokumentum()>& riport, const std::funct
     }
     if (valasz != Tfrm_NyomValaszt::NyomtatasiKep && valasz != Tfrm_NyomValaszt::Nyomtatas)
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Riport::Dokumentum d = riport();
-    QApplication::restoreOverrideCursor();
+    const Riport::Dokumentum d = [&] {
+        const Seged::HomokOra varj;
+        return riport();
+    }();
     if (valasz == Tfrm_NyomValaszt::NyomtatasiKep)
         Elonezet(d, szulo);
     else
@@ -236,9 +239,11 @@ void Tfrm_Elonezet::pdfMent() {
         m_d.azonosito + QStringLiteral(".pdf"), QStringLiteral("pdf"), this);
     if (fajl.isEmpty())
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool jo = RiportKimenet::PdfIr(m_d, fajl);
-    QApplication::restoreOverrideCursor();
+    bool jo;
+    {
+        const Seged::HomokOra varj;
+        jo = RiportKimenet::PdfIr(m_d, fajl);
+    }
     if (!jo)
         Seged::HibaAblak(QStringLiteral("A PDF állomány nem írható: ") + fajl, this);
 }

@@ -54,7 +54,7 @@ Riport::Dokumentum GridRiport(QTableView* grid, const QString& cim, int betumere
     const double egyseg = Riport::SavSzelesseg / 575.0;
     const int W = grid->width();
     QHeaderView* fej = grid->horizontalHeader();
-    const Betu betu{QStringLiteral("Tahoma"), double(betumeret), false, false};
+    const Betu betu = Riport::Tahoma(betumeret);
     Betu dolt = betu;
     dolt.dolt = true;
 
