@@ -120,12 +120,15 @@ const QStringList& SzuroMenu() {
     return l;
 }
 
-void Feltolt(QMenu* menu, const QStringList& nevek, const QHash<QString, QAction*>& akciok) {
+void Feltolt(QWidget* cel, const QStringList& nevek, const QHash<QString, QAction*>& akciok) {
     for (const QString& n : nevek) {
-        if (n == QLatin1String("-"))
-            menu->addSeparator();
-        else
-            menu->addAction(akciok.value(n));
+        if (n == QLatin1String("-")) {
+            auto* elvalaszto = new QAction(cel);
+            elvalaszto->setSeparator(true);
+            cel->addAction(elvalaszto);
+        } else {
+            cel->addAction(akciok.value(n));
+        }
     }
 }
 

@@ -41,7 +41,7 @@ QAction* Uj(QWidget* ablak, const char* nev, const QString& felirat,
 // A fixed toolbar of small icons inside a dialog.
 QToolBar* EszkozTar(QWidget* ablak, const QString& nev);
 
-// Fills a menu with the named actions; "-" adds a separator.
-void Feltolt(QMenu* menu, const QStringList& nevek, const QHash<QString, QAction*>& akciok);
+// Fills a menu or a toolbar with the named actions; "-" adds a separator.
+void Feltolt(QWidget* cel, const QStringList& nevek, const QHash<QString, QAction*>& akciok);
 
 } // namespace Akciok

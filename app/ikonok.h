@@ -42,5 +42,12 @@ inline constexpr const char* Csillag = "csillag";           // star (news)
 inline constexpr const char* Valaszt = "valaszt"; // small list with a pointer (pick buttons)
 inline constexpr const char* Elfogad = "elfogad"; // green tick (accept)
 inline constexpr const char* Program = "pelvano"; // the program: a drawing sheet with a set square
+inline constexpr const char* Mappa = "mappa";     // open folder (open a file)
+inline constexpr const char* Floppy = "floppy";   // diskette (save a file)
+inline constexpr const char* Ollo = "ollo";       // scissors (cut)
+inline constexpr const char* Masol = "masol";     // two sheets (copy)
+inline constexpr const char* Beilleszt = "beilleszt"; // clipboard with a sheet (paste)
+inline constexpr const char* Futtat = "futtat";       // green triangle (run)
+inline constexpr const char* Export = "export";       // sheet with a blue arrow out (export)
 
 } // namespace Ikon

@@ -491,7 +491,11 @@ void SzovegExport(QSqlQuery& query, const QString& fajl, const QString& hatarolo
         nyitottuk = true;
     }
     QueryVisszaallit visszaallit(query, nyitottuk, eloreOlvaso);
+    QueryForras forras(query);
+    SzovegExport(forras, fajl, hatarolo);
+}
 
+void SzovegExport(ExportForras& forras, const QString& fajl, const QString& hatarolo) {
     QFile f(fajl);
     const bool nulla = fajl.contains(QChar(0));
     if (nulla || !f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -499,11 +503,6 @@ void SzovegExport(QSqlQuery& query, const QString& fajl, const QString& hatarolo
                          (nulla ? qt_error_string(EINVAL) : f.errorString()));
         return;
     }
-    // A forward-only query that has moved already can only start again.
-    if (query.isForwardOnly() && query.at() != QSql::BeforeFirstRow)
-        query.exec();
-
-    QueryForras forras(query);
     const QByteArray s = Cp1250(hatarolo);
     QByteArray sor;
     auto sorIr = [&] {

@@ -155,3 +155,5 @@ void FajlIras(const QString& fajl, const QByteArray& tartalom);
 // and the system's message; a query that cannot be opened and a failure
 // after the file was created throw (AdatbazisHiba, PelvanoHiba).
 void SzovegExport(QSqlQuery& query, const QString& fajl, const QString& hatarolo);
+// The same for any data set, walked from its first row.
+void SzovegExport(ExportForras& forras, const QString& fajl, const QString& hatarolo);

@@ -22,6 +22,7 @@
 #include "tfrm_logo.h"
 #include "tfrm_nevjegy.h"
 #include "tfrm_readme.h"
+#include "tfrm_sql.h"
 #include "trptkiadott.h"
 
 #include <QAction>
@@ -426,6 +427,7 @@ void Tfrm_Main::akciokBekot() {
     bekot("aNevjegy", [this] { Tfrm_Nevjegy(this).exec(); });
     bekot("aArchival", [this] { archival(); });
     bekot("aFelhasznalo", [this] { ShowFelhasznalo(m_db1, this); });
+    bekot("aSQL", [this] { ShowSQL(m_db1, this); });
     bekot("aKeresReszletes", [this] {
         // A plan the list does not show (the filter is on) moves nothing.
         if (const int kulcs = ShowKeres(m_db1, this))

@@ -55,19 +55,32 @@ QString FajlParbeszed::Mappa(const QString& cim, const QString& kezdo, QWidget* 
     return QFileDialog::getExistingDirectory(szulo, cim, kezdo);
 }
 
-QString FajlParbeszed::Mentes(const QString& cim, const QString& szurok, const QString& kezdo,
-                              const QString& alapKiterjesztes, QWidget* szulo) {
+namespace {
+// The desktop's dialog for saving (any name) or opening (an existing file).
+QString FajlValaszto(bool mentes, const QString& cim, const QString& szurok, const QString& kezdo,
+                     const QString& alapKiterjesztes, QWidget* szulo) {
     if (allapot().aktiv)
         return TesztValasz({cim, szurok, kezdo, alapKiterjesztes});
-    QFileDialog d(szulo, cim, kezdo, QtSzuro(szurok));
-    d.setAcceptMode(QFileDialog::AcceptSave);
-    d.setFileMode(QFileDialog::AnyFile);
+    QFileDialog d(szulo, cim, kezdo, FajlParbeszed::QtSzuro(szurok));
+    d.setAcceptMode(mentes ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d.setFileMode(mentes ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     d.setDefaultSuffix(alapKiterjesztes);
-    if (!kezdo.isEmpty())
+    if (mentes && !kezdo.isEmpty())
         d.selectFile(kezdo);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
         return {};
     return d.selectedFiles().constFirst();
+}
+} // namespace
+
+QString FajlParbeszed::Mentes(const QString& cim, const QString& szurok, const QString& kezdo,
+                              const QString& alapKiterjesztes, QWidget* szulo) {
+    return FajlValaszto(true, cim, szurok, kezdo, alapKiterjesztes, szulo);
+}
+
+QString FajlParbeszed::Megnyitas(const QString& cim, const QString& szurok, const QString& kezdo,
+                                 const QString& alapKiterjesztes, QWidget* szulo) {
+    return FajlValaszto(false, cim, szurok, kezdo, alapKiterjesztes, szulo);
 }
 
 void FajlParbeszed::tesztBekapcsol() {

@@ -22,6 +22,12 @@ public:
     static QString Mentes(const QString& cim, const QString& szurok, const QString& kezdo,
                           const QString& alapKiterjesztes = {}, QWidget* szulo = nullptr);
 
+    // The open-file dialog: caption, filters, starting folder, default
+    // extension. Returns the full name of an existing file, or the empty
+    // text when cancelled.
+    static QString Megnyitas(const QString& cim, const QString& szurok, const QString& kezdo,
+                             const QString& alapKiterjesztes = {}, QWidget* szulo = nullptr);
+
     // The folder browse dialog: caption and starting folder. Returns the
     // chosen folder's full path, or the empty text when cancelled.
     static QString Mappa(const QString& cim, const QString& kezdo, QWidget* szulo = nullptr);

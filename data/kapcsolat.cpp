@@ -1,6 +1,7 @@
 #include "kapcsolat.h"
 
 #include "dialektus.h"
+#include "sqlitebelso.h"
 
 #include <QCollator>
 #include <QDate>
@@ -31,14 +32,16 @@ QString DatumIdoSzoveg(const QDateTime& dt) {
 
 // ---------------------------------------------------------------- SQLite
 
-namespace {
-
-sqlite3* sqliteKezelo(const QSqlDatabase& db) {
+sqlite3* SqliteKezelo(const QSqlDatabase& db) {
+    if (!db.isValid() || !db.driver())
+        return nullptr;
     const QVariant v = db.driver()->handle();
     if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
         return nullptr;
     return *static_cast<sqlite3* const*>(v.constData());
 }
+
+namespace {
 
 // UPPER by Unicode rules, accented letters included.
 void unicodeUpper(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
@@ -134,7 +137,7 @@ void SqliteMotor::beallit(QSqlDatabase& db) {
     futtatVagyHiba(db, QStringLiteral("PRAGMA journal_mode=DELETE"));
     futtatVagyHiba(db, QStringLiteral("PRAGMA synchronous=FULL"));
     futtatVagyHiba(db, QStringLiteral("PRAGMA foreign_keys=OFF"));
-    sqlite3* h = sqliteKezelo(db);
+    sqlite3* h = SqliteKezelo(db);
     if (!h)
         throw AdatbazisHiba(QStringLiteral("SQLite handle not available"));
     sqlite3_create_function_v2(h, "upper", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
@@ -162,7 +165,7 @@ QStringList SqliteMotor::atolvas(QSqlDatabase& db, const QString& sql, const QSt
                                  const std::function<void(const QVariant* ertekek)>& sor) {
     // Straight through SQLite: a large result is read without converting
     // the columns nobody asked for.
-    sqlite3* h = sqliteKezelo(db);
+    sqlite3* h = SqliteKezelo(db);
     if (!h)
         throw AdatbazisHiba(QStringLiteral("SQLite handle not available"));
     const QByteArray szoveg = fordit(sql).toUtf8();
@@ -215,6 +218,10 @@ QStringList SqliteMotor::atolvas(QSqlDatabase& db, const QString& sql, const QSt
     if (rc != SQLITE_DONE)
         throw AdatbazisHiba(QString::fromUtf8(sqlite3_errmsg(h)));
     return nevek;
+}
+
+std::unique_ptr<EredmenyTar> SqliteMotor::eredmenyTar(QSqlDatabase& db, const QString& sql) {
+    return SqliteEredmenyTar(db, sql);
 }
 
 void SqliteMotor::szerkezetValtozott(QSqlDatabase& db, const QString& tabla) {
@@ -347,6 +354,13 @@ QSqlQuery Kapcsolat::vegrehajt(const QString& szoveg, const QVariantMap& paramet
 
 QSqlQuery Kapcsolat::sql(const QStringList& sorok, const QVariantMap& parameterek) {
     return vegrehajt(sorok.join(QLatin1Char('\n')), parameterek, false);
+}
+
+std::unique_ptr<EredmenyTar> Kapcsolat::eredmeny(const QString& szoveg) {
+    if (m_figyelo)
+        m_figyelo(szoveg);
+    QSqlDatabase d = db();
+    return m_motor->eredmenyTar(d, m_motor->fordit(szoveg));
 }
 
 QSqlQuery Kapcsolat::lekerdez(const QString& szoveg, const QVariantMap& parameterek) {

@@ -5,6 +5,7 @@
 // per-connection functions, width rule) lives behind Motor, so that a second
 // engine touches only that interface.
 
+#include "eredmenytar.h"
 #include "hiba.h"
 
 #include <QSqlDatabase>
@@ -47,6 +48,10 @@ public:
     // the names of all result columns. Errors throw AdatbazisHiba.
     virtual QStringList atolvas(QSqlDatabase& db, const QString& sql, const QStringList& oszlopok,
                                 const std::function<void(const QVariant* ertekek)>& sor) = 0;
+    // A query typed by a user, given in the engine's SQL, with its rows kept
+    // apart as they are read (nothing is read yet). Errors throw
+    // AdatbazisHiba. The store must be gone before the connection closes.
+    virtual std::unique_ptr<EredmenyTar> eredmenyTar(QSqlDatabase& db, const QString& sql) = 0;
 };
 
 class SqliteMotor : public Motor {
@@ -60,6 +65,7 @@ public:
     qint64 utolsoKulcs(QSqlDatabase& db) override;
     QStringList atolvas(QSqlDatabase& db, const QString& sql, const QStringList& oszlopok,
                         const std::function<void(const QVariant* ertekek)>& sor) override;
+    std::unique_ptr<EredmenyTar> eredmenyTar(QSqlDatabase& db, const QString& sql) override;
     // Opens (creating when missing) a database file for building a new data
     // folder; the same per-connection set-up as megnyit.
     void letrehoz(QSqlDatabase& db, const QString& fajl);
@@ -107,6 +113,9 @@ public:
     }
     // A SELECT read forward only (for reading through large results once).
     QSqlQuery lekerdez(const QString& szoveg, const QVariantMap& parameterek = {});
+    // A query typed by a user, in the local dialect, with its rows kept
+    // apart as they are read (see EredmenyTar).
+    std::unique_ptr<EredmenyTar> eredmeny(const QString& szoveg);
 
     // Every statement text run through sql() / lekerdez(), as the program
     // wrote it, is handed to the listener (tests follow the statements).

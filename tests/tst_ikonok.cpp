@@ -19,6 +19,8 @@ const char* const Nevek[] = {
     Ikon::Nyomtato,  Ikon::Dokumentum, Ikon::Jegyzet,    Ikon::KetEmber,   Ikon::Zip,
     Ikon::Sql,       Ikon::Fogaskerek, Ikon::Kerdojel,   Ikon::IBetu,      Ikon::Boritek,
     Ikon::Bongeszo,  Ikon::Csillag,    Ikon::Valaszt,    Ikon::Elfogad,    Ikon::Program,
+    Ikon::Mappa,     Ikon::Floppy,     Ikon::Ollo,       Ikon::Masol,      Ikon::Beilleszt,
+    Ikon::Futtat,    Ikon::Export,
 };
 
 // How many pixels of the picture are not fully transparent.

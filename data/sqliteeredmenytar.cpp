@@ -1,0 +1,204 @@
+// The result store on SQLite: the rows are copied, as the query is read,
+// into a temporary table of the same connection (kept in a temporary file,
+// not in the data folder and not in memory), numbered from 1 in the order
+// the query gave them.
+
+#include "kapcsolat.h"
+#include "sqlitebelso.h"
+
+#include <QAtomicInt>
+#include <QVarLengthArray>
+#include <sqlite3.h>
+
+namespace {
+
+QString Uzenet(sqlite3* h) {
+    return QString::fromUtf8(sqlite3_errmsg(h));
+}
+
+// Text of a column's name or origin; empty for none.
+QString Szoveg(const char* s) {
+    return s ? QString::fromUtf8(s) : QString();
+}
+
+QVariant Ertek(sqlite3_stmt* st, int i) {
+    switch (sqlite3_column_type(st, i)) {
+    case SQLITE_NULL:
+        return {};
+    case SQLITE_INTEGER:
+        return QVariant(qint64(sqlite3_column_int64(st, i)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(st, i));
+    case SQLITE_BLOB:
+        return QVariant(QByteArray(static_cast<const char*>(sqlite3_column_blob(st, i)),
+                                   sqlite3_column_bytes(st, i)));
+    default:
+        return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, i)),
+                                          sqlite3_column_bytes(st, i)));
+    }
+}
+
+class Tar : public EredmenyTar {
+public:
+    Tar(const QSqlDatabase& db, const QString& sql) : m_db(db), m_h(SqliteKezelo(db)) {
+        if (!m_h)
+            throw AdatbazisHiba(QStringLiteral("SQLite handle not available"));
+        try {
+            nyit(sql);
+        } catch (...) {
+            lezar();
+            throw;
+        }
+    }
+
+    ~Tar() override { lezar(); }
+
+private:
+    void nyit(const QString& sql) {
+        const QByteArray szoveg = sql.toUtf8();
+        const char* maradek = nullptr;
+        if (sqlite3_prepare_v2(m_h, szoveg.constData(), int(szoveg.size()), &m_lekerdezes,
+                               &maradek) != SQLITE_OK)
+            hiba();
+        if (!m_lekerdezes) // nothing but comments
+            throw AdatbazisHiba(QStringLiteral("not an SQL statement"));
+        // One statement at a time, as for commands; what follows may only be
+        // spaces, comments and semicolons.
+        sqlite3_stmt* masik = nullptr;
+        const int rc = sqlite3_prepare_v2(m_h, maradek, -1, &masik, nullptr);
+        sqlite3_finalize(masik);
+        if (rc != SQLITE_OK || masik)
+            throw AdatbazisHiba(QStringLiteral("Unable to execute multiple statements at a time"));
+
+        const int n = sqlite3_column_count(m_lekerdezes);
+        for (int i = 0; i < n; ++i) {
+            m_nevek << Szoveg(sqlite3_column_name(m_lekerdezes, i));
+            m_tablak << Szoveg(sqlite3_column_table_name(m_lekerdezes, i));
+            m_oszlopok << Szoveg(sqlite3_column_origin_name(m_lekerdezes, i));
+        }
+        if (n == 0)
+            return;
+        static QAtomicInt sorszam;
+        m_tabla = QStringLiteral("temp.\"pelvano_eredmeny_%1\"").arg(sorszam.fetchAndAddOrdered(1));
+        QStringList oszlopok, jelek;
+        for (int i = 1; i <= n; ++i) {
+            oszlopok << QStringLiteral("o%1").arg(i);
+            jelek << QStringLiteral("?");
+        }
+        futtat(QStringLiteral("CREATE TABLE %1(%2)").arg(m_tabla, oszlopok.join(QLatin1Char(','))));
+        m_beszur = elokeszit(
+            QStringLiteral("INSERT INTO %1 VALUES(%2)").arg(m_tabla, jelek.join(QLatin1Char(','))));
+        m_olvaso =
+            elokeszit(QStringLiteral("SELECT * FROM %1 WHERE rowid>=?1 AND rowid<?2 ORDER BY rowid")
+                          .arg(m_tabla));
+    }
+
+public:
+    QStringList nevek() const override { return m_nevek; }
+    QStringList eredetiTablak() const override { return m_tablak; }
+    QStringList eredetiOszlopok() const override { return m_oszlopok; }
+    int sorSzam() const override { return m_sorSzam; }
+    bool kesz() const override { return !m_lekerdezes; }
+
+    int olvas(int legfeljebb) override {
+        if (!m_lekerdezes || legfeljebb <= 0)
+            return 0;
+        const int n = int(m_nevek.size());
+        // The rows of one part are stored in one go; a savepoint nests in a
+        // transaction the user may have begun.
+        if (n > 0)
+            futtat(QStringLiteral("SAVEPOINT pelvano_eredmeny"));
+        int db = 0;
+        int rc = SQLITE_ROW;
+        QString hibaUzenet;
+        while (db < legfeljebb && (rc = sqlite3_step(m_lekerdezes)) == SQLITE_ROW) {
+            if (n == 0)
+                continue;
+            for (int i = 0; i < n; ++i)
+                sqlite3_bind_value(m_beszur, i + 1, sqlite3_column_value(m_lekerdezes, i));
+            const int b = sqlite3_step(m_beszur);
+            sqlite3_reset(m_beszur);
+            if (b != SQLITE_DONE) {
+                hibaUzenet = Uzenet(m_h);
+                break;
+            }
+            ++db;
+        }
+        if (hibaUzenet.isEmpty() && rc != SQLITE_ROW && rc != SQLITE_DONE)
+            hibaUzenet = Uzenet(m_h);
+        if (n > 0)
+            sqlite3_exec(m_h, "RELEASE pelvano_eredmeny", nullptr, nullptr, nullptr);
+        m_sorSzam += db;
+        if (!hibaUzenet.isEmpty() || rc == SQLITE_DONE) {
+            // Read to its end, or no further: the database is let go.
+            sqlite3_finalize(m_lekerdezes);
+            m_lekerdezes = nullptr;
+        }
+        if (!hibaUzenet.isEmpty())
+            throw AdatbazisHiba(hibaUzenet);
+        return db;
+    }
+
+    void sorok(int elso, int db, const std::function<void(const QVariant* ertekek)>& sor) override {
+        if (!m_olvaso || db <= 0 || elso >= m_sorSzam)
+            return;
+        const int n = int(m_nevek.size());
+        sqlite3_bind_int64(m_olvaso, 1, qint64(elso) + 1);
+        sqlite3_bind_int64(m_olvaso, 2, qint64(elso) + 1 + db);
+        QVarLengthArray<QVariant, 16> ertekek(n);
+        int rc;
+        while ((rc = sqlite3_step(m_olvaso)) == SQLITE_ROW) {
+            for (int i = 0; i < n; ++i)
+                ertekek[i] = Ertek(m_olvaso, i);
+            sor(ertekek.constData());
+        }
+        sqlite3_reset(m_olvaso);
+        if (rc != SQLITE_DONE)
+            throw AdatbazisHiba(Uzenet(m_h));
+    }
+
+private:
+    void lezar() {
+        sqlite3_finalize(m_lekerdezes);
+        sqlite3_finalize(m_beszur);
+        sqlite3_finalize(m_olvaso);
+        m_lekerdezes = m_beszur = m_olvaso = nullptr;
+        // The temporary table goes with the connection anyway; while the
+        // connection is still the one it was made on, it goes now.
+        if (!m_tabla.isEmpty() && m_db.isOpen() && SqliteKezelo(m_db) == m_h)
+            sqlite3_exec(m_h, QStringLiteral("DROP TABLE IF EXISTS %1").arg(m_tabla).toUtf8(),
+                         nullptr, nullptr, nullptr);
+    }
+
+    [[noreturn]] void hiba() { throw AdatbazisHiba(Uzenet(m_h)); }
+
+    void futtat(const QString& sql) {
+        if (sqlite3_exec(m_h, sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+            hiba();
+    }
+
+    sqlite3_stmt* elokeszit(const QString& sql) {
+        const QByteArray s = sql.toUtf8();
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(m_h, s.constData(), int(s.size()), &st, nullptr) != SQLITE_OK) {
+            sqlite3_finalize(st);
+            hiba();
+        }
+        return st;
+    }
+
+    QSqlDatabase m_db;
+    sqlite3* m_h;
+    sqlite3_stmt* m_lekerdezes = nullptr;
+    sqlite3_stmt* m_beszur = nullptr;
+    sqlite3_stmt* m_olvaso = nullptr;
+    QString m_tabla;
+    QStringList m_nevek, m_tablak, m_oszlopok;
+    int m_sorSzam = 0;
+};
+
+} // namespace
+
+std::unique_ptr<EredmenyTar> SqliteEredmenyTar(const QSqlDatabase& db, const QString& sql) {
+    return std::make_unique<Tar>(db, sql);
+}
