@@ -29,6 +29,7 @@ private slots:
     void asztaliCelok();
     void fontosInformaciok();
     void nevjegy();
+    void sugoOldal();
 
 private:
     std::unique_ptr<Teszt::ProgramKornyezet> m_prog;
@@ -120,6 +121,42 @@ void TstSugo::nevjegy() {
     QVERIFY(d.btnOK->isDefault());
     QTest::keyClick(&d, Qt::Key_Return);
     QCOMPARE(d.result(), int(QDialog::Accepted));
+}
+
+void TstSugo::sugoOldal() {
+    // The page the build put into the program folder: the same as the
+    // source, every picture it shows taken from a real window, every link
+    // of its contents leading somewhere.
+    const QDir sugo(QStringLiteral(PELVANO_BIN_DIR "/Help"));
+    QFile f(sugo.filePath(QStringLiteral("index.htm")));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QString oldal = QString::fromUtf8(f.readAll());
+    QVERIFY(oldal.contains(QStringLiteral("<html lang=\"hu\">")));
+
+    static const QRegularExpression kepMinta(QStringLiteral("<img src=\"([^\"]+)\""));
+    int kepek = 0;
+    for (const QRegularExpressionMatch& m : kepMinta.globalMatch(oldal)) {
+        const QImage kep(sugo.filePath(m.captured(1)));
+        QVERIFY2(!kep.isNull(), qPrintable(m.captured(1)));
+        QVERIFY2(kep.width() >= 150 && kep.height() >= 80, qPrintable(m.captured(1)));
+        // Not an empty grab: a window has many colours.
+        QSet<QRgb> szinek;
+        for (int y = 0; y < kep.height(); y += 3)
+            for (int x = 0; x < kep.width(); x += 3)
+                szinek.insert(kep.pixel(x, y));
+        QVERIFY2(szinek.size() > 20, qPrintable(m.captured(1)));
+        ++kepek;
+    }
+    QCOMPARE(kepek, 10);
+
+    static const QRegularExpression linkMinta(QStringLiteral("href=\"#([^\"]+)\""));
+    QStringList celok;
+    for (const QRegularExpressionMatch& m : linkMinta.globalMatch(oldal)) {
+        celok << m.captured(1);
+        QVERIFY2(oldal.contains(QStringLiteral("id=\"%1\"").arg(m.captured(1))),
+                 qPrintable(m.captured(1)));
+    }
+    QCOMPARE(celok, (QStringList{"kereses", "uj", "kiadas", "csoportos", "nyomtatas", "mentes"}));
 }
 
 QTEST_MAIN(TstSugo)
