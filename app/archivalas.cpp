@@ -2,6 +2,7 @@
 
 #include "hiba.h"
 #include "kapcsolat.h"
+#include "mappazar.h"
 #include "seged.h"
 
 #include <QDir>
@@ -19,9 +20,11 @@ QString JavasoltFajl(const QDate& nap) {
 
 namespace {
 
-// The engine's side files of the database, never archived.
+// The engine's side files of the database and the programs' lock file,
+// never archived.
 bool OldalFajl(const QString& nev, const QString& adatNev) {
-    return nev.startsWith(adatNev + QLatin1Char('-')); // -journal, -wal, -shm
+    return nev.startsWith(adatNev + QLatin1Char('-')) // -journal, -wal, -shm
+           || nev == MappaZar::FajlNev();
 }
 
 QString ZipHiba(zip_t* z) {

@@ -592,6 +592,13 @@ void Tfrm_Main::archival() {
 void Tfrm_Main::kapcsolodik() {
     m_db1.zar();
     m_db1.nyit(m_beall.AdatUtvonal);
+    // The maintenance tool works on the folder alone. (Locked only once
+    // the folder proved to hold a database: nothing is left in a wrong one.)
+    if (m_mappaZar.zar(m_beall.AdatUtvonal, MappaZar::Mod::Megosztott) ==
+        MappaZar::Eredmeny::Foglalt) {
+        m_db1.zar();
+        throw AdatbazisHiba(QStringLiteral("A karbantartó program dolgozik az adatbázison."));
+    }
 }
 
 void Tfrm_Main::BelepesBeolvas() {

@@ -5,6 +5,7 @@
 // close that writes Pelvano.ini.
 
 #include "kapcsolat.h"
+#include "mappazar.h"
 #include "tbeall.h"
 #include "torzs.h"
 
@@ -95,6 +96,8 @@ private:
     void szurTorzsbol(TorzsFajta fajta, const QString& oszlop);
 
     Kapcsolat m_db1;
+    // Held shared while the program runs on its data folder.
+    MappaZar m_mappaZar;
     TBeall m_beall;
     QHash<QString, QAction*> m_akciok;
     RacsModell* m_tervRacs = nullptr;

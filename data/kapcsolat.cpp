@@ -257,6 +257,117 @@ void SqliteMotor::szerkezetValtozott(QSqlDatabase& db, const QString& tabla) {
     futtatVagyHiba(db, QStringLiteral("CREATE TRIGGER %1 AFTER UPDATE").arg(modosit) + torzs);
 }
 
+void SqliteMotor::tablaUjraepit(QSqlDatabase& db, const QString& tabla, const QStringList& kulcs,
+                                const QString& index, const QString& indexOszlop) {
+    futtatVagyHiba(db, QStringLiteral("BEGIN IMMEDIATE"));
+    try {
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type='table' AND "
+                                 "lower(name)=lower(:t)"));
+        q.bindValue(QStringLiteral(":t"), tabla);
+        if (!q.exec())
+            throw AdatbazisHiba(MotorUzenet(q.lastError()));
+        if (!q.next())
+            throw AdatbazisHiba(QStringLiteral("no such table: %1").arg(tabla));
+        const QString nev = q.value(0).toString();
+        const bool autoinc =
+            q.value(1).toString().contains(QLatin1String("AUTOINCREMENT"), Qt::CaseInsensitive);
+        q = QSqlQuery();
+
+        // The columns as they are declared; the key as the table list says.
+        QStringList oszlopok, definiciok;
+        QString autoincOszlop;
+        QSqlQuery info =
+            futtatVagyHiba(db, QStringLiteral("PRAGMA table_info(%1)").arg(idezett(nev)));
+        while (info.next()) {
+            const QString o = info.value(1).toString();
+            QString d = idezett(o);
+            const QString tipus = info.value(2).toString();
+            const bool kulcsOszlop =
+                kulcs.size() == 1 && kulcs.first().compare(o, Qt::CaseInsensitive) == 0;
+            if (autoinc && kulcsOszlop && info.value(5).toInt() > 0) {
+                d += QStringLiteral(" INTEGER PRIMARY KEY AUTOINCREMENT");
+                autoincOszlop = o;
+            } else {
+                if (!tipus.isEmpty())
+                    d += QLatin1Char(' ') + tipus;
+                if (info.value(3).toInt() != 0)
+                    d += QStringLiteral(" NOT NULL");
+                if (!info.value(4).isNull())
+                    d += QStringLiteral(" DEFAULT ") + info.value(4).toString();
+            }
+            oszlopok << idezett(o);
+            definiciok << d;
+        }
+        info = QSqlQuery();
+        if (autoincOszlop.isEmpty()) {
+            QStringList k;
+            for (const QString& o : kulcs)
+                k << idezett(o);
+            definiciok << QStringLiteral("PRIMARY KEY (%1)").arg(k.join(QLatin1Char(',')));
+        }
+        const QString uj = QStringLiteral("\"pelvano_ujraepites\"");
+        futtatVagyHiba(db, QStringLiteral("DROP TABLE IF EXISTS %1").arg(uj));
+        futtatVagyHiba(
+            db,
+            QStringLiteral("CREATE TABLE %1 (%2)").arg(uj, definiciok.join(QStringLiteral(", "))));
+        const QString lista = oszlopok.join(QLatin1Char(','));
+        futtatVagyHiba(
+            db,
+            QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3").arg(uj, lista, idezett(nev)));
+
+        // The highest key ever given stays the engine's counter, so that
+        // keys of deleted rows are not given again.
+        qint64 szamlalo = -1;
+        QSqlQuery sz(db);
+        sz.prepare(QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name=:n"));
+        sz.bindValue(QStringLiteral(":n"), nev);
+        if (sz.exec() && sz.next()) // no sqlite_sequence: no counter yet
+            szamlalo = sz.value(0).toLongLong();
+        sz = QSqlQuery();
+
+        futtatVagyHiba(db, QStringLiteral("DROP TABLE %1").arg(idezett(nev)));
+        futtatVagyHiba(db, QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(uj, idezett(nev)));
+        if (!autoincOszlop.isEmpty() && szamlalo >= 0) {
+            QSqlQuery be(db);
+            be.prepare(QStringLiteral("UPDATE sqlite_sequence SET seq=max(seq, :s) WHERE name=:n"));
+            be.bindValue(QStringLiteral(":s"), szamlalo);
+            be.bindValue(QStringLiteral(":n"), nev);
+            if (!be.exec())
+                throw AdatbazisHiba(MotorUzenet(be.lastError()));
+            if (be.numRowsAffected() == 0) {
+                be.prepare(
+                    QStringLiteral("INSERT INTO sqlite_sequence (name, seq) VALUES (:n, :s)"));
+                be.bindValue(QStringLiteral(":s"), szamlalo);
+                be.bindValue(QStringLiteral(":n"), nev);
+                if (!be.exec())
+                    throw AdatbazisHiba(MotorUzenet(be.lastError()));
+            }
+        }
+        if (!index.isEmpty())
+            futtatVagyHiba(db, QStringLiteral("CREATE INDEX %1 ON %2 (%3 COLLATE NOCASE)")
+                                   .arg(idezett(index), idezett(nev), idezett(indexOszlop)));
+        szerkezetValtozott(db, nev);
+        futtatVagyHiba(db, QStringLiteral("COMMIT"));
+    } catch (...) {
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        throw;
+    }
+}
+
+QString SqliteMotor::epsegHiba(QSqlDatabase& db) {
+    QSqlQuery q = futtatVagyHiba(db, QStringLiteral("PRAGMA integrity_check"));
+    QStringList sorok;
+    while (q.next())
+        sorok << q.value(0).toString();
+    return sorok == QStringList{QStringLiteral("ok")} ? QString()
+                                                      : sorok.join(QStringLiteral("\r\n"));
+}
+
+void SqliteMotor::tomorit(QSqlDatabase& db) {
+    futtatVagyHiba(db, QStringLiteral("VACUUM"));
+}
+
 // ---------------------------------------------------------------- Kapcsolat
 
 Kapcsolat::Kapcsolat(QString nev)
@@ -361,6 +472,22 @@ std::unique_ptr<EredmenyTar> Kapcsolat::eredmeny(const QString& szoveg) {
         m_figyelo(szoveg);
     QSqlDatabase d = db();
     return m_motor->eredmenyTar(d, m_motor->fordit(szoveg));
+}
+
+void Kapcsolat::tablaUjraepit(const QString& tabla, const QStringList& kulcs, const QString& index,
+                              const QString& indexOszlop) {
+    QSqlDatabase d = db();
+    m_motor->tablaUjraepit(d, tabla, kulcs, index, indexOszlop);
+}
+
+QString Kapcsolat::epsegHiba() {
+    QSqlDatabase d = db();
+    return m_motor->epsegHiba(d);
+}
+
+void Kapcsolat::tomorit() {
+    QSqlDatabase d = db();
+    m_motor->tomorit(d);
 }
 
 QSqlQuery Kapcsolat::lekerdez(const QString& szoveg, const QVariantMap& parameterek) {

@@ -52,6 +52,20 @@ public:
     // apart as they are read (nothing is read yet). Errors throw
     // AdatbazisHiba. The store must be gone before the connection closes.
     virtual std::unique_ptr<EredmenyTar> eredmenyTar(QSqlDatabase& db, const QString& sql) = 0;
+
+    // Maintenance, with the folder to itself. Rebuilds a table with its
+    // stored indexes anew: the rows copied into a fresh table with the
+    // primary key on `kulcs`, then the named case-insensitive index on
+    // `indexOszlop` (none when `index` is empty); keys never reused stay
+    // so. All or nothing: a missing table or rows that break the key throw
+    // AdatbazisHiba and leave the table as it was.
+    virtual void tablaUjraepit(QSqlDatabase& db, const QString& tabla, const QStringList& kulcs,
+                               const QString& index, const QString& indexOszlop) = 0;
+    // The engine's check of the whole database: empty when sound, otherwise
+    // what it found.
+    virtual QString epsegHiba(QSqlDatabase& db) = 0;
+    // Gives the free space of the database file back.
+    virtual void tomorit(QSqlDatabase& db) = 0;
 };
 
 class SqliteMotor : public Motor {
@@ -66,6 +80,10 @@ public:
     QStringList atolvas(QSqlDatabase& db, const QString& sql, const QStringList& oszlopok,
                         const std::function<void(const QVariant* ertekek)>& sor) override;
     std::unique_ptr<EredmenyTar> eredmenyTar(QSqlDatabase& db, const QString& sql) override;
+    void tablaUjraepit(QSqlDatabase& db, const QString& tabla, const QStringList& kulcs,
+                       const QString& index, const QString& indexOszlop) override;
+    QString epsegHiba(QSqlDatabase& db) override;
+    void tomorit(QSqlDatabase& db) override;
     // Opens (creating when missing) a database file for building a new data
     // folder; the same per-connection set-up as megnyit.
     void letrehoz(QSqlDatabase& db, const QString& fajl);
@@ -116,6 +134,12 @@ public:
     // A query typed by a user, in the local dialect, with its rows kept
     // apart as they are read (see EredmenyTar).
     std::unique_ptr<EredmenyTar> eredmeny(const QString& szoveg);
+
+    // Maintenance (see Motor).
+    void tablaUjraepit(const QString& tabla, const QStringList& kulcs, const QString& index = {},
+                       const QString& indexOszlop = {});
+    QString epsegHiba();
+    void tomorit();
 
     // Every statement text run through sql() / lekerdez(), as the program
     // wrote it, is handed to the listener (tests follow the statements).

@@ -7,6 +7,7 @@
 #include "fajlparbeszed.h"
 #include "hiba.h"
 #include "kapcsolat.h"
+#include "mappazar.h"
 #include "seged.h"
 #include "tablamodell.h"
 #include "tesztkornyezet.h"
@@ -102,6 +103,9 @@ void TstArchivalas::tartalomEsVisszaallitas() {
     QFile naplo(adat.filePath(QStringLiteral("pelvano.sqlite-journal")));
     QVERIFY(naplo.open(QIODevice::WriteOnly));
     naplo.close();
+    // The lock of the running program is no data either.
+    MappaZar zar;
+    QCOMPARE(zar.zar(m_prog->adatMappa(), MappaZar::Mod::Megosztott), MappaZar::Eredmeny::Kesz);
     const QString zip = m_ki.filePath(QStringLiteral("a.zip"));
     Archivalas::Keszit(m_prog->adatMappa(), zip);
     const QString cel = m_ki.filePath(QStringLiteral("vissza"));

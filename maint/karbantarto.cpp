@@ -1,0 +1,209 @@
+#include "karbantarto.h"
+
+#include <QDir>
+
+namespace {
+
+const QString NemLetezo = QStringLiteral("Nem létező adatbázis mappa.");
+
+// Puts the progress bar and the status line back when an operation ends,
+// however it ends.
+class Visszaallit {
+public:
+    explicit Visszaallit(Kijelzo& k) : m_k(k) {}
+    ~Visszaallit() {
+        m_k.allapot(QString());
+        m_k.alaphelyzet();
+    }
+
+private:
+    Kijelzo& m_k;
+};
+
+bool Van(const QStringList& nevek, const QString& nev) {
+    return nevek.contains(nev, Qt::CaseInsensitive);
+}
+
+} // namespace
+
+Karbantarto::Karbantarto(Kijelzo& k) : m_k(k), m_db(QStringLiteral("Pelvano_Upd")) {}
+
+Karbantarto::~Karbantarto() = default;
+
+const QList<Karbantarto::Tabla>& Karbantarto::Tablak() {
+    static const QList<Tabla> t{
+        {QStringLiteral("felhasznalo.DB"), {QStringLiteral("felhasznalo")}, {}, {}},
+        {QStringLiteral("irsz.DB"), {QStringLiteral("id")}, {}, {}},
+        {QStringLiteral("szakag.DB"),
+         {QStringLiteral("szakag")},
+         QStringLiteral("idx_szakag_nev"),
+         QStringLiteral("szakag_nev")},
+        {QStringLiteral("terv.DB"), {QStringLiteral("terv")}, {}, {}},
+        {QStringLiteral("terv_sor.DB"), {QStringLiteral("terv"), QStringLiteral("sor")}, {}, {}},
+        {QStringLiteral("tervezo.DB"),
+         {QStringLiteral("tervezo")},
+         QStringLiteral("idx_tervezo_nev"),
+         QStringLiteral("tervezo_nev")},
+        {QStringLiteral("tervfajta.DB"),
+         {QStringLiteral("tervfajta")},
+         QStringLiteral("idx_tervfajta_nev"),
+         QStringLiteral("tervfajta_nev")},
+        {QStringLiteral("tervszakasz.DB"),
+         {QStringLiteral("tervszakasz")},
+         QStringLiteral("idx_tervszakasz_nev"),
+         QStringLiteral("tervszakasz_nev")},
+        {QStringLiteral("tipus.DB"),
+         {QStringLiteral("tipus")},
+         QStringLiteral("idx_tipus_nev"),
+         QStringLiteral("tipus_nev")},
+        {QStringLiteral("tulajdonos.DB"), {QStringLiteral("tulajdonos")}, {}, {}},
+        {QStringLiteral("ugyfel.DB"),
+         {QStringLiteral("ugyfel")},
+         QStringLiteral("idx_ugyfel_nev"),
+         QStringLiteral("ugyfel_nev")},
+    };
+    return t;
+}
+
+QString Karbantarto::MappaSzoveg(const QString& doboz) {
+    QString m = doboz;
+    if (m.size() > 1 && (m.endsWith(QLatin1Char('/')) || m.endsWith(QLatin1Char('\\'))))
+        m.chop(1);
+    return m;
+}
+
+void Karbantarto::hiba(const QString& uzenet) {
+    m_hiba = true;
+    m_k.hiba(uzenet);
+}
+
+bool Karbantarto::mappaNyit(const QString& doboz) {
+    m_hiba = false;
+    if (doboz.isEmpty() || !QDir(doboz).exists()) {
+        hiba(NemLetezo);
+        return false;
+    }
+    m_mappa = MappaSzoveg(doboz);
+    m_db.zar();
+    m_zar.felold();
+    m_db.nyit(m_mappa);
+    return true;
+}
+
+bool Karbantarto::karbantartas(const QString& mappaSzoveg) {
+    if (!mappaNyit(mappaSzoveg))
+        return false;
+    Visszaallit visszaallit(m_k);
+    const QString adatFajl = QDir::toNativeSeparators(m_mappa) + QDir::separator() +
+                             QFileInfo(SqliteMotor::AdatFajl(m_mappa)).fileName();
+    // The folder is worked on alone: while a copy of Pelvano holds it, no
+    // table is touched.
+    bool egyedul = false;
+    m_k.maximum(12);
+    for (const Tabla& t : Tablak()) {
+        m_k.lepes();
+        m_k.allapot(QStringLiteral("Index készítés: ") + t.fajl);
+        if (!egyedul) {
+            egyedul = m_zar.zar(m_mappa, MappaZar::Mod::Kizarolagos) != MappaZar::Eredmeny::Foglalt;
+            if (!egyedul) {
+                hiba(QStringLiteral("A következő file nem törölhető, valószínüleg használatban "
+                                    "van:\r\n") +
+                     adatFajl);
+                continue;
+            }
+        }
+        try {
+            m_db.tablaUjraepit(t.fajl.chopped(3), t.kulcs, t.index, t.indexOszlop);
+        } catch (const AdatbazisHiba& h) {
+            hiba(QStringLiteral("Ismeretlen hiba: ") + t.fajl + QStringLiteral("\r\n") +
+                 h.uzenet());
+        }
+    }
+    if (egyedul) {
+        // The engine checks the whole file; a sound one is compacted.
+        try {
+            const QString serules = m_db.epsegHiba();
+            if (!serules.isEmpty())
+                hiba(QStringLiteral("Az adatbázis sérült:\r\n") + serules);
+            else
+                m_db.tomorit();
+        } catch (const AdatbazisHiba& h) {
+            hiba(QStringLiteral("Az adatbázis sérült:\r\n") + h.uzenet());
+        }
+    }
+    m_k.uzenet(QStringLiteral("Indexek újraépítése kész."));
+    m_db.zar();
+    m_zar.felold();
+    return !m_hiba;
+}
+
+bool Karbantarto::verziovaltas(const QString& mappaSzoveg) {
+    if (!mappaNyit(mappaSzoveg))
+        return false;
+    m_k.maximum(13);
+    m_k.allapot(QStringLiteral("Táblák létrehozása"));
+    QStringList tablak = m_db.tablak();
+    for (QString& t : tablak)
+        t = t.toUpper();
+
+    // Every statement's error is passed over: a step that could not run is
+    // run again by the next version change.
+    auto futtat = [this](const QStringList& sorok) {
+        try {
+            m_db.sql(sorok);
+        } catch (const AdatbazisHiba&) {
+        }
+    };
+    auto torzs = [&](const QString& nev) {
+        m_k.lepes();
+        if (!Van(tablak, nev))
+            futtat({QStringLiteral("CREATE TABLE %1(").arg(nev),
+                    QStringLiteral(" %1 AUTOINC,").arg(nev),
+                    QStringLiteral(" %1_nev CHAR(50),").arg(nev),
+                    QStringLiteral("PRIMARY KEY (%1));").arg(nev)});
+    };
+    torzs(QStringLiteral("tervezo"));
+    torzs(QStringLiteral("szakag"));
+    torzs(QStringLiteral("tervfajta"));
+    torzs(QStringLiteral("tervszakasz"));
+    m_k.lepes();
+    if (!Van(tablak, QStringLiteral("TERV_SOR")))
+        futtat({QStringLiteral("CREATE TABLE terv_sor("), QStringLiteral(" terv INT,"),
+                QStringLiteral(" sor INT,"), QStringLiteral(" reszmuvelet CHAR(100),"),
+                QStringLiteral(" rajzszam CHAR(50),"), QStringLiteral(" pausz CHAR(50),"),
+                QStringLiteral(" irata4 CHAR(50),"), QStringLiteral(" irata5 CHAR(50),"),
+                QStringLiteral(" megjegyzes CHAR(255),"), QStringLiteral(" dat_tkiad DATE,"),
+                QStringLiteral(" dat_lkiad DATE,"), QStringLiteral(" tkiadva CHAR(20),"),
+                QStringLiteral(" lkiadva CHAR(20),"), QStringLiteral(" tbent CHAR(1),"),
+                QStringLiteral(" lbent CHAR(1),"), QStringLiteral("PRIMARY KEY (terv,sor));")});
+
+    const QStringList sorOszlopok = m_db.oszlopok(QStringLiteral("terv_sor.DB"));
+    m_k.lepes();
+    if (!Van(sorOszlopok, QStringLiteral("KIADNI"))) {
+        futtat({QStringLiteral("ALTER TABLE terv_sor ADD kiadni CHAR(1);")});
+        futtat({QStringLiteral("UPDATE terv_sor SET kiadni='N';")});
+    }
+    // Every issue and return of a line reads and writes its log key: a
+    // terv_sor of an older folder (or one made above) gets it too.
+    if (!Van(sorOszlopok, QStringLiteral("TERVKIAD")))
+        futtat({QStringLiteral("ALTER TABLE terv_sor ADD tervkiad INT;")});
+
+    const QStringList tervOszlopok = m_db.oszlopok(QStringLiteral("terv.DB"));
+    const QList<QPair<QString, QString>> tervLepesek{
+        {QStringLiteral("DATUM"), QStringLiteral("ALTER TABLE terv ADD datum DATE;")},
+        {QStringLiteral("TERVEZO"), QStringLiteral("ALTER TABLE terv ADD tervezo INT;")},
+        {QStringLiteral("SZAKAG"), QStringLiteral("ALTER TABLE terv ADD szakag INT;")},
+        {QStringLiteral("TERVJEL"), QStringLiteral("ALTER TABLE terv ADD tervjel CHAR(50);")},
+        {QStringLiteral("TERVFAJTA"), QStringLiteral("ALTER TABLE terv ADD tervfajta INT;")},
+        {QStringLiteral("TERVSZAKASZ"), QStringLiteral("ALTER TABLE terv ADD tervszakasz INT;")}};
+    for (const auto& [oszlop, sql] : tervLepesek) {
+        m_k.lepes();
+        if (!Van(tervOszlopok, oszlop))
+            futtat({sql});
+    }
+    m_db.zar();
+    m_k.uzenet(QStringLiteral("Verzióváltás kész"));
+    m_k.alaphelyzet();
+    m_k.allapot(QString());
+    return !m_hiba;
+}
