@@ -328,22 +328,8 @@ void SqliteMotor::tablaUjraepit(QSqlDatabase& db, const QString& tabla, const QS
 
         futtatVagyHiba(db, QStringLiteral("DROP TABLE %1").arg(idezett(nev)));
         futtatVagyHiba(db, QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(uj, idezett(nev)));
-        if (!autoincOszlop.isEmpty() && szamlalo >= 0) {
-            QSqlQuery be(db);
-            be.prepare(QStringLiteral("UPDATE sqlite_sequence SET seq=max(seq, :s) WHERE name=:n"));
-            be.bindValue(QStringLiteral(":s"), szamlalo);
-            be.bindValue(QStringLiteral(":n"), nev);
-            if (!be.exec())
-                throw AdatbazisHiba(MotorUzenet(be.lastError()));
-            if (be.numRowsAffected() == 0) {
-                be.prepare(
-                    QStringLiteral("INSERT INTO sqlite_sequence (name, seq) VALUES (:n, :s)"));
-                be.bindValue(QStringLiteral(":s"), szamlalo);
-                be.bindValue(QStringLiteral(":n"), nev);
-                if (!be.exec())
-                    throw AdatbazisHiba(MotorUzenet(be.lastError()));
-            }
-        }
+        if (!autoincOszlop.isEmpty() && szamlalo >= 0)
+            kulcsSzamlalo(db, nev, szamlalo);
         if (!index.isEmpty())
             futtatVagyHiba(db, QStringLiteral("CREATE INDEX %1 ON %2 (%3 COLLATE NOCASE)")
                                    .arg(idezett(index), idezett(nev), idezett(indexOszlop)));
@@ -362,6 +348,22 @@ QString SqliteMotor::epsegHiba(QSqlDatabase& db) {
         sorok << q.value(0).toString();
     return sorok == QStringList{QStringLiteral("ok")} ? QString()
                                                       : sorok.join(QStringLiteral("\r\n"));
+}
+
+void SqliteMotor::kulcsSzamlalo(QSqlDatabase& db, const QString& tabla, qint64 ertek) {
+    QSqlQuery be(db);
+    be.prepare(QStringLiteral("UPDATE sqlite_sequence SET seq=max(seq, :s) WHERE name=:n"));
+    be.bindValue(QStringLiteral(":s"), ertek);
+    be.bindValue(QStringLiteral(":n"), tabla);
+    if (!be.exec())
+        throw AdatbazisHiba(MotorUzenet(be.lastError()));
+    if (be.numRowsAffected() > 0)
+        return;
+    be.prepare(QStringLiteral("INSERT INTO sqlite_sequence (name, seq) VALUES (:n, :s)"));
+    be.bindValue(QStringLiteral(":s"), ertek);
+    be.bindValue(QStringLiteral(":n"), tabla);
+    if (!be.exec())
+        throw AdatbazisHiba(MotorUzenet(be.lastError()));
 }
 
 void SqliteMotor::tomorit(QSqlDatabase& db) {
@@ -483,6 +485,11 @@ void Kapcsolat::tablaUjraepit(const QString& tabla, const QStringList& kulcs, co
 QString Kapcsolat::epsegHiba() {
     QSqlDatabase d = db();
     return m_motor->epsegHiba(d);
+}
+
+void Kapcsolat::kulcsSzamlalo(const QString& tabla, qint64 ertek) {
+    QSqlDatabase d = db();
+    m_motor->kulcsSzamlalo(d, tablaNev(tabla), ertek);
 }
 
 void Kapcsolat::tomorit() {

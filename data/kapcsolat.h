@@ -66,6 +66,9 @@ public:
     virtual QString epsegHiba(QSqlDatabase& db) = 0;
     // Gives the free space of the database file back.
     virtual void tomorit(QSqlDatabase& db) = 0;
+    // The table's key counter (of its AUTOINC column) at least `ertek`:
+    // the next key given is greater.
+    virtual void kulcsSzamlalo(QSqlDatabase& db, const QString& tabla, qint64 ertek) = 0;
 };
 
 class SqliteMotor : public Motor {
@@ -84,6 +87,7 @@ public:
                        const QString& index, const QString& indexOszlop) override;
     QString epsegHiba(QSqlDatabase& db) override;
     void tomorit(QSqlDatabase& db) override;
+    void kulcsSzamlalo(QSqlDatabase& db, const QString& tabla, qint64 ertek) override;
     // Opens (creating when missing) a database file for building a new data
     // folder; the same per-connection set-up as megnyit.
     void letrehoz(QSqlDatabase& db, const QString& fajl);
@@ -140,6 +144,7 @@ public:
                        const QString& indexOszlop = {});
     QString epsegHiba();
     void tomorit();
+    void kulcsSzamlalo(const QString& tabla, qint64 ertek);
 
     // Every statement text run through sql() / lekerdez(), as the program
     // wrote it, is handed to the listener (tests follow the statements).

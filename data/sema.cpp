@@ -106,24 +106,6 @@ QList<Tabla> epit() {
     return t;
 }
 
-QString tipusSql(const Oszlop& o) {
-    switch (o.tipus) {
-    case Tipus::AutoInc:
-        return QStringLiteral("AUTOINC");
-    case Tipus::Egesz:
-        return QStringLiteral("INT");
-    case Tipus::Szoveg:
-        return QStringLiteral("CHAR(%1)").arg(o.szelesseg);
-    case Tipus::Datum:
-        return QStringLiteral("DATE");
-    case Tipus::DatumIdo:
-        return QStringLiteral("TIMESTAMP");
-    case Tipus::Memo:
-        return QStringLiteral("MEMO");
-    }
-    return {};
-}
-
 } // namespace
 
 const QList<Tabla>& Tablak() {
@@ -141,10 +123,28 @@ const Tabla* TablaNevvel(const QString& nev) {
     return nullptr;
 }
 
+QString TipusSql(const Oszlop& o) {
+    switch (o.tipus) {
+    case Tipus::AutoInc:
+        return QStringLiteral("AUTOINC");
+    case Tipus::Egesz:
+        return QStringLiteral("INT");
+    case Tipus::Szoveg:
+        return QStringLiteral("CHAR(%1)").arg(o.szelesseg);
+    case Tipus::Datum:
+        return QStringLiteral("DATE");
+    case Tipus::DatumIdo:
+        return QStringLiteral("TIMESTAMP");
+    case Tipus::Memo:
+        return QStringLiteral("MEMO");
+    }
+    return {};
+}
+
 QString LetrehozoSql(const Tabla& t) {
     QStringList sorok;
     for (const Oszlop& o : t.oszlopok)
-        sorok << QStringLiteral(" %1 %2,").arg(o.nev, tipusSql(o));
+        sorok << QStringLiteral(" %1 %2,").arg(o.nev, TipusSql(o));
     return QStringLiteral("CREATE TABLE %1(\n%2\nPRIMARY KEY (%3));")
         .arg(t.nev, sorok.join(QLatin1Char('\n')), t.kulcs.join(QLatin1Char(',')));
 }

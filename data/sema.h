@@ -39,6 +39,9 @@ const QList<Tabla>& Tablak();
 // nullptr when the schema has no such table.
 const Tabla* TablaNevvel(const QString& nev);
 
+// A column's type in the local SQL dialect (AUTOINC, INT, CHAR(n), DATE,
+// TIMESTAMP, MEMO).
+QString TipusSql(const Oszlop& o);
 // The table's CREATE TABLE statement in the local SQL dialect (the one the
 // maintenance tool writes), with its primary key clause.
 QString LetrehozoSql(const Tabla& t);

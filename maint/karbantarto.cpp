@@ -1,5 +1,7 @@
 #include "karbantarto.h"
 
+#include "atvetel.h"
+
 #include <QDir>
 
 namespace {
@@ -138,6 +140,20 @@ bool Karbantarto::karbantartas(const QString& mappaSzoveg) {
 }
 
 bool Karbantarto::verziovaltas(const QString& mappaSzoveg) {
+    // A folder of the old file engine: its tables are taken over into a
+    // database first.
+    if (!mappaSzoveg.isEmpty() && QDir(mappaSzoveg).exists() &&
+        Atvetel::Szukseges(MappaSzoveg(mappaSzoveg))) {
+        m_db.zar();
+        try {
+            const auto darabok = Atvetel::Vegrehajt(MappaSzoveg(mappaSzoveg), m_k);
+            m_k.uzenet(Atvetel::Osszegzes(darabok));
+        } catch (const PelvanoHiba& h) {
+            m_hiba = true;
+            m_k.hiba(h.uzenet());
+            return false;
+        }
+    }
     if (!mappaNyit(mappaSzoveg))
         return false;
     m_k.maximum(13);
