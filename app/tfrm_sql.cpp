@@ -190,10 +190,9 @@ Tfrm_SQL::Tfrm_SQL(Kapcsolat& k, QWidget* szulo) : QDialog(szulo), m_k(k) {
             Memo1->selectAll(true);
     });
     connect(aFuttat, &QAction::triggered, this, &Tfrm_SQL::futtat);
-    connect(Qry, &SqlEredmenyModell::olvasasiHiba, this, [this](const QString& uzenet) {
-        exportAllapot();
-        Seged::HibaAblak(QStringLiteral("SQL hiba:\r\n") + uzenet, this);
-    });
+    connect(Qry, &SqlEredmenyModell::olvasasiHiba, this, &Tfrm_SQL::sqlHiba);
+    // "Export" follows the result: every opening and closing resets it.
+    connect(Qry, &QAbstractItemModel::modelReset, this, &Tfrm_SQL::exportAllapot);
     exportAllapot();
 }
 
@@ -215,7 +214,6 @@ void Tfrm_SQL::keyPressEvent(QKeyEvent* e) {
 
 void Tfrm_SQL::done(int eredmeny) {
     Qry->zar();
-    exportAllapot();
     QDialog::done(eredmeny);
 }
 
@@ -223,12 +221,15 @@ void Tfrm_SQL::exportAllapot() {
     aExport->setEnabled(Qry->nyitva());
 }
 
+void Tfrm_SQL::sqlHiba(const QString& uzenet) {
+    Seged::HibaAblak(QStringLiteral("SQL hiba:\r\n") + uzenet, this);
+}
+
 void Tfrm_SQL::futtat() {
     const QString utasitas = Memo1->hasSelectedText() ? Memo1->selectedText() : Memo1->text();
     try {
         Seged::HomokOra homokora;
         const SzabadSql::Futas futas = SzabadSql::Futtat(m_k, *Qry, utasitas);
-        exportAllapot();
         if (futas == SzabadSql::Futas::Lekerdezes) {
             PageControl1->setCurrentWidget(DBGrid1);
             for (int i = 0; i < Qry->columnCount(); ++i)
@@ -236,8 +237,7 @@ void Tfrm_SQL::futtat() {
             return;
         }
     } catch (const AdatbazisHiba& h) {
-        exportAllapot();
-        Seged::HibaAblak(QStringLiteral("SQL hiba:\r\n") + h.uzenet(), this);
+        sqlHiba(h.uzenet());
         return;
     }
     Seged::UzenetAblak(QStringLiteral("SQL futtatás kész."), this);
@@ -286,8 +286,7 @@ void Tfrm_SQL::exportal() {
     try {
         Qry->mindetBeolvas();
     } catch (const AdatbazisHiba& h) {
-        exportAllapot();
-        Seged::HibaAblak(QStringLiteral("SQL hiba:\r\n") + h.uzenet(), this);
+        sqlHiba(h.uzenet());
         return;
     }
     try {

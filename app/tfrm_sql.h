@@ -50,6 +50,8 @@ private:
     // Runs a clipboard action of the editor while the page "SQL" is shown.
     void szerkeszt(void (QsciScintilla::*muvelet)());
     void exportAllapot();
+    // The error box of a statement the engine refused.
+    void sqlHiba(const QString& uzenet);
 
     Kapcsolat& m_k;
     QString m_exportNev;

@@ -22,6 +22,12 @@ QString MotorUzenet(const QSqlError& hiba) {
     return db.isEmpty() ? hiba.text().trimmed() : db;
 }
 
+QString SqlNev(const QString& nev) {
+    QString n = nev;
+    n.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + n + QLatin1Char('"');
+}
+
 QString DatumSzoveg(const QDate& d) {
     return d.isValid() ? d.toString(QStringLiteral("yyyy-MM-dd")) : QString();
 }
@@ -85,12 +91,6 @@ QSqlQuery futtatVagyHiba(QSqlDatabase& db, const QString& sql) {
     if (!q.exec(sql))
         throw AdatbazisHiba(MotorUzenet(q.lastError()));
     return q;
-}
-
-QString idezett(const QString& nev) {
-    QString n = nev;
-    n.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + n + QLatin1Char('"');
 }
 
 } // namespace
@@ -230,8 +230,7 @@ void SqliteMotor::szerkezetValtozott(QSqlDatabase& db, const QString& tabla) {
     static const QRegularExpression charMinta(
         QStringLiteral(R"(^\s*(?:VAR)?CHAR\s*\(\s*(\d+)\s*\)\s*$)"),
         QRegularExpression::CaseInsensitiveOption);
-    QSqlQuery info =
-        futtatVagyHiba(db, QStringLiteral("PRAGMA table_info(%1)").arg(idezett(tabla)));
+    QSqlQuery info = futtatVagyHiba(db, QStringLiteral("PRAGMA table_info(%1)").arg(SqlNev(tabla)));
     QStringList feltetelek, beallitasok;
     while (info.next()) {
         const QString oszlop = info.value(1).toString();
@@ -239,19 +238,19 @@ void SqliteMotor::szerkezetValtozott(QSqlDatabase& db, const QString& tabla) {
         if (!m.hasMatch())
             continue;
         const QString n = m.captured(1);
-        feltetelek << QStringLiteral("length(NEW.%1)>%2").arg(idezett(oszlop), n);
-        beallitasok << QStringLiteral("%1=substr(%1,1,%2)").arg(idezett(oszlop), n);
+        feltetelek << QStringLiteral("length(NEW.%1)>%2").arg(SqlNev(oszlop), n);
+        beallitasok << QStringLiteral("%1=substr(%1,1,%2)").arg(SqlNev(oszlop), n);
     }
     info = QSqlQuery();
-    const QString beszur = idezett(QStringLiteral("pelvano_hossz_beszur_") + tabla);
-    const QString modosit = idezett(QStringLiteral("pelvano_hossz_modosit_") + tabla);
+    const QString beszur = SqlNev(QStringLiteral("pelvano_hossz_beszur_") + tabla);
+    const QString modosit = SqlNev(QStringLiteral("pelvano_hossz_modosit_") + tabla);
     futtatVagyHiba(db, QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(beszur));
     futtatVagyHiba(db, QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(modosit));
     if (feltetelek.isEmpty())
         return;
     const QString torzs =
         QStringLiteral(" ON %1 WHEN %2 BEGIN UPDATE %1 SET %3 WHERE rowid=NEW.rowid; END")
-            .arg(idezett(tabla), feltetelek.join(QStringLiteral(" OR ")),
+            .arg(SqlNev(tabla), feltetelek.join(QStringLiteral(" OR ")),
                  beallitasok.join(QStringLiteral(", ")));
     futtatVagyHiba(db, QStringLiteral("CREATE TRIGGER %1 AFTER INSERT").arg(beszur) + torzs);
     futtatVagyHiba(db, QStringLiteral("CREATE TRIGGER %1 AFTER UPDATE").arg(modosit) + torzs);
@@ -278,10 +277,10 @@ void SqliteMotor::tablaUjraepit(QSqlDatabase& db, const QString& tabla, const QS
         QStringList oszlopok, definiciok;
         QString autoincOszlop;
         QSqlQuery info =
-            futtatVagyHiba(db, QStringLiteral("PRAGMA table_info(%1)").arg(idezett(nev)));
+            futtatVagyHiba(db, QStringLiteral("PRAGMA table_info(%1)").arg(SqlNev(nev)));
         while (info.next()) {
             const QString o = info.value(1).toString();
-            QString d = idezett(o);
+            QString d = SqlNev(o);
             const QString tipus = info.value(2).toString();
             const bool kulcsOszlop =
                 kulcs.size() == 1 && kulcs.first().compare(o, Qt::CaseInsensitive) == 0;
@@ -296,14 +295,14 @@ void SqliteMotor::tablaUjraepit(QSqlDatabase& db, const QString& tabla, const QS
                 if (!info.value(4).isNull())
                     d += QStringLiteral(" DEFAULT ") + info.value(4).toString();
             }
-            oszlopok << idezett(o);
+            oszlopok << SqlNev(o);
             definiciok << d;
         }
         info = QSqlQuery();
         if (autoincOszlop.isEmpty()) {
             QStringList k;
             for (const QString& o : kulcs)
-                k << idezett(o);
+                k << SqlNev(o);
             definiciok << QStringLiteral("PRIMARY KEY (%1)").arg(k.join(QLatin1Char(',')));
         }
         const QString uj = QStringLiteral("\"pelvano_ujraepites\"");
@@ -314,7 +313,7 @@ void SqliteMotor::tablaUjraepit(QSqlDatabase& db, const QString& tabla, const QS
         const QString lista = oszlopok.join(QLatin1Char(','));
         futtatVagyHiba(
             db,
-            QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3").arg(uj, lista, idezett(nev)));
+            QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3").arg(uj, lista, SqlNev(nev)));
 
         // The highest key ever given stays the engine's counter, so that
         // keys of deleted rows are not given again.
@@ -326,13 +325,13 @@ void SqliteMotor::tablaUjraepit(QSqlDatabase& db, const QString& tabla, const QS
             szamlalo = sz.value(0).toLongLong();
         sz = QSqlQuery();
 
-        futtatVagyHiba(db, QStringLiteral("DROP TABLE %1").arg(idezett(nev)));
-        futtatVagyHiba(db, QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(uj, idezett(nev)));
+        futtatVagyHiba(db, QStringLiteral("DROP TABLE %1").arg(SqlNev(nev)));
+        futtatVagyHiba(db, QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(uj, SqlNev(nev)));
         if (!autoincOszlop.isEmpty() && szamlalo >= 0)
             kulcsSzamlalo(db, nev, szamlalo);
         if (!index.isEmpty())
             futtatVagyHiba(db, QStringLiteral("CREATE INDEX %1 ON %2 (%3 COLLATE NOCASE)")
-                                   .arg(idezett(index), idezett(nev), idezett(indexOszlop)));
+                                   .arg(SqlNev(index), SqlNev(nev), SqlNev(indexOszlop)));
         szerkezetValtozott(db, nev);
         futtatVagyHiba(db, QStringLiteral("COMMIT"));
     } catch (...) {

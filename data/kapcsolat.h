@@ -188,6 +188,9 @@ private:
     bool m_kesz = false;
 };
 
+// A table or column name for SQL: between double quotes, inner quotes
+// doubled.
+QString SqlNev(const QString& nev);
 // Date and date-time values as the tables store them.
 QString DatumSzoveg(const QDate& d);         // YYYY-MM-DD
 QString DatumIdoSzoveg(const QDateTime& dt); // YYYY-MM-DD HH:MM:SS

@@ -53,47 +53,6 @@ public:
 
     ~Tar() override { lezar(); }
 
-private:
-    void nyit(const QString& sql) {
-        const QByteArray szoveg = sql.toUtf8();
-        const char* maradek = nullptr;
-        if (sqlite3_prepare_v2(m_h, szoveg.constData(), int(szoveg.size()), &m_lekerdezes,
-                               &maradek) != SQLITE_OK)
-            hiba();
-        if (!m_lekerdezes) // nothing but comments
-            throw AdatbazisHiba(QStringLiteral("not an SQL statement"));
-        // One statement at a time, as for commands; what follows may only be
-        // spaces, comments and semicolons.
-        sqlite3_stmt* masik = nullptr;
-        const int rc = sqlite3_prepare_v2(m_h, maradek, -1, &masik, nullptr);
-        sqlite3_finalize(masik);
-        if (rc != SQLITE_OK || masik)
-            throw AdatbazisHiba(QStringLiteral("Unable to execute multiple statements at a time"));
-
-        const int n = sqlite3_column_count(m_lekerdezes);
-        for (int i = 0; i < n; ++i) {
-            m_nevek << Szoveg(sqlite3_column_name(m_lekerdezes, i));
-            m_tablak << Szoveg(sqlite3_column_table_name(m_lekerdezes, i));
-            m_oszlopok << Szoveg(sqlite3_column_origin_name(m_lekerdezes, i));
-        }
-        if (n == 0)
-            return;
-        static QAtomicInt sorszam;
-        m_tabla = QStringLiteral("temp.\"pelvano_eredmeny_%1\"").arg(sorszam.fetchAndAddOrdered(1));
-        QStringList oszlopok, jelek;
-        for (int i = 1; i <= n; ++i) {
-            oszlopok << QStringLiteral("o%1").arg(i);
-            jelek << QStringLiteral("?");
-        }
-        futtat(QStringLiteral("CREATE TABLE %1(%2)").arg(m_tabla, oszlopok.join(QLatin1Char(','))));
-        m_beszur = elokeszit(
-            QStringLiteral("INSERT INTO %1 VALUES(%2)").arg(m_tabla, jelek.join(QLatin1Char(','))));
-        m_olvaso =
-            elokeszit(QStringLiteral("SELECT * FROM %1 WHERE rowid>=?1 AND rowid<?2 ORDER BY rowid")
-                          .arg(m_tabla));
-    }
-
-public:
     QStringList nevek() const override { return m_nevek; }
     QStringList eredetiTablak() const override { return m_tablak; }
     QStringList eredetiOszlopok() const override { return m_oszlopok; }
@@ -158,6 +117,45 @@ public:
     }
 
 private:
+    void nyit(const QString& sql) {
+        const QByteArray szoveg = sql.toUtf8();
+        const char* maradek = nullptr;
+        if (sqlite3_prepare_v2(m_h, szoveg.constData(), int(szoveg.size()), &m_lekerdezes,
+                               &maradek) != SQLITE_OK)
+            hiba();
+        if (!m_lekerdezes) // nothing but comments
+            throw AdatbazisHiba(QStringLiteral("not an SQL statement"));
+        // One statement at a time, as for commands; what follows may only be
+        // spaces, comments and semicolons.
+        sqlite3_stmt* masik = nullptr;
+        const int rc = sqlite3_prepare_v2(m_h, maradek, -1, &masik, nullptr);
+        sqlite3_finalize(masik);
+        if (rc != SQLITE_OK || masik)
+            throw AdatbazisHiba(QStringLiteral("Unable to execute multiple statements at a time"));
+
+        const int n = sqlite3_column_count(m_lekerdezes);
+        for (int i = 0; i < n; ++i) {
+            m_nevek << Szoveg(sqlite3_column_name(m_lekerdezes, i));
+            m_tablak << Szoveg(sqlite3_column_table_name(m_lekerdezes, i));
+            m_oszlopok << Szoveg(sqlite3_column_origin_name(m_lekerdezes, i));
+        }
+        if (n == 0)
+            return;
+        static QAtomicInt sorszam;
+        m_tabla = QStringLiteral("temp.\"pelvano_eredmeny_%1\"").arg(sorszam.fetchAndAddOrdered(1));
+        QStringList oszlopok, jelek;
+        for (int i = 1; i <= n; ++i) {
+            oszlopok << QStringLiteral("o%1").arg(i);
+            jelek << QStringLiteral("?");
+        }
+        futtat(QStringLiteral("CREATE TABLE %1(%2)").arg(m_tabla, oszlopok.join(QLatin1Char(','))));
+        m_beszur = elokeszit(
+            QStringLiteral("INSERT INTO %1 VALUES(%2)").arg(m_tabla, jelek.join(QLatin1Char(','))));
+        m_olvaso =
+            elokeszit(QStringLiteral("SELECT * FROM %1 WHERE rowid>=?1 AND rowid<?2 ORDER BY rowid")
+                          .arg(m_tabla));
+    }
+
     void lezar() {
         sqlite3_finalize(m_lekerdezes);
         sqlite3_finalize(m_beszur);

@@ -15,11 +15,6 @@ namespace {
 
 using PF = ParadoxTabla::Fajta;
 
-QString Idezett(const QString& nev) {
-    return QLatin1Char('"') + QString(nev).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
-           QLatin1Char('"');
-}
-
 // The declared type of a column the schema does not know.
 QString SajatTipus(const ParadoxTabla::Mezo& m) {
     switch (m.fajta) {
@@ -94,7 +89,7 @@ int TablaAtvetel(Kapcsolat& k, const QString& fajl, const ParadoxTabla& t) {
         if (o && o->tipus == Sema::Tipus::AutoInc)
             autoInc = nev;
         definiciok << (o ? nev + QLatin1Char(' ') + Sema::TipusSql(*o)
-                         : Idezett(nev) + QLatin1Char(' ') + SajatTipus(m));
+                         : SqlNev(nev) + QLatin1Char(' ') + SajatTipus(m));
     }
     if (sema) {
         // The schema's key when the table has all of its columns (an AUTOINC
@@ -107,17 +102,17 @@ int TablaAtvetel(Kapcsolat& k, const QString& fajl, const ParadoxTabla& t) {
                 << QStringLiteral("PRIMARY KEY (%1)").arg(sema->kulcs.join(QLatin1Char(',')));
     }
     k.sql(QStringLiteral("CREATE TABLE %1 (%2)")
-              .arg(sema ? tabla : Idezett(tabla), definiciok.join(QStringLiteral(", "))));
+              .arg(sema ? tabla : SqlNev(tabla), definiciok.join(QStringLiteral(", "))));
 
     QStringList jelek, oszlopok;
     for (const QString& n : nevek) {
-        oszlopok << Idezett(n);
+        oszlopok << SqlNev(n);
         jelek << QStringLiteral("?");
     }
     QSqlQuery q(k.db());
-    if (!q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                       .arg(Idezett(tabla), oszlopok.join(QLatin1Char(',')),
-                            jelek.join(QLatin1Char(',')))))
+    if (!q.prepare(
+            QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                .arg(SqlNev(tabla), oszlopok.join(QLatin1Char(',')), jelek.join(QLatin1Char(',')))))
         throw AdatbazisHiba(MotorUzenet(q.lastError()));
     qint64 legnagyobb = 0;
     for (const QVector<QVariant>& sor : t.sorok) {

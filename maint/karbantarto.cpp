@@ -79,7 +79,7 @@ void Karbantarto::hiba(const QString& uzenet) {
     m_k.hiba(uzenet);
 }
 
-bool Karbantarto::mappaNyit(const QString& doboz) {
+bool Karbantarto::mappaValaszt(const QString& doboz) {
     m_hiba = false;
     if (doboz.isEmpty() || !QDir(doboz).exists()) {
         hiba(NemLetezo);
@@ -88,13 +88,13 @@ bool Karbantarto::mappaNyit(const QString& doboz) {
     m_mappa = MappaSzoveg(doboz);
     m_db.zar();
     m_zar.felold();
-    m_db.nyit(m_mappa);
     return true;
 }
 
 bool Karbantarto::karbantartas(const QString& mappaSzoveg) {
-    if (!mappaNyit(mappaSzoveg))
+    if (!mappaValaszt(mappaSzoveg))
         return false;
+    m_db.nyit(m_mappa);
     Visszaallit visszaallit(m_k);
     const QString adatFajl = QDir::toNativeSeparators(m_mappa) + QDir::separator() +
                              QFileInfo(SqliteMotor::AdatFajl(m_mappa)).fileName();
@@ -140,22 +140,19 @@ bool Karbantarto::karbantartas(const QString& mappaSzoveg) {
 }
 
 bool Karbantarto::verziovaltas(const QString& mappaSzoveg) {
+    if (!mappaValaszt(mappaSzoveg))
+        return false;
     // A folder of the old file engine: its tables are taken over into a
     // database first.
-    if (!mappaSzoveg.isEmpty() && QDir(mappaSzoveg).exists() &&
-        Atvetel::Szukseges(MappaSzoveg(mappaSzoveg))) {
-        m_db.zar();
+    if (Atvetel::Szukseges(m_mappa)) {
         try {
-            const auto darabok = Atvetel::Vegrehajt(MappaSzoveg(mappaSzoveg), m_k);
-            m_k.uzenet(Atvetel::Osszegzes(darabok));
+            m_k.uzenet(Atvetel::Osszegzes(Atvetel::Vegrehajt(m_mappa, m_k)));
         } catch (const PelvanoHiba& h) {
-            m_hiba = true;
-            m_k.hiba(h.uzenet());
+            hiba(h.uzenet());
             return false;
         }
     }
-    if (!mappaNyit(mappaSzoveg))
-        return false;
+    m_db.nyit(m_mappa);
     m_k.maximum(13);
     m_k.allapot(QStringLiteral("Táblák létrehozása"));
     QStringList tablak = m_db.tablak();

@@ -48,7 +48,9 @@ public:
     static QString MappaSzoveg(const QString& doboz);
 
 private:
-    bool mappaNyit(const QString& doboz);
+    // The folder of the box, checked, with the connection and lock of a
+    // former operation let go. False (and the box) when it does not exist.
+    bool mappaValaszt(const QString& doboz);
     void hiba(const QString& uzenet);
 
     Kijelzo& m_k;

@@ -1,6 +1,7 @@
 #include "tfrm_upd.h"
 
 #include "ikonok.h"
+#include "indulas.h"
 #include "inifajl.h"
 #include "parbeszed.h"
 #include "seged.h"
@@ -86,9 +87,8 @@ Tfrm_Upd::Tfrm_Upd(QWidget* szulo) : QDialog(szulo), m_karbantarto(*this) {
 }
 
 QString Tfrm_Upd::IniMappa() {
-    const IniFajl ini(Seged::ProgramUtvonal(QStringLiteral("Pelvano.ini")));
-    return ini.szoveg(QStringLiteral("Database"), QStringLiteral("Path"),
-                      Seged::ProgramUtvonal(QStringLiteral("Data")));
+    const QString mappa = IniOlvas(IniFajl(IniFajlNev())).Path;
+    return mappa.isEmpty() ? Seged::ProgramUtvonal(QStringLiteral("Data")) : mappa;
 }
 
 void Tfrm_Upd::Inditas() {

@@ -7,6 +7,7 @@
 
 #include "kapcsolat.h"
 #include "karbantarto.h"
+#include "kijelzonaplo.h"
 #include "mappazar.h"
 #include "tesztkornyezet.h"
 #include "tfrm_main.h"
@@ -25,21 +26,6 @@
 #include <QtTest>
 
 namespace {
-
-// What an operation showed, in order.
-class Naplo : public Kijelzo {
-public:
-    QStringList esemenyek;
-    void maximum(int ertek) override { esemenyek << QStringLiteral("max %1").arg(ertek); }
-    void lepes() override { esemenyek << QStringLiteral("lep"); }
-    void alaphelyzet() override { esemenyek << QStringLiteral("alap"); }
-    void allapot(const QString& s) override { esemenyek << QStringLiteral("allapot ") + s; }
-    void hiba(const QString& s) override { esemenyek << QStringLiteral("hiba ") + s; }
-    void uzenet(const QString& s) override { esemenyek << QStringLiteral("uzenet ") + s; }
-    QStringList hibak() const {
-        return esemenyek.filter(QRegularExpression(QStringLiteral("^hiba ")));
-    }
-};
 
 QStringList Oszlopok(const QString& fajl, const QString& tabla) {
     return Teszt::Sqlite3Eszkoz(fajl, QStringLiteral("SELECT name || ':' || pk FROM "
@@ -204,7 +190,7 @@ void TstKarbantartas::ujraepites() {
     const QString elotte = Tartalom(m_fajl);
     const QStringList sorOszlopok = Oszlopok(m_fajl, QStringLiteral("terv_sor"));
 
-    Naplo n;
+    Teszt::KijelzoNaplo n;
     Karbantarto karb(n);
     QVERIFY(karb.karbantartas(m_mappa->utvonal() + vege));
     QCOMPARE(n.esemenyek, KarbantartasEsemenyek());
@@ -239,7 +225,7 @@ void TstKarbantartas::ujraepites() {
 
 void TstKarbantartas::hianyzoTabla() {
     Futtat(m_fajl, QStringLiteral("DROP TABLE irsz; DROP INDEX idx_ugyfel_nev;"));
-    Naplo n;
+    Teszt::KijelzoNaplo n;
     Karbantarto karb(n);
     QVERIFY(!karb.karbantartas(m_mappa->utvonal()));
     QCOMPARE(n.esemenyek,
@@ -256,7 +242,7 @@ void TstKarbantartas::kulcsotSertoSorok() {
                                   "sor INTEGER, reszmuvelet CHAR(100)); INSERT INTO terv_sor "
                                   "VALUES (1, 1, 'a'), (1, 1, 'b'), (1, 2, 'c');"));
     const QString elotte = Tartalom(m_fajl);
-    Naplo n;
+    Teszt::KijelzoNaplo n;
     Karbantarto karb(n);
     QVERIFY(!karb.karbantartas(m_mappa->utvonal()));
     QCOMPARE(n.hibak(), (QStringList{QStringLiteral(
@@ -274,7 +260,7 @@ void TstKarbantartas::futoPelvanoMellett() {
     QVERIFY(pelvano.waitForReadyRead(10000));
     QCOMPARE(pelvano.readAll(), QByteArray("zarva\n"));
 
-    Naplo n;
+    Teszt::KijelzoNaplo n;
     Karbantarto karb(n);
     QVERIFY(!karb.karbantartas(m_mappa->utvonal() + QStringLiteral("/")));
     const QString uzenet =
@@ -290,7 +276,7 @@ void TstKarbantartas::futoPelvanoMellett() {
     // A Pelvano that crashed leaves no lock behind.
     pelvano.kill();
     QVERIFY(pelvano.waitForFinished(10000));
-    Naplo n2;
+    Teszt::KijelzoNaplo n2;
     Karbantarto karb2(n2);
     QVERIFY(karb2.karbantartas(m_mappa->utvonal()));
     QCOMPARE(Indexek(m_fajl), NevIndexek);
@@ -339,7 +325,7 @@ void TstKarbantartas::serultAdatbazis() {
         QVERIFY(f.seek(qint64(lap - 1) * 4096 + 12));
         f.write(QByteArray(64, '\xff'));
     }
-    Naplo n;
+    Teszt::KijelzoNaplo n;
     Karbantarto karb(n);
     QVERIFY(!karb.karbantartas(m_mappa->utvonal()));
     const QStringList hibak = n.hibak();
@@ -352,7 +338,7 @@ void TstKarbantartas::serultAdatbazis() {
 }
 
 void TstKarbantartas::nemLetezoMappa() {
-    Naplo n;
+    Teszt::KijelzoNaplo n;
     Karbantarto karb(n);
     QVERIFY(!karb.karbantartas(m_mappa->utvonal() + QStringLiteral("/nincs")));
     QVERIFY(!karb.verziovaltas(QString()));
@@ -363,7 +349,7 @@ void TstKarbantartas::nemLetezoMappa() {
 void TstKarbantartas::valtozatlanVerziovaltas() {
     const QString sema = Sema(m_fajl);
     const QString tartalom = Tartalom(m_fajl);
-    Naplo n;
+    Teszt::KijelzoNaplo n;
     Karbantarto karb(n);
     QVERIFY(karb.verziovaltas(m_mappa->utvonal()));
     QCOMPARE(n.esemenyek, VerzioEsemenyek());
@@ -385,7 +371,7 @@ void TstKarbantartas::verziovaltasRegiMappan() {
                           "INSERT INTO terv (Tervszam, Cim) VALUES ('R-1', 'régi terv'); "
                           "ALTER TABLE tervezo RENAME TO TERVEZO_X; ALTER TABLE TERVEZO_X RENAME "
                           "TO TerVezo; INSERT INTO TerVezo (tervezo_nev) VALUES ('Kovács');"));
-    Naplo n;
+    Teszt::KijelzoNaplo n;
     Karbantarto karb(n);
     QVERIFY(karb.verziovaltas(m_mappa->utvonal()));
     QCOMPARE(n.esemenyek, VerzioEsemenyek());
@@ -426,7 +412,7 @@ void TstKarbantartas::verziovaltasTervNelkul() {
                                   "DROP TRIGGER pelvano_hossz_modosit_terv_sor; "
                                   "ALTER TABLE terv_sor DROP COLUMN kiadni; "
                                   "INSERT INTO terv_sor (terv, sor) VALUES (1, 1), (1, 2);"));
-    Naplo n;
+    Teszt::KijelzoNaplo n;
     Karbantarto karb(n);
     QVERIFY_THROWS_EXCEPTION(AdatbazisHiba, karb.verziovaltas(m_mappa->utvonal()));
     QVERIFY(!n.esemenyek.contains(QStringLiteral("uzenet Verzióváltás kész")));
@@ -435,7 +421,7 @@ void TstKarbantartas::verziovaltasTervNelkul() {
                                                          "terv_sor")),
              QStringLiteral("N,N"));
     try {
-        Naplo n2;
+        Teszt::KijelzoNaplo n2;
         Karbantarto(n2).verziovaltas(m_mappa->utvonal());
         QFAIL("no error");
     } catch (const AdatbazisHiba& h) {
