@@ -1,6 +1,7 @@
 #include "alkalmazas.h"
 
 #include "ikonok.h"
+#include "kapcsolat.h"
 #include "seged.h"
 #include "tfrm_main.h"
 #include <QFont>
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
     // The windows are laid out for an 8-point dialog font.
     QApplication::setFont(QFont(QStringLiteral("Tahoma"), 8));
     QApplication::setWindowIcon(Ikon::Kep(Ikon::Program));
+    // Waiting for another workstation shows the wait cursor at once.
+    Kapcsolat::setVarakozasJelzo(&Seged::HomokOraMuveletVegeig);
     Tfrm_Main frm_Main;
     if (!frm_Main.Inditas())
         return 1;

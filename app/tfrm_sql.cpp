@@ -226,7 +226,11 @@ void Tfrm_SQL::sqlHiba(const QString& uzenet) {
 }
 
 void Tfrm_SQL::futtat() {
-    const QString utasitas = Memo1->hasSelectedText() ? Memo1->selectedText() : Memo1->text();
+    // The selection as the editor holds it now: the editor's own flag of a
+    // selection is not cleared when typing replaces the selected text, so it
+    // cannot tell whether anything is selected.
+    const QString kijelolt = Memo1->selectedText();
+    const QString utasitas = kijelolt.isEmpty() ? Memo1->text() : kijelolt;
     try {
         Seged::HomokOra homokora;
         const SzabadSql::Futas futas = SzabadSql::Futtat(m_k, *Qry, utasitas);

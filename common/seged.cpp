@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QMetaType>
 #include <QPushButton>
+#include <QTimer>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -64,6 +65,18 @@ HomokOra::HomokOra() {
 
 HomokOra::~HomokOra() {
     QApplication::restoreOverrideCursor();
+}
+
+void HomokOraMuveletVegeig() {
+    static bool mutatja = false;
+    if (mutatja || !qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return;
+    mutatja = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QTimer::singleShot(0, QCoreApplication::instance(), [] {
+        QApplication::restoreOverrideCursor();
+        mutatja = false;
+    });
 }
 
 void HibaAblak(const QString& uzenet, QWidget* szulo) {

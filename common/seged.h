@@ -23,6 +23,11 @@ public:
     HomokOra& operator=(const HomokOra&) = delete;
 };
 
+// The wait cursor from now until control is back in the event loop: for a
+// wait that begins inside an operation (another workstation holding the
+// database) and ends with it. Calls while it shows add nothing.
+void HomokOraMuveletVegeig();
+
 // Message boxes. Every box of both programs goes through these, so that tests
 // can record them and answer them (see UzenetTeszt in uzenetteszt.h).
 void HibaAblak(const QString& uzenet, QWidget* szulo = nullptr);   // "Hiba", error icon, OK

@@ -17,11 +17,6 @@
 #include <QVarLengthArray>
 #include <sqlite3.h>
 
-QString MotorUzenet(const QSqlError& hiba) {
-    const QString db = hiba.databaseText().trimmed();
-    return db.isEmpty() ? hiba.text().trimmed() : db;
-}
-
 QString SqlNev(const QString& nev) {
     QString n = nev;
     n.replace(QLatin1Char('"'), QStringLiteral("\"\""));
@@ -48,6 +43,74 @@ sqlite3* SqliteKezelo(const QSqlDatabase& db) {
 }
 
 namespace {
+
+MotorHelyzet KodHelyzet(int kod) {
+    switch (kod & 0xff) { // extended codes carry the primary one in the low byte
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return MotorHelyzet::Foglalt;
+    case SQLITE_READONLY:
+        return MotorHelyzet::CsakOlvashato;
+    case SQLITE_FULL:
+        return MotorHelyzet::Megtelt;
+    case SQLITE_NOTADB:
+        return MotorHelyzet::NemAdatbazis;
+    case SQLITE_CORRUPT:
+        return MotorHelyzet::Serult;
+    default:
+        return MotorHelyzet::Egyeb;
+    }
+}
+
+} // namespace
+
+MotorHelyzet SqliteHelyzet(const QSqlError& hiba) {
+    // Qt's SQLite driver gives the result code as a number; other engines'
+    // codes (SQLSTATE) have five characters.
+    const QString kodSzoveg = hiba.nativeErrorCode();
+    bool szam = false;
+    const int kod = kodSzoveg.toInt(&szam);
+    if (!szam || kodSzoveg.size() >= 5)
+        return MotorHelyzet::Egyeb;
+    // The driver refuses a second statement itself, with the code of a
+    // misuse while the engine's own text still says all is well.
+    if (kod == SQLITE_MISUSE && hiba.databaseText().trimmed() == QLatin1String("not an error"))
+        return MotorHelyzet::TobbUtasitas;
+    return KodHelyzet(kod);
+}
+
+QString SqliteUzenet(sqlite3* h) {
+    const QString szoveg = QString::fromUtf8(sqlite3_errmsg(h));
+    MotorHelyzet helyzet = KodHelyzet(sqlite3_errcode(h));
+    if (helyzet == MotorHelyzet::Egyeb)
+        helyzet = SzovegHelyzet(szoveg);
+    return MotorHibaSzoveg(helyzet, szoveg);
+}
+
+namespace {
+
+// While another workstation holds the database: the listener is told at the
+// first wait, then the statement tries again after growing pauses (as
+// SQLite's own busy timeout does) until the waiting time is up.
+int masraVar(void*, int hanyadik) {
+    static constexpr int Szunetek[] = {1, 2, 5, 10, 15, 20, 25, 25, 25, 50, 50, 100};
+    constexpr int Db = int(std::size(Szunetek));
+    if (hanyadik == 0)
+        Kapcsolat::varakozasKezdodik();
+    int eddig = 0;
+    for (int i = 0; i < hanyadik && i < Db; ++i)
+        eddig += Szunetek[i];
+    if (hanyadik > Db)
+        eddig += (hanyadik - Db) * Szunetek[Db - 1];
+    int szunet = hanyadik < Db ? Szunetek[hanyadik] : Szunetek[Db - 1];
+    const int ido = Kapcsolat::varakozasIdo();
+    if (eddig + szunet > ido)
+        szunet = ido - eddig;
+    if (szunet <= 0)
+        return 0;
+    sqlite3_sleep(szunet);
+    return 1;
+}
 
 // UPPER by Unicode rules, accented letters included.
 void unicodeUpper(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
@@ -106,6 +169,8 @@ void SqliteMotor::megnyit(QSqlDatabase& db, const QString& mappa) {
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=10000"));
     if (!db.open())
         throw AdatbazisHiba(MotorUzenet(db.lastError()));
+    if (sqlite3* h = SqliteKezelo(db))
+        sqlite3_busy_handler(h, &masraVar, nullptr);
     // The first read tells a damaged or foreign file before anything writes.
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
@@ -132,14 +197,15 @@ void SqliteMotor::letrehoz(QSqlDatabase& db, const QString& fajl) {
 }
 
 void SqliteMotor::beallit(QSqlDatabase& db) {
+    sqlite3* h = SqliteKezelo(db);
+    if (!h)
+        throw AdatbazisHiba(HelyzetMondat(MotorHelyzet::NincsKapcsolat));
+    sqlite3_busy_handler(h, &masraVar, nullptr);
     // A rollback journal works on local disks and network folders alike,
     // and FULL sync makes every commit survive a crash.
     futtatVagyHiba(db, QStringLiteral("PRAGMA journal_mode=DELETE"));
     futtatVagyHiba(db, QStringLiteral("PRAGMA synchronous=FULL"));
     futtatVagyHiba(db, QStringLiteral("PRAGMA foreign_keys=OFF"));
-    sqlite3* h = SqliteKezelo(db);
-    if (!h)
-        throw AdatbazisHiba(QStringLiteral("SQLite handle not available"));
     sqlite3_create_function_v2(h, "upper", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                &unicodeUpper, nullptr, nullptr, nullptr);
     auto* collator = new QCollator(QLocale(QLocale::Hungarian, QLocale::Hungary));
@@ -167,11 +233,11 @@ QStringList SqliteMotor::atolvas(QSqlDatabase& db, const QString& sql, const QSt
     // the columns nobody asked for.
     sqlite3* h = SqliteKezelo(db);
     if (!h)
-        throw AdatbazisHiba(QStringLiteral("SQLite handle not available"));
+        throw AdatbazisHiba(HelyzetMondat(MotorHelyzet::NincsKapcsolat));
     const QByteArray szoveg = fordit(sql).toUtf8();
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(h, szoveg.constData(), int(szoveg.size()), &st, nullptr) != SQLITE_OK) {
-        const QString uzenet = QString::fromUtf8(sqlite3_errmsg(h));
+        const QString uzenet = SqliteUzenet(h);
         sqlite3_finalize(st);
         throw AdatbazisHiba(uzenet);
     }
@@ -216,7 +282,7 @@ QStringList SqliteMotor::atolvas(QSqlDatabase& db, const QString& sql, const QSt
         sor(ertekek.constData());
     }
     if (rc != SQLITE_DONE)
-        throw AdatbazisHiba(QString::fromUtf8(sqlite3_errmsg(h)));
+        throw AdatbazisHiba(SqliteUzenet(h));
     return nevek;
 }
 
@@ -267,7 +333,8 @@ void SqliteMotor::tablaUjraepit(QSqlDatabase& db, const QString& tabla, const QS
         if (!q.exec())
             throw AdatbazisHiba(MotorUzenet(q.lastError()));
         if (!q.next())
-            throw AdatbazisHiba(QStringLiteral("no such table: %1").arg(tabla));
+            throw AdatbazisHiba(MotorHibaSzoveg(MotorHelyzet::NincsTabla,
+                                                QStringLiteral("no such table: %1").arg(tabla)));
         const QString nev = q.value(0).toString();
         const bool autoinc =
             q.value(1).toString().contains(QLatin1String("AUTOINCREMENT"), Qt::CaseInsensitive);
@@ -371,6 +438,34 @@ void SqliteMotor::tomorit(QSqlDatabase& db) {
 
 // ---------------------------------------------------------------- Kapcsolat
 
+namespace {
+struct Varakozas {
+    int ido = Kapcsolat::AlapVarakozasMs;
+    std::function<void()> jelzo;
+};
+Varakozas& varakozas() {
+    static Varakozas v;
+    return v;
+}
+} // namespace
+
+void Kapcsolat::setVarakozasIdo(int ms) {
+    varakozas().ido = ms;
+}
+
+int Kapcsolat::varakozasIdo() {
+    return varakozas().ido;
+}
+
+void Kapcsolat::setVarakozasJelzo(std::function<void()> jelzo) {
+    varakozas().jelzo = std::move(jelzo);
+}
+
+void Kapcsolat::varakozasKezdodik() {
+    if (varakozas().jelzo)
+        varakozas().jelzo();
+}
+
 Kapcsolat::Kapcsolat(QString nev)
     : m_nev(std::move(nev)), m_motor(std::make_unique<SqliteMotor>()) {}
 
@@ -433,7 +528,8 @@ QString Kapcsolat::tablaNev(const QString& nev) const {
 QStringList Kapcsolat::oszlopok(const QString& tabla) const {
     const QString nev = tablaNev(tabla);
     if (nev.isEmpty())
-        throw AdatbazisHiba(QStringLiteral("no such table: %1").arg(tabla));
+        throw AdatbazisHiba(MotorHibaSzoveg(MotorHelyzet::NincsTabla,
+                                            QStringLiteral("no such table: %1").arg(tabla)));
     const QSqlRecord r = db().record(nev);
     QStringList o;
     for (int i = 0; i < r.count(); ++i)
@@ -446,9 +542,13 @@ QSqlQuery Kapcsolat::vegrehajt(const QString& szoveg, const QVariantMap& paramet
     if (m_figyelo)
         m_figyelo(szoveg);
     QSqlDatabase d = db();
+    if (!d.isOpen())
+        throw AdatbazisHiba(HelyzetMondat(MotorHelyzet::NincsKapcsolat));
+    const QString sql = m_motor->fordit(szoveg);
+    if (sql.trimmed().isEmpty())
+        throw AdatbazisHiba(HelyzetMondat(MotorHelyzet::UresUtasitas));
     QSqlQuery q(d);
     q.setForwardOnly(csakElore);
-    const QString sql = m_motor->fordit(szoveg);
     if (!q.prepare(sql))
         throw AdatbazisHiba(MotorUzenet(q.lastError()));
     for (auto it = parameterek.cbegin(); it != parameterek.cend(); ++it)

@@ -6,7 +6,7 @@
 // engine touches only that interface.
 
 #include "eredmenytar.h"
-#include "hiba.h"
+#include "motorhiba.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -14,16 +14,6 @@
 #include <QVariantMap>
 #include <functional>
 #include <memory>
-
-// A database error: the engine's own message, to be shown behind the
-// caller's Hungarian words.
-class AdatbazisHiba : public PelvanoHiba {
-public:
-    using PelvanoHiba::PelvanoHiba;
-};
-
-// The engine's message of a failed operation.
-QString MotorUzenet(const QSqlError& hiba);
 
 class Motor {
 public:
@@ -145,6 +135,17 @@ public:
     QString epsegHiba();
     void tomorit();
     void kulcsSzamlalo(const QString& tabla, qint64 ertek);
+
+    // How long a statement waits for another workstation's hold on the
+    // database before it fails, and who is told, once per statement, that
+    // it has begun to wait (the programs show the wait cursor then). Both
+    // hold for every connection of the process.
+    static constexpr int AlapVarakozasMs = 10000;
+    static void setVarakozasIdo(int ms);
+    static int varakozasIdo();
+    static void setVarakozasJelzo(std::function<void()> jelzo);
+    // Tells the listener (the engines call it when they begin to wait).
+    static void varakozasKezdodik();
 
     // Every statement text run through sql() / lekerdez(), as the program
     // wrote it, is handed to the listener (tests follow the statements).

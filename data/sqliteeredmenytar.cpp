@@ -12,10 +12,6 @@
 
 namespace {
 
-QString Uzenet(sqlite3* h) {
-    return QString::fromUtf8(sqlite3_errmsg(h));
-}
-
 // Text of a column's name or origin; empty for none.
 QString Szoveg(const char* s) {
     return s ? QString::fromUtf8(s) : QString();
@@ -42,7 +38,7 @@ class Tar : public EredmenyTar {
 public:
     Tar(const QSqlDatabase& db, const QString& sql) : m_db(db), m_h(SqliteKezelo(db)) {
         if (!m_h)
-            throw AdatbazisHiba(QStringLiteral("SQLite handle not available"));
+            throw AdatbazisHiba(HelyzetMondat(MotorHelyzet::NincsKapcsolat));
         try {
             nyit(sql);
         } catch (...) {
@@ -78,13 +74,13 @@ public:
             const int b = sqlite3_step(m_beszur);
             sqlite3_reset(m_beszur);
             if (b != SQLITE_DONE) {
-                hibaUzenet = Uzenet(m_h);
+                hibaUzenet = SqliteUzenet(m_h);
                 break;
             }
             ++db;
         }
         if (hibaUzenet.isEmpty() && rc != SQLITE_ROW && rc != SQLITE_DONE)
-            hibaUzenet = Uzenet(m_h);
+            hibaUzenet = SqliteUzenet(m_h);
         if (n > 0)
             sqlite3_exec(m_h, "RELEASE pelvano_eredmeny", nullptr, nullptr, nullptr);
         m_sorSzam += db;
@@ -113,7 +109,7 @@ public:
         }
         sqlite3_reset(m_olvaso);
         if (rc != SQLITE_DONE)
-            throw AdatbazisHiba(Uzenet(m_h));
+            throw AdatbazisHiba(SqliteUzenet(m_h));
     }
 
 private:
@@ -124,14 +120,14 @@ private:
                                &maradek) != SQLITE_OK)
             hiba();
         if (!m_lekerdezes) // nothing but comments
-            throw AdatbazisHiba(QStringLiteral("not an SQL statement"));
+            throw AdatbazisHiba(HelyzetMondat(MotorHelyzet::UresUtasitas));
         // One statement at a time, as for commands; what follows may only be
         // spaces, comments and semicolons.
         sqlite3_stmt* masik = nullptr;
         const int rc = sqlite3_prepare_v2(m_h, maradek, -1, &masik, nullptr);
         sqlite3_finalize(masik);
         if (rc != SQLITE_OK || masik)
-            throw AdatbazisHiba(QStringLiteral("Unable to execute multiple statements at a time"));
+            throw AdatbazisHiba(HelyzetMondat(MotorHelyzet::TobbUtasitas));
 
         const int n = sqlite3_column_count(m_lekerdezes);
         for (int i = 0; i < n; ++i) {
@@ -168,7 +164,7 @@ private:
                          nullptr, nullptr, nullptr);
     }
 
-    [[noreturn]] void hiba() { throw AdatbazisHiba(Uzenet(m_h)); }
+    [[noreturn]] void hiba() { throw AdatbazisHiba(SqliteUzenet(m_h)); }
 
     void futtat(const QString& sql) {
         if (sqlite3_exec(m_h, sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)

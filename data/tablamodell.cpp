@@ -14,7 +14,8 @@ TablaModell::TablaModell(Kapcsolat& kapcsolat, const QString& tabla, QObject* sz
         QString n = tabla;
         if (n.endsWith(QStringLiteral(".db"), Qt::CaseInsensitive))
             n.chop(3);
-        throw AdatbazisHiba(QStringLiteral("no such table: %1").arg(n));
+        throw AdatbazisHiba(
+            MotorHibaSzoveg(MotorHelyzet::NincsTabla, QStringLiteral("no such table: %1").arg(n)));
     }
     setTable(nev);
     setEditStrategy(QSqlTableModel::OnManualSubmit);
@@ -51,7 +52,8 @@ void TablaModell::megnyit() {
 int TablaModell::oszlopIndex(const QString& oszlop) const {
     const int i = record().indexOf(oszlop);
     if (i < 0)
-        throw AdatbazisHiba(QStringLiteral("no such column: %1").arg(oszlop));
+        throw AdatbazisHiba(MotorHibaSzoveg(MotorHelyzet::NincsOszlop,
+                                            QStringLiteral("no such column: %1").arg(oszlop)));
     return i;
 }
 

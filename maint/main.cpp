@@ -8,6 +8,7 @@
 #include "alkalmazas.h"
 #include "hiba.h"
 #include "ikonok.h"
+#include "kapcsolat.h"
 #include "seged.h"
 #include "tfrm_upd.h"
 
@@ -53,7 +54,7 @@ int Parancssor(const QStringList& arg) {
                    ? 0
                    : 1;
     } catch (const PelvanoHiba& h) {
-        std::fprintf(stderr, "Hiba: %s\n", h.uzenet().toLocal8Bit().constData());
+        t.hiba(h.uzenet());
         return 1;
     }
 }
@@ -71,6 +72,8 @@ int main(int argc, char** argv) {
     Seged::ProgramCimBeallit(QStringLiteral("Pelvano - adatbázis karbantartás"));
     QApplication::setFont(QFont(QStringLiteral("Tahoma"), 8));
     QApplication::setWindowIcon(Ikon::Kep(Ikon::Program));
+    // Waiting for another workstation shows the wait cursor at once.
+    Kapcsolat::setVarakozasJelzo(&Seged::HomokOraMuveletVegeig);
     Tfrm_Upd ablak;
     ablak.Inditas();
     ablak.exec();

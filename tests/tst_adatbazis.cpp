@@ -10,11 +10,14 @@
 #include "tesztkornyezet.h"
 
 #include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -75,6 +78,9 @@ private slots:
     void szallitottAdatmappa();
     void szallitottAdatmappaNemIrodikFelul();
     void sqlite3EszkozOlvassa();
+    void motorHibaMagyarul_data();
+    void motorHibaMagyarul();
+    void masikMunkaallomasraVar();
 };
 
 void TstAdatbazis::sema_data() {
@@ -746,6 +752,143 @@ void TstAdatbazis::sqlite3EszkozOlvassa() {
             &ok),
         QStringLiteral("Ábel"));
     QVERIFY(ok);
+}
+
+void TstAdatbazis::motorHibaMagyarul_data() {
+    // The statement (after a setting of the connection: no more pages than
+    // the database has, or no writing), and the whole text of its error.
+    QTest::addColumn<QString>("elotte");
+    QTest::addColumn<QString>("utasitas");
+    QTest::addColumn<QString>("szoveg");
+    const QString tabla = u"Az utasítás olyan táblát említ, amely nincs az adatbázisban. "
+                          u"Ellenőrizze a tábla nevét; ha a program saját táblája hiányzik, "
+                          u"futtassa a karbantartó programot.\r\n"_s;
+    const QString oszlop = u"Az utasítás olyan oszlopot említ, amely nincs a táblában. "
+                           u"Ellenőrizze az oszlop nevét; ha a program saját oszlopa hiányzik, "
+                           u"futtassa a karbantartó programot.\r\n"_s;
+    QTest::newRow("missing table") << ""
+                                   << "SELECT * FROM nincs" << tabla + "no such table: nincs";
+    QTest::newRow("missing column") << ""
+                                    << "SELECT nincs FROM terv" << oszlop + "no such column: nincs";
+    QTest::newRow("column to insert missing")
+        << ""
+        << "INSERT INTO terv (nincs) VALUES (1)" << oszlop + "table terv has no column named nincs";
+    QTest::newRow("read-only")
+        << "PRAGMA query_only=1"
+        << "UPDATE terv SET szur='I'"
+        << u"Az adatbázis csak olvasható, ezért a változás nem tárolható. Ellenőrizze, hogy az "
+           u"adatmappa és az adatbázisfájl írható-e.\r\nattempt to write a readonly database"_s;
+    QTest::newRow("disk full")
+        << "PRAGMA max_page_count=LAPOK"
+        << "INSERT INTO terv (Megjegyzes) VALUES (zeroblob(900000))"
+        << u"Megtelt a lemez, ezért az adatbázisba nem írható több adat. Szabadítson fel helyet "
+           u"a lemezen, majd próbálja újra.\r\ndatabase or disk is full"_s;
+    QTest::newRow("two statements")
+        << ""
+        << "UPDATE terv SET szur='I'; UPDATE terv SET szur='N'"
+        << u"Egyszerre csak egy SQL utasítás futtatható. Jelölje ki a futtatandó utasítást, vagy "
+           u"futtassa őket egymás után.\r\n"_s;
+    QTest::newRow("nothing to run") << ""
+                                    << " \r\n " << u"Nincs futtatható SQL utasítás."_s;
+    QTest::newRow("other errors as the engine says")
+        << ""
+        << "SELEKT 1" << u"near \"SELEKT\": syntax error"_s;
+}
+
+void TstAdatbazis::motorHibaMagyarul() {
+    QFETCH(QString, elotte);
+    QFETCH(QString, utasitas);
+    QFETCH(QString, szoveg);
+    Teszt::AdatMappa m;
+    Kapcsolat k;
+    k.nyit(m.utvonal());
+    if (!elotte.isEmpty()) {
+        QSqlQuery q = k.sql(QStringLiteral("PRAGMA page_count"));
+        QVERIFY(q.next());
+        const QString lapok = q.value(0).toString();
+        q = QSqlQuery();
+        k.sql(elotte.replace(u"LAPOK"_s, lapok));
+    }
+    try {
+        k.sql(utasitas);
+        QFAIL("no error");
+    } catch (const AdatbazisHiba& h) {
+        // Two statements: the sentence, then the driver's own words.
+        if (szoveg.endsWith(u"\r\n"_s))
+            QVERIFY2(h.uzenet().startsWith(szoveg) && h.uzenet().size() > szoveg.size() &&
+                         !h.uzenet().contains(u"not an error"_s),
+                     qPrintable(h.uzenet()));
+        else
+            QCOMPARE(h.uzenet(), szoveg);
+    }
+    // A query typed by a user tells the same conditions.
+    if (utasitas.startsWith(u"SELECT"_s)) {
+        try {
+            k.eredmeny(utasitas)->olvas(10);
+            QFAIL("no error");
+        } catch (const AdatbazisHiba& h) {
+            QCOMPARE(h.uzenet(), szoveg);
+        }
+    }
+}
+
+void TstAdatbazis::masikMunkaallomasraVar() {
+    Teszt::AdatMappa m;
+    Kapcsolat k;
+    k.nyit(m.utvonal());
+    int jelzesek = 0;
+    Kapcsolat::setVarakozasJelzo([&] { ++jelzesek; });
+    Kapcsolat::setVarakozasIdo(400);
+    const auto vissza = qScopeGuard([] {
+        Kapcsolat::setVarakozasJelzo({});
+        Kapcsolat::setVarakozasIdo(Kapcsolat::AlapVarakozasMs);
+    });
+    const auto tarto = [&](int ms) {
+        auto p = std::make_unique<QProcess>();
+        p->start(Teszt::TesztProgram(u"helper_tarto"_s), {m.utvonal(), QString::number(ms)});
+        // The helper has the lock once it says so.
+        while (!p->canReadLine() && p->waitForReadyRead(10000)) {
+        }
+        return p;
+    };
+
+    // Nobody else: no waiting, nothing told.
+    k.sql(u"INSERT INTO terv (Tervszam) VALUES ('elso')"_s);
+    QCOMPARE(jelzesek, 0);
+
+    // Held shorter than the wait: told at once, once, and the store succeeds.
+    {
+        auto p = tarto(200);
+        QCOMPARE(p->readLine().trimmed(), QByteArray("tartva"));
+        k.sql(u"INSERT INTO terv (Tervszam) VALUES ('masodik')"_s);
+        QCOMPARE(jelzesek, 1);
+        QVERIFY(p->waitForFinished(10000));
+        QCOMPARE(p->exitCode(), 0);
+    }
+
+    // Held longer: the wait ends with the Hungarian sentence and the engine's
+    // text; nothing is stored.
+    {
+        auto p = tarto(3000);
+        QCOMPARE(p->readLine().trimmed(), QByteArray("tartva"));
+        QElapsedTimer ido;
+        ido.start();
+        try {
+            k.sql(u"INSERT INTO terv (Tervszam) VALUES ('harmadik')"_s);
+            QFAIL("stored");
+        } catch (const AdatbazisHiba& h) {
+            QCOMPARE(h.uzenet(), u"Az adatbázist most egy másik munkaállomás használja, ezért a "
+                                 u"művelet nem sikerült. Várjon egy kicsit, majd próbálja "
+                                 u"újra.\r\ndatabase is locked"_s);
+        }
+        QVERIFY(ido.elapsed() >= 350);
+        QVERIFY(ido.elapsed() < 2500);
+        QCOMPARE(jelzesek, 2);
+        QVERIFY(p->waitForFinished(10000));
+    }
+    QSqlQuery q = k.sql(u"SELECT group_concat(Tervszam, ',') FROM terv ORDER BY Terv"_s);
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toString(), u"elso,tarto,masodik,tarto"_s);
 }
 
 QTEST_GUILESS_MAIN(TstAdatbazis)

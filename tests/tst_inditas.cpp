@@ -219,8 +219,8 @@ void TstInditas::teljesKepernyo() {
 void TstInditas::kapcsolodasiHiba_data() {
     QTest::addColumn<QString>("eset");
     QTest::addColumn<QString>("motorUzenet");
-    QTest::newRow("not a database") << "szemet"
-                                    << "file is not a database";
+    QTest::newRow("not a database")
+        << "szemet" << HelyzetMondat(MotorHelyzet::NemAdatbazis) + "\r\nfile is not a database";
     QTest::newRow("no database in the folder") << "ures"
                                                << "unable to open database file";
 }

@@ -228,10 +228,10 @@ void TstKarbantartas::hianyzoTabla() {
     Teszt::KijelzoNaplo n;
     Karbantarto karb(n);
     QVERIFY(!karb.karbantartas(m_mappa->utvonal()));
-    QCOMPARE(n.esemenyek,
-             KarbantartasEsemenyek(
-                 {{QStringLiteral("irsz.DB"),
-                   {QStringLiteral("Ismeretlen hiba: irsz.DB\r\nno such table: irsz")}}}));
+    QCOMPARE(n.esemenyek, KarbantartasEsemenyek({{QStringLiteral("irsz.DB"),
+                                                  {QStringLiteral("Ismeretlen hiba: irsz.DB\r\n") +
+                                                   HelyzetMondat(MotorHelyzet::NincsTabla) +
+                                                   QStringLiteral("\r\nno such table: irsz")}}}));
     // The tables after it were rebuilt.
     QCOMPARE(Indexek(m_fajl), NevIndexek);
 }
@@ -425,7 +425,8 @@ void TstKarbantartas::verziovaltasTervNelkul() {
         Karbantarto(n2).verziovaltas(m_mappa->utvonal());
         QFAIL("no error");
     } catch (const AdatbazisHiba& h) {
-        QCOMPARE(h.uzenet(), QStringLiteral("no such table: terv.DB"));
+        QCOMPARE(h.uzenet(), HelyzetMondat(MotorHelyzet::NincsTabla) +
+                                 QStringLiteral("\r\nno such table: terv.DB"));
     }
 }
 
@@ -521,7 +522,8 @@ void TstKarbantartas::parancssor() {
     QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitCode(), 1);
     QCOMPARE(QString::fromUtf8(p.readAllStandardError()),
-             QStringLiteral("Hiba: no such table: terv.DB\n"));
+             QStringLiteral("Hiba: ") + HelyzetMondat(MotorHelyzet::NincsTabla) +
+                 QStringLiteral("\nno such table: terv.DB\n"));
 }
 
 QTEST_MAIN(TstKarbantartas)

@@ -97,6 +97,7 @@ private slots:
     void bevitelAblak256Karakter();
     void bevitelAblakElrendezes_data();
     void bevitelAblakElrendezes();
+    void homokOraMuveletVegeig();
 };
 
 void TstSeged::varSzoveg_data() {
@@ -573,6 +574,22 @@ void TstSeged::bevitelAblakElrendezes() {
     QCOMPARE(dlg.height(), megsem->y() + megsem->height() + 13);
     if (kerdes.size() > 100)
         QVERIFY(cimke->height() >= 2 * QFontMetrics(cimke->font()).height());
+}
+
+void TstSeged::homokOraMuveletVegeig() {
+    QVERIFY(!QApplication::overrideCursor());
+    Seged::HomokOraMuveletVegeig();
+    QVERIFY(QApplication::overrideCursor());
+    QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    // A second wait in the same operation adds nothing to take away.
+    Seged::HomokOraMuveletVegeig();
+    QCoreApplication::processEvents();
+    QVERIFY(!QApplication::overrideCursor());
+    // The next operation's wait shows it again.
+    Seged::HomokOraMuveletVegeig();
+    QVERIFY(QApplication::overrideCursor());
+    QCoreApplication::processEvents();
+    QVERIFY(!QApplication::overrideCursor());
 }
 
 int main(int argc, char** argv) {

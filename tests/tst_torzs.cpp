@@ -810,8 +810,10 @@ void TstTorzs::hianyzoTabla() {
     QCOMPARE(TorzsValasztoAblak(*m_k)(TorzsFajta::Szakag, -1), -1);
     QTest::qWait(30);
     QVERIFY(!ablak);
-    QCOMPARE(UzenetTeszt::ablakok(), (QList<Ablak>{{Fajta::Altalanos, QStringLiteral("Pelvano"),
-                                                    QStringLiteral("no such table: szakag.")}}));
+    QCOMPARE(UzenetTeszt::ablakok(),
+             (QList<Ablak>{{Fajta::Altalanos, QStringLiteral("Pelvano"),
+                            HelyzetMondat(MotorHelyzet::NincsTabla) +
+                                QStringLiteral("\r\nno such table: szakag.")}}));
 }
 
 // ---------------------------------------------------------------------------
