@@ -65,6 +65,9 @@ QString FajlValaszto(bool mentes, const QString& cim, const QString& szurok, con
     d.setAcceptMode(mentes ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d.setFileMode(mentes ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     d.setDefaultSuffix(alapKiterjesztes);
+    // Every save of both programs replaces the chosen file without a question
+    // (their files are written whole under a temporary name first).
+    d.setOption(QFileDialog::DontConfirmOverwrite, mentes);
     if (mentes && !kezdo.isEmpty())
         d.selectFile(kezdo);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())

@@ -1,14 +1,18 @@
 // The dialog habits: Enter moving along the tab order (also out of compound
 // controls and not inside an open drop-down list), the focus colour.
 
+#include "fajlparbeszed.h"
 #include "parbeszed.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -18,6 +22,7 @@ class TstParbeszed : public QObject {
 private slots:
     void enterLeptet();
     void fokuszSzin();
+    void mentesKerdesNelkulFelulir();
 };
 
 void TstParbeszed::enterLeptet() {
@@ -72,6 +77,47 @@ void TstParbeszed::fokuszSzin() {
     QTRY_COMPARE(a->palette().color(QPalette::Base), QColor(166, 202, 240));
     b->setFocus();
     QTRY_COMPARE(a->palette().color(QPalette::Base), alap);
+}
+
+void TstParbeszed::mentesKerdesNelkulFelulir() {
+    // The desktop's own save dialog: a name that exists, confirmed by Enter,
+    // is taken at once, with no question whether to replace it.
+    QTemporaryDir dir;
+    const QString fajl = dir.filePath(QStringLiteral("20261210.zip"));
+    QFile f(fajl);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("regi");
+    f.close();
+    QStringList kerdesek;
+    bool lattuk = false;
+    std::function<void()> figyel = [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (auto* doboz = qobject_cast<QMessageBox*>(w)) {
+            kerdesek << doboz->text();
+            if (QAbstractButton* igen = doboz->button(QMessageBox::Yes))
+                igen->click();
+            else
+                doboz->reject();
+        } else if (auto* d = qobject_cast<QFileDialog*>(w); d && !lattuk) {
+            lattuk = true;
+            auto* nev = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(nev);
+            nev->setText(QFileInfo(fajl).fileName());
+            // A question would open inside the key press: watch for it.
+            QTimer::singleShot(20, figyel);
+            QTest::keyClick(nev, Qt::Key_Return);
+            return;
+        }
+        if (QApplication::activeModalWidget())
+            QTimer::singleShot(20, figyel);
+    };
+    QTimer::singleShot(20, figyel);
+    const QString valasz = FajlParbeszed::Mentes(QStringLiteral("Adatbázis mentése"),
+                                                 QStringLiteral("ZIP archívumok (*.zip)|*.zip"),
+                                                 fajl, QStringLiteral("zip"));
+    QVERIFY(lattuk);
+    QCOMPARE(kerdesek, QStringList());
+    QCOMPARE(QFileInfo(valasz).canonicalFilePath(), QFileInfo(fajl).canonicalFilePath());
 }
 
 QTEST_MAIN(TstParbeszed)
