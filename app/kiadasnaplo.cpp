@@ -46,6 +46,18 @@ const QStringList& KiadasNaploModell::Mezok() {
     return m;
 }
 
+const QHash<QString, QString>& KiadasNaploModell::Feliratok() {
+    static const QHash<QString, QString> f{
+        {QStringLiteral("tervszam"), QStringLiteral("tervszám")},
+        {QStringLiteral("sor"), QStringLiteral("sor")},
+        {QStringLiteral("cim"), QStringLiteral("tárgy")},
+        {QStringLiteral("reszmuvelet"), QStringLiteral("részművelet")},
+        {QStringLiteral("dat_kiad"), QStringLiteral("kiadás")},
+        {QStringLiteral("dat_vissza"), QStringLiteral("visszavét")},
+        {QStringLiteral("kinek"), QStringLiteral("kinek")}};
+    return f;
+}
+
 void KiadasNaploModell::nyit(QChar fajta) {
     beginResetModel();
     m_szuro = KiadasSzuro{fajta, false};
@@ -140,11 +152,7 @@ QVariant KiadasNaploModell::data(const QModelIndex& index, int role) const {
 }
 
 QVariant KiadasNaploModell::headerData(int section, Qt::Orientation o, int role) const {
-    static const QStringList cimek{QStringLiteral("tervszám"), QStringLiteral("sor"),
-                                   QStringLiteral("tárgy"),    QStringLiteral("részművelet"),
-                                   QStringLiteral("kiadás"),   QStringLiteral("visszavét"),
-                                   QStringLiteral("kinek")};
-    if (o == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < cimek.size())
-        return cimek.at(section);
+    if (o == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < Mezok().size())
+        return Feliratok().value(Mezok().at(section));
     return QAbstractTableModel::headerData(section, o, role);
 }

@@ -37,6 +37,9 @@ public:
     // The columns of the list, in order: tervszám, sor, tárgy, részművelet,
     // kiadás, visszavét, kinek.
     static const QStringList& Mezok();
+    // The headings of those columns, by field name: the list's titles, and
+    // the headings of the same columns when the log is exported.
+    static const QHash<QString, QString>& Feliratok();
 
     // Reads the log of the kind; errors throw AdatbazisHiba (the list is then
     // empty).

@@ -334,7 +334,8 @@ using namespace SzovegExportFormatum;
 
 // --- QueryForras
 
-QueryForras::QueryForras(QSqlQuery& query) : m_q(query) {
+QueryForras::QueryForras(QSqlQuery& query, QHash<QString, QString> feliratok)
+    : m_q(query), m_feliratok(std::move(feliratok)) {
     const QSqlRecord r = query.record();
     for (int i = 0; i < r.count(); ++i) {
         const QSqlField f = r.field(i);
@@ -351,6 +352,11 @@ int QueryForras::oszlopSzam() const {
 
 QString QueryForras::nev(int oszlop) const {
     return m_nevek.value(oszlop);
+}
+
+QString QueryForras::felirat(int oszlop) const {
+    const QString n = nev(oszlop);
+    return m_feliratok.value(n.toLower(), n);
 }
 
 OszlopFajta QueryForras::fajta(int oszlop) const {

@@ -7,6 +7,7 @@
 // for large columns).
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -49,9 +50,12 @@ public:
 // engine names the column's table, otherwise from the column's type.
 class QueryForras : public ExportForras {
 public:
-    explicit QueryForras(QSqlQuery& query);
+    // `feliratok`: the headings of the columns a grid shows, by column name
+    // (in lower case); the other columns are headed by their names.
+    explicit QueryForras(QSqlQuery& query, QHash<QString, QString> feliratok = {});
     int oszlopSzam() const override;
     QString nev(int oszlop) const override;
+    QString felirat(int oszlop) const override;
     OszlopFajta fajta(int oszlop) const override;
     int sorSzam() const override;
     bool elso() override;
@@ -62,6 +66,7 @@ private:
     QSqlQuery& m_q;
     QStringList m_nevek;
     QList<OszlopFajta> m_fajtak;
+    QHash<QString, QString> m_feliratok;
 };
 
 // An item model as data set: names and captions from the horizontal header

@@ -1,6 +1,7 @@
 #include "trptkiadott.h"
 
 #include "kapcsolat.h"
+#include "kiadasnaplo.h"
 #include "riportkimenet.h"
 #include "szovegexport.h"
 #include "tfrm_hatarolt.h"
@@ -78,7 +79,7 @@ void PrintKiadott(Kapcsolat& k, QChar fajta, bool csakKint, QWidget* szulo) {
         [&] { return TrptKiadott::Lista(k, szuro, Oldalkeret::TulajdonosOlvas(k)); },
         [&] {
             QSqlQuery q = k.lekerdez(szuro.sql());
-            QueryForras forras(q);
+            QueryForras forras(q, KiadasNaploModell::Feliratok());
             ShowHatarolt(forras, QStringLiteral("Kintlevo.csv"), szulo);
         },
         szulo);

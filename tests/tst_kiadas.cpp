@@ -1073,6 +1073,12 @@ void TstKiadas::kiadottFoablakbol() {
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QList<QByteArray> csv = f.readAll().split('\n');
     QCOMPARE(csv.size(), 1 + sorok + 1);
+    // The columns the issue browser shows are headed as it heads them; the
+    // others by their names.
+    QCOMPARE(csv.first(), SzovegExportFormatum::Cp1250(QStringLiteral(
+                              "\"tervkiad\";\"terv\";\"sor\";\"kiadás\";\"visszavét\";"
+                              "\"kint\";\"kinek\";\"ezterv\";\"megjegyzes\";\"engedelyezo\";"
+                              "\"tervszám\";\"tárgy\";\"részművelet\";\r")));
     for (int i = 0; i < sorok; ++i)
         QVERIFY(csv.at(1 + i).contains(
             SzovegExportFormatum::Cp1250(m_riportok.first().torzs.at(i).ertekek.at(3))));
