@@ -14,7 +14,7 @@ const QStringList& Oszlopok() {
 }
 
 QString Minta(const QString& szoveg) {
-    QString m = QLatin1Char('%') + QLocale::system().toUpper(szoveg) + QLatin1Char('%');
+    QString m = QLatin1Char('%') + QLocale().toUpper(szoveg) + QLatin1Char('%');
     m.replace(QLatin1Char('\''), QLatin1String("''"));
     return QLatin1Char('\'') + m + QLatin1Char('\'');
 }

@@ -15,7 +15,7 @@ QString RacsDelegate::Szoveg(Fajta fajta, const QVariant& ertek) {
     case Fajta::Datum: {
         const QString s = ertek.toString();
         const QDate d = QDate::fromString(s.left(10), QStringLiteral("yyyy-MM-dd"));
-        return d.isValid() ? QLocale::system().toString(d, QLocale::ShortFormat) : s;
+        return d.isValid() ? QLocale().toString(d, QLocale::ShortFormat) : s;
     }
     case Fajta::KetJegy: {
         bool ok = false;

@@ -12,12 +12,21 @@
 #include <exception>
 
 SegedAlkalmazas::SegedAlkalmazas(int& argc, char** argv) : QApplication(argc, argv) {
+    // A plain system locale (a fresh installation, a program started by a
+    // service) would show English month names inside a Hungarian program.
+    QLocale::setDefault(Formatumok(QLocale::system()));
     // Qt's own texts (file and print dialogs, the edit boxes' context menus,
     // message box buttons) in Hungarian, where the translation is installed.
     auto* forditas = new QTranslator(this);
     if (forditas->load(QLocale(QLocale::Hungarian, QLocale::Hungary), QStringLiteral("qtbase"),
                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(forditas);
+}
+
+QLocale SegedAlkalmazas::Formatumok(const QLocale& rendszer) {
+    if (rendszer.language() == QLocale::C || rendszer.language() == QLocale::AnyLanguage)
+        return QLocale(QLocale::Hungarian, QLocale::Hungary);
+    return rendszer;
 }
 
 Qt::Key SegedAlkalmazas::gorgoBillentyuje(const QWheelEvent& esemeny) {

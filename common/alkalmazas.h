@@ -9,6 +9,7 @@
 
 #include <QApplication>
 
+class QLocale;
 class QWheelEvent;
 
 class SegedAlkalmazas : public QApplication {
@@ -28,6 +29,10 @@ public:
     // Down for zero or negative rotation. Qt::Key_unknown for the events that
     // only open or close a scrolling gesture and carry no rotation.
     static Qt::Key gorgoBillentyuje(const QWheelEvent& esemeny);
+
+    // The formats the programs use (dates, numbers): the workstation's
+    // locale, or Hungarian where it names no language (C, POSIX).
+    static QLocale Formatumok(const QLocale& rendszer);
 
 private:
     bool kezbesit(QObject* cel, QEvent* esemeny);

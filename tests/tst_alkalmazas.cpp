@@ -3,7 +3,9 @@
 
 #include "alkalmazas.h"
 #include "hiba.h"
+#include "racs.h"
 #include "seged.h"
+#include "szovegexport.h"
 #include "uzenetteszt.h"
 
 #include <QPushButton>
@@ -59,6 +61,9 @@ class TstAlkalmazas : public QObject {
 
 private slots:
     void qtSzovegekMagyarul();
+    void formatumok_data();
+    void formatumok();
+    void datumokMagyarulSimaRendszeren();
     void init();
     void cleanup();
 
@@ -183,6 +188,43 @@ void TstAlkalmazas::qtSzovegekMagyarul() {
     // Qt's own buttons and menus speak Hungarian.
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Mégse"));
     QCOMPARE(QCoreApplication::translate("QLineEdit", "&Copy"), QStringLiteral("&Másolás"));
+}
+
+void TstAlkalmazas::formatumok_data() {
+    QTest::addColumn<QString>("rendszer");
+    QTest::addColumn<QString>("vart");
+    QTest::newRow("C") << "C"
+                       << "hu_HU";
+    QTest::newRow("POSIX") << "POSIX"
+                           << "hu_HU";
+    QTest::newRow("C.UTF-8") << "C.UTF-8"
+                             << "hu_HU";
+    QTest::newRow("chosen Hungarian") << "hu_HU"
+                                      << "hu_HU";
+    QTest::newRow("chosen German") << "de_DE"
+                                   << "de_DE";
+    QTest::newRow("chosen English") << "en_GB"
+                                    << "en_GB";
+}
+
+void TstAlkalmazas::formatumok() {
+    QFETCH(QString, rendszer);
+    QFETCH(QString, vart);
+    QCOMPARE(SegedAlkalmazas::Formatumok(QLocale(rendszer)).name(), vart);
+}
+
+void TstAlkalmazas::datumokMagyarulSimaRendszeren() {
+    // The tests run with LANG=C.UTF-8: the program's dates are Hungarian.
+    QCOMPARE(QLocale::system().language(), QLocale::C);
+    QCOMPARE(QLocale().toString(QDate(2026, 1, 15), QLocale::ShortFormat),
+             QStringLiteral("2026. 01. 15."));
+    QCOMPARE(QLocale().toString(QDate(2026, 1, 15), QLocale::LongFormat),
+             QStringLiteral("2026. január 15., csütörtök"));
+    // The grids' and the export's dates alike.
+    QCOMPARE(RacsDelegate::Szoveg(RacsDelegate::Fajta::Datum, QStringLiteral("2026-01-15")),
+             QStringLiteral("2026. 01. 15."));
+    QCOMPARE(SzovegExportFormatum::Szoveg(QStringLiteral("2026-01-15"), OszlopFajta::Datum),
+             QStringLiteral("2026. 01. 15."));
 }
 
 void TstAlkalmazas::gorgoBillentyuje() {
