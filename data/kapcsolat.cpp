@@ -53,6 +53,8 @@ MotorHelyzet KodHelyzet(int kod) {
         return MotorHelyzet::CsakOlvashato;
     case SQLITE_FULL:
         return MotorHelyzet::Megtelt;
+    case SQLITE_CANTOPEN:
+        return MotorHelyzet::NemNyithato;
     case SQLITE_NOTADB:
         return MotorHelyzet::NemAdatbazis;
     case SQLITE_CORRUPT:
@@ -163,6 +165,13 @@ QString SqliteMotor::AdatFajl(const QString& mappa) {
 }
 
 void SqliteMotor::megnyit(QSqlDatabase& db, const QString& mappa) {
+    // SQLite takes an empty file for an empty database and would build in
+    // it; a data folder's database is never empty, so it is refused untouched.
+    const QFileInfo fajl(AdatFajl(mappa));
+    if (fajl.isFile() && fajl.size() == 0)
+        throw AdatbazisHiba(MotorHibaSzoveg(
+            MotorHelyzet::NemAdatbazis,
+            QStringLiteral("%1: 0 bytes").arg(QDir::toNativeSeparators(fajl.filePath()))));
     // mode=rw: a missing file is an error, never a new empty database.
     db.setDatabaseName(QUrl::fromLocalFile(AdatFajl(mappa)).toString(QUrl::FullyEncoded) +
                        QStringLiteral("?mode=rw"));

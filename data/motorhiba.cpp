@@ -22,6 +22,9 @@ constexpr Mondat Mondatok[] = {
     {MotorHelyzet::Megtelt,
      "Megtelt a lemez, ezért az adatbázisba nem írható több adat. Szabadítson fel helyet a "
      "lemezen, majd próbálja újra."},
+    {MotorHelyzet::NemNyithato,
+     "Az adatbázisfájl nem nyitható meg. Ellenőrizze, hogy a Pelvano.ini adatmappája "
+     "létezik-e, és az adatbázisfájl olvasható-e."},
     {MotorHelyzet::NemAdatbazis,
      "Az adatmappában lévő fájl nem Pelvano-adatbázis, vagy üres. Ellenőrizze a Pelvano.ini "
      "adatmappáját, vagy állítsa vissza az adatbázist egy archívumból."},
@@ -57,6 +60,7 @@ constexpr Minta Mintak[] = {
     {"read-only transaction", MotorHelyzet::CsakOlvashato},
     {"database or disk is full", MotorHelyzet::Megtelt},
     {"no space left on device", MotorHelyzet::Megtelt},
+    {"unable to open database file", MotorHelyzet::NemNyithato},
     {"file is not a database", MotorHelyzet::NemAdatbazis},
     {"database disk image is malformed", MotorHelyzet::Serult},
     {"no such table", MotorHelyzet::NincsTabla},

@@ -24,6 +24,7 @@ enum class MotorHelyzet {
     Foglalt,        // another workstation holds the database (busy, locked)
     CsakOlvashato,  // the database cannot be written
     Megtelt,        // the disk is full
+    NemNyithato,    // the database file cannot be opened
     NemAdatbazis,   // the file is not a database (or is empty)
     Serult,         // the database file is damaged
     NincsTabla,     // a table named by the statement is missing

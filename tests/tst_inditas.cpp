@@ -216,13 +216,18 @@ void TstInditas::teljesKepernyo() {
                                     QStringLiteral("Screen/Width=%1").arg(m.x() + m.width())}));
 }
 
+// Stands for the empty database file's path in the expected texts.
+#define PELVANO_NULLA_FAJL "<empty file>"
+
 void TstInditas::kapcsolodasiHiba_data() {
     QTest::addColumn<QString>("eset");
     QTest::addColumn<QString>("motorUzenet");
     QTest::newRow("not a database")
         << "szemet" << HelyzetMondat(MotorHelyzet::NemAdatbazis) + "\r\nfile is not a database";
-    QTest::newRow("no database in the folder") << "ures"
-                                               << "unable to open database file";
+    QTest::newRow("no database in the folder")
+        << "ures" << HelyzetMondat(MotorHelyzet::NemNyithato) + "\r\nunable to open database file";
+    QTest::newRow("empty database file")
+        << "nulla" << HelyzetMondat(MotorHelyzet::NemAdatbazis) + "\r\n" + PELVANO_NULLA_FAJL;
 }
 
 void TstInditas::kapcsolodasiHiba() {
@@ -232,6 +237,10 @@ void TstInditas::kapcsolodasiHiba() {
     const QString fajl = prog(QStringLiteral("Data/pelvano.sqlite"));
     if (eset == QLatin1String("szemet"))
         fajlIr(fajl, QByteArray("SQLite format 2\0", 16) + QByteArray(5000, '\xa5'));
+    if (eset == QLatin1String("nulla"))
+        fajlIr(fajl, QByteArray());
+    motorUzenet.replace(QLatin1String(PELVANO_NULLA_FAJL),
+                        QDir::toNativeSeparators(fajl) + QStringLiteral(": 0 bytes"));
     fajlIr(prog(QStringLiteral("Pelvano.ini")),
            QStringLiteral("[Database]\nPath=%1\n").arg(prog(QStringLiteral("Data"))).toUtf8());
     const QByteArray iniElotte = Teszt::FajlHash(prog(QStringLiteral("Pelvano.ini")));
@@ -246,8 +255,8 @@ void TstInditas::kapcsolodasiHiba() {
                             QStringLiteral("Adatbázis megnyitása sikertelen\r\n") + motorUzenet}}));
     QCOMPARE(Teszt::FajlHash(fajl), elotte);
     QCOMPARE(QDir(prog(QStringLiteral("Data"))).entryList(QDir::Files | QDir::Hidden),
-             eset == QLatin1String("szemet") ? QStringList{QStringLiteral("pelvano.sqlite")}
-                                             : QStringList{});
+             eset != QLatin1String("ures") ? QStringList{QStringLiteral("pelvano.sqlite")}
+                                           : QStringList{});
     QCOMPARE(Teszt::FajlHash(prog(QStringLiteral("Pelvano.ini"))), iniElotte);
 }
 

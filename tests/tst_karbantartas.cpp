@@ -122,6 +122,8 @@ private slots:
 
     void ablak();
     void parancssor();
+    void uresAdatbazisFajl_data();
+    void uresAdatbazisFajl();
 
 private:
     // A version change that finds everything there and changes nothing.
@@ -524,6 +526,49 @@ void TstKarbantartas::parancssor() {
     QCOMPARE(QString::fromUtf8(p.readAllStandardError()),
              QStringLiteral("Hiba: ") + HelyzetMondat(MotorHelyzet::NincsTabla) +
                  QStringLiteral("\nno such table: terv.DB\n"));
+}
+
+void TstKarbantartas::uresAdatbazisFajl_data() {
+    QTest::addColumn<QString>("muvelet");
+    QTest::newRow("maintenance") << "--karbantartas";
+    QTest::newRow("version change") << "--verziovaltas";
+}
+
+void TstKarbantartas::uresAdatbazisFajl() {
+    // A zero-byte database file is no database: refused before anything is
+    // written, by both operations, and left as it was.
+    QFETCH(QString, muvelet);
+    QTemporaryDir dir;
+    const QString fajl = dir.filePath(QStringLiteral("pelvano.sqlite"));
+    QFile f(fajl);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    QProcess p;
+    p.start(QStringLiteral(PELVANO_BIN_DIR "/Pelvano_Upd"), {muvelet, dir.path()});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 1);
+    QCOMPARE(QString::fromUtf8(p.readAllStandardError()),
+             QStringLiteral("Hiba: Az adatmappában lévő fájl nem Pelvano-adatbázis, vagy üres. "
+                            "Ellenőrizze a Pelvano.ini adatmappáját, vagy állítsa vissza az "
+                            "adatbázist egy archívumból.\n%1: 0 bytes\n")
+                 .arg(QDir::toNativeSeparators(fajl)));
+    QCOMPARE(QFileInfo(fajl).size(), 0);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("pelvano.sqlite")});
+
+    // Through the tool's own work as its window runs it.
+    Teszt::KijelzoNaplo n;
+    Karbantarto karb(n);
+    try {
+        if (muvelet == QLatin1String("--karbantartas"))
+            karb.karbantartas(dir.path());
+        else
+            karb.verziovaltas(dir.path());
+        QFAIL("no error");
+    } catch (const AdatbazisHiba& h) {
+        QVERIFY(h.uzenet().startsWith(HelyzetMondat(MotorHelyzet::NemAdatbazis)));
+    }
+    QCOMPARE(QFileInfo(fajl).size(), 0);
 }
 
 QTEST_MAIN(TstKarbantartas)
