@@ -2,6 +2,7 @@
 
 #include "jelszo.h"
 #include "kapcsolat.h"
+#include "seged.h"
 
 #include <QSqlQuery>
 
@@ -20,7 +21,7 @@ QString Ment(Kapcsolat& k, const Adatok& a) {
         return HianyosAdat;
     if (a.jelszo != a.megerosites)
         return HibasJelszo;
-    const QString nev = a.nev.left(NevHossz);
+    const QString nev = Seged::KarakterEleje(a.nev, NevHossz);
     if (nev.trimmed().isEmpty())
         return HianyosAdat;
     try {

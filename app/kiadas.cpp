@@ -1,6 +1,7 @@
 #include "kiadas.h"
 
 #include "kapcsolat.h"
+#include "seged.h"
 
 #include <QSqlQuery>
 #include <QVariant>
@@ -114,7 +115,7 @@ int KiadTranzakcio(Kapcsolat& k, int terv, int sor, KiadasFajta fajta, const Kia
     if (csoport && (!a.van || a.kiadni != QLatin1String("I") || a.bent == QLatin1String("N")))
         return 0;
     Ellenoriz(a, fajta, true);
-    const QString kinek = adat.kinek.left(KinelSzel);
+    const QString kinek = Seged::KarakterEleje(adat.kinek, KinelSzel);
     QVariantMap p = Sor(terv, sor);
     p.insert(QStringLiteral("datum"), DatumSzoveg(ma));
     p.insert(QStringLiteral("kinek"), kinek);
@@ -123,8 +124,9 @@ int KiadTranzakcio(Kapcsolat& k, int terv, int sor, KiadasFajta fajta, const Kia
               .arg(m.bent, m.datum, m.kinel),
           p);
     p.insert(QStringLiteral("ezterv"), m.ezterv);
-    p.insert(QStringLiteral("megjegyzes"), adat.megjegyzes.left(MegjegyzesSzel));
-    p.insert(QStringLiteral("engedelyezo"), adat.engedelyezo.left(EngedelyezoSzel));
+    p.insert(QStringLiteral("megjegyzes"), Seged::KarakterEleje(adat.megjegyzes, MegjegyzesSzel));
+    p.insert(QStringLiteral("engedelyezo"),
+             Seged::KarakterEleje(adat.engedelyezo, EngedelyezoSzel));
     const QSqlQuery uj =
         k.sql(QStringLiteral(
                   "INSERT INTO tervkiad (terv, sor, dat_kiad, dat_vissza, kint, kinek, ezterv, "

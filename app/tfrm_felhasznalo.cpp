@@ -22,7 +22,7 @@
 namespace {
 QLineEdit* Mezo(QWidget* szulo, const char* nev, const QString& cimke, QRect hely) {
     QLineEdit* e = Parbeszed::Mezo(szulo, nev, cimke, hely);
-    e->setMaxLength(Felhasznalok::NevHossz);
+    Parbeszed::KarakterKorlat(e, Felhasznalok::NevHossz);
     return e;
 }
 } // namespace
@@ -46,7 +46,7 @@ Tfrm_FelhasznaloSzerkeszt::Tfrm_FelhasznaloSzerkeszt(Kapcsolat& k, const QString
     edtFelhasznalo->setText(nev);
     // A stored password shows as it is kept (a hash: masked, never typed by
     // anyone); the password has to be typed in both boxes to be saved.
-    edtJelszo->setText(taroltJelszo.left(Jelszo::TipusoltHossz));
+    edtJelszo->setText(Seged::KarakterEleje(taroltJelszo, Jelszo::TipusoltHossz));
     connect(edtJelszo, &QLineEdit::textEdited, this, [this] { m_jelszoUj = true; });
 
     btnOK = Parbeszed::Gomb(this, "btnOK", QStringLiteral("OK"), 134, 120);
@@ -162,7 +162,7 @@ void Tfrm_Felhasznalo::szerkeszt(bool uj) {
     }
     Tfrm_FelhasznaloSzerkeszt d(m_k, nev, tarolt, this);
     if (d.exec() == QDialog::Accepted)
-        beolvas(d.edtFelhasznalo->text().left(Felhasznalok::NevHossz));
+        beolvas(Seged::KarakterEleje(d.edtFelhasznalo->text(), Felhasznalok::NevHossz));
 }
 
 void Tfrm_Felhasznalo::torol() {

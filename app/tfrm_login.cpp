@@ -25,8 +25,8 @@ Tfrm_Login::Tfrm_Login(Kapcsolat& kapcsolat, TBeall& beall, QWidget* szulo)
     edtJelszo->setGeometry(12, 64, 232, 21);
     Parbeszed::JelszoMezo(edtJelszo);
     // Both boxes take what the user table can hold.
-    edtFelhasznalo->setMaxLength(Sema::FelhasznaloSzelesseg);
-    edtJelszo->setMaxLength(Jelszo::TipusoltHossz);
+    Parbeszed::KarakterKorlat(edtFelhasznalo, Sema::FelhasznaloSzelesseg);
+    Parbeszed::KarakterKorlat(edtJelszo, Jelszo::TipusoltHossz);
     lblFelhasznalo->setBuddy(edtFelhasznalo);
     lblJelszo->setBuddy(edtJelszo);
 

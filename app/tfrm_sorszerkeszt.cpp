@@ -107,13 +107,13 @@ Tfrm_SorSzerkeszt::Tfrm_SorSzerkeszt(TablaModell& tblSor, int sor, QWidget* szul
     edtSor->setFont(felkover);
     edtSor->setProperty(Kotes::KetJegy, true);
     edtReszmuvelet = mezo(lap, "edtReszmuvelet", QStringLiteral("részművelet"), 8, 90, 1, 360);
-    edtReszmuvelet->setMaxLength(100);
+    Parbeszed::KarakterKorlat(edtReszmuvelet, 100);
     edtRajzszam = mezo(lap, "edtRajzszam", QStringLiteral("rajzszám"), 8, 90, 2, 170);
     edtPausz = mezo(lap, "edtPausz", QStringLiteral("pausz"), 8, 90, 3, 170);
     edtIrata4 = mezo(lap, "edtIrata4", QStringLiteral("irat A4"), 8, 90, 4, 170);
     edtIrata5 = mezo(lap, "edtIrata5", QStringLiteral("irat A3"), 8, 90, 5, 170);
     for (QLineEdit* e : {edtRajzszam, edtPausz, edtIrata4, edtIrata5})
-        e->setMaxLength(50);
+        Parbeszed::KarakterKorlat(e, 50);
 
     edtDatTkiad = mezo(lap, "edtDatTkiad", QStringLiteral("terv.kiad"), 272, 345, 2, 105);
     edtTkiadva = mezo(lap, "edtTkiadva", QStringLiteral("terv.kiadva"), 272, 345, 3, 105);

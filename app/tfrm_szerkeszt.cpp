@@ -173,7 +173,7 @@ QLineEdit* szovegMezo(QWidget* lap, const char* nev, int x, int y, int szelesseg
     auto* e = new QLineEdit(lap);
     e->setObjectName(QLatin1String(nev));
     e->setGeometry(x, y, szelesseg, 21);
-    e->setMaxLength(hossz);
+    Parbeszed::KarakterKorlat(e, hossz);
     return e;
 }
 

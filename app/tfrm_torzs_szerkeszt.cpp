@@ -113,7 +113,7 @@ QLineEdit* Tfrm_TorzsSzerkeszt::mezo(QWidget* szulo, const QString& oszlop) {
     e->setObjectName(QStringLiteral("edt") + oszlop);
     const int szelesseg = oszlopSzelesseg(m_tabla.leiras().tabla, oszlop);
     if (szelesseg > 0)
-        e->setMaxLength(szelesseg);
+        Parbeszed::KarakterKorlat(e, szelesseg);
     Parbeszed::FokuszSzinez(e);
     kapcsol(e, oszlop);
     return e;

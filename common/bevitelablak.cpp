@@ -1,5 +1,6 @@
 #include "bevitelablak.h"
 
+#include "parbeszed.h"
 #include "seged.h"
 
 #include <QFontMetrics>
@@ -42,7 +43,7 @@ BevitelAblakDialog::BevitelAblakDialog(const QString& cim, const QString& kerdes
 
     m_szoveg = new QLineEdit(this);
     m_szoveg->setObjectName(QStringLiteral("edtErtek"));
-    m_szoveg->setMaxLength(MaxHossz);
+    Parbeszed::KarakterKorlat(m_szoveg, MaxHossz);
     m_szoveg->setEchoMode(QLineEdit::Normal);
     m_szoveg->setText(ertek);
     m_szoveg->selectAll();

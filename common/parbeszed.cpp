@@ -1,5 +1,7 @@
 #include "parbeszed.h"
 
+#include "seged.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -12,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QValidator>
 #include <QWidget>
 
 namespace Parbeszed {
@@ -127,13 +130,63 @@ void Krem(QWidget* mezo) {
     mezo->setPalette(p);
 }
 
+namespace {
+
+// Leaves out, just before the cursor, the characters beyond the limit: the
+// end of what was typed or pasted there.
+class KarakterValidator : public QValidator {
+public:
+    KarakterValidator(int n, QObject* szulo) : QValidator(szulo), m_n(n) {}
+
+    int korlat() const { return m_n; }
+
+    State validate(QString& szoveg, int& hely) const override {
+        qsizetype tobb = Seged::KarakterSzam(szoveg) - m_n;
+        if (tobb <= 0)
+            return Acceptable;
+        qsizetype vege = qBound(0, hely, int(szoveg.size()));
+        qsizetype eleje = vege;
+        while (tobb > 0 && eleje > 0) {
+            --eleje;
+            if (eleje > 0 && szoveg.at(eleje).isLowSurrogate() &&
+                szoveg.at(eleje - 1).isHighSurrogate())
+                --eleje;
+            --tobb;
+        }
+        szoveg.remove(eleje, vege - eleje);
+        hely = int(eleje);
+        // Nothing before the cursor to leave out: the end goes.
+        if (tobb > 0)
+            szoveg = Seged::KarakterEleje(szoveg, m_n);
+        return Acceptable;
+    }
+
+private:
+    int m_n;
+};
+
+} // namespace
+
+void KarakterKorlat(QLineEdit* mezo, int n) {
+    // Two UTF-16 units hold any character: the box's own limit never cuts
+    // before the characters are counted.
+    mezo->setMaxLength(2 * n);
+    mezo->setValidator(new KarakterValidator(n, mezo));
+}
+
+int KarakterKorlatja(const QLineEdit* mezo) {
+    if (const auto* v = dynamic_cast<const KarakterValidator*>(mezo->validator()))
+        return v->korlat();
+    return mezo->maxLength();
+}
+
 QComboBox* SzabadValaszto(QWidget* szulo, const QStringList& elemek, int hossz) {
     auto* c = new QComboBox(szulo);
     c->setEditable(true);
     c->setInsertPolicy(QComboBox::NoInsert);
     c->addItems(elemek);
     c->setCurrentIndex(-1);
-    c->lineEdit()->setMaxLength(hossz);
+    KarakterKorlat(c->lineEdit(), hossz);
     // The box takes the focus (its edit line only hears of it from the box).
     FokuszSzinez(c);
     return c;

@@ -38,6 +38,14 @@ QLineEdit* Mezo(QWidget* szulo, const char* nev, const QString& felirat, QRect h
 // name; it is not pressed by Enter unless it has the focus.
 QPushButton* Gomb(QWidget* szulo, const char* nev, const QString& felirat, int x, int y);
 
+// At most `n` characters (code points, see Seged::KarakterSzam) in the box:
+// what is typed or pasted beyond them is left out at the cursor, as a
+// length limit of the box does, but a character is never split.
+void KarakterKorlat(QLineEdit* mezo, int n);
+// The box's limit in characters: the one KarakterKorlat set, or else the
+// box's own length limit.
+int KarakterKorlatja(const QLineEdit* mezo);
+
 // A password box: every character shows as "*".
 void JelszoMezo(QLineEdit* mezo);
 

@@ -67,6 +67,24 @@ HomokOra::~HomokOra() {
     QApplication::restoreOverrideCursor();
 }
 
+qsizetype KarakterSzam(QStringView szoveg) {
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < szoveg.size(); ++i, ++n)
+        if (szoveg.at(i).isHighSurrogate() && i + 1 < szoveg.size() &&
+            szoveg.at(i + 1).isLowSurrogate())
+            ++i;
+    return n;
+}
+
+QString KarakterEleje(const QString& szoveg, qsizetype n) {
+    qsizetype i = 0;
+    for (qsizetype db = 0; i < szoveg.size() && db < n; ++i, ++db)
+        if (szoveg.at(i).isHighSurrogate() && i + 1 < szoveg.size() &&
+            szoveg.at(i + 1).isLowSurrogate())
+            ++i;
+    return szoveg.left(i);
+}
+
 void HomokOraMuveletVegeig() {
     static bool mutatja = false;
     if (mutatja || !qobject_cast<QApplication*>(QCoreApplication::instance()))

@@ -28,6 +28,13 @@ public:
 // database) and ends with it. Calls while it shows add nothing.
 void HomokOraMuveletVegeig();
 
+// Lengths of texts as the tables count them: in characters (code points),
+// a character outside the Basic Multilingual Plane (an emoji, say) counting
+// once, and never split.
+qsizetype KarakterSzam(QStringView szoveg);
+// The first `n` characters of the text.
+QString KarakterEleje(const QString& szoveg, qsizetype n);
+
 // Message boxes. Every box of both programs goes through these, so that tests
 // can record them and answer them (see UzenetTeszt in uzenetteszt.h).
 void HibaAblak(const QString& uzenet, QWidget* szulo = nullptr);   // "Hiba", error icon, OK

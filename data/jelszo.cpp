@@ -1,6 +1,7 @@
 #include "jelszo.h"
 
 #include "hiba.h"
+#include "seged.h"
 
 #include <sodium.h>
 
@@ -16,7 +17,7 @@ void inditas() {
 } // namespace
 
 QString Vagott(const QString& tipusolt) {
-    return tipusolt.left(TipusoltHossz);
+    return Seged::KarakterEleje(tipusolt, TipusoltHossz);
 }
 
 QString Hash(const QString& tipusolt) {

@@ -61,6 +61,8 @@ private slots:
     void kulcsNemIsmetlodik();
     void szelessegVagas_data();
     void szelessegVagas();
+    void szelessegKarakterenkent_data();
+    void szelessegKarakterenkent();
     void unicodeUpper();
     void magyarNevSorrend();
     void dialektusForditas_data();
@@ -247,6 +249,50 @@ void TstAdatbazis::szelessegVagas() {
     QCOMPARE(q.value(0).toString(), hosszu.left(20));
     QCOMPARE(q.value(1).toString(), tervjel.left(50));
     QCOMPARE(q.value(2).toInt(), 20);
+}
+
+void TstAdatbazis::szelessegKarakterenkent_data() {
+    // Into Tervszam, CHAR(20): characters outside the Basic Multilingual
+    // Plane count once at every boundary, and come back whole.
+    QTest::addColumn<QString>("szoveg");
+    QTest::addColumn<QString>("vart");
+    const QString e = QString::fromUtf8("\xF0\x9F\x98\x80");
+    const QString g = QString::fromUtf8("\xF0\x9D\x84\x9E"); // musical G clef
+    const QString a19(19, QLatin1Char('a'));
+    QTest::newRow("emoji as 20th") << a19 + e << a19 + e;
+    QTest::newRow("emoji as 20th, more after") << a19 + e + "bcd" << a19 + e;
+    QTest::newRow("emoji as 21st") << a19 + "b" + e << a19 + "b";
+    QTest::newRow("twenty emojis and one more") << e.repeated(20) + g << e.repeated(20);
+    QTest::newRow("mixed, accented") << QStringLiteral("ő").repeated(18) + g + e + "x"
+                                     << QStringLiteral("ő").repeated(18) + g + e;
+}
+
+void TstAdatbazis::szelessegKarakterenkent() {
+    QFETCH(QString, szoveg);
+    QFETCH(QString, vart);
+    Teszt::AdatMappa m;
+    Kapcsolat k;
+    k.nyit(m.utvonal());
+    k.sql(QStringLiteral("INSERT INTO terv (Tervszam) VALUES (:t)"),
+          {{QStringLiteral("t"), szoveg}});
+    TablaModell t(k, QStringLiteral("terv"));
+    t.megnyit();
+    t.beallit(t.uj(), QStringLiteral("Tervszam"), szoveg);
+    t.ment();
+    QSqlQuery q = k.sql(QStringLiteral("SELECT Tervszam FROM terv ORDER BY Terv"));
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toString(), vart);
+    }
+    // Sound UTF-8 for the standard tool too.
+    bool ok = false;
+    QCOMPARE(Teszt::Sqlite3Eszkoz(m.adatFajl(),
+                                  QStringLiteral("SELECT count(*) FROM terv WHERE Tervszam = "
+                                                 "CAST(X'%1' AS TEXT)")
+                                      .arg(QString::fromLatin1(vart.toUtf8().toHex())),
+                                  &ok),
+             QStringLiteral("2"));
+    QVERIFY(ok);
 }
 
 void TstAdatbazis::unicodeUpper() {

@@ -4,6 +4,7 @@
 #include "belepes.h"
 #include "jelszo.h"
 #include "kapcsolat.h"
+#include "parbeszed.h"
 #include "tesztkornyezet.h"
 #include "tfrm_login.h"
 #include "uzenetteszt.h"
@@ -321,8 +322,8 @@ void TstBelepes::dialogusBillentyuzet() {
     QCOMPARE(d.windowTitle(), QStringLiteral("Belépés azonosítás"));
     QCOMPARE(d.size(), QSize(256, 127));
     QCOMPARE(d.edtJelszo->echoMode(), QLineEdit::Password);
-    QCOMPARE(d.edtFelhasznalo->maxLength(), 20);
-    QCOMPARE(d.edtJelszo->maxLength(), 20);
+    QCOMPARE(Parbeszed::KarakterKorlatja(d.edtFelhasznalo), 20);
+    QCOMPARE(Parbeszed::KarakterKorlatja(d.edtJelszo), 20);
     for (QPushButton* g : {d.btnOK, d.btnUjJelszo, d.btnMegsem})
         QVERIFY(!g->isDefault() && !g->autoDefault());
     d.show();

@@ -6,6 +6,7 @@
 #include "felhasznalok.h"
 #include "jelszo.h"
 #include "kapcsolat.h"
+#include "parbeszed.h"
 #include "tesztkornyezet.h"
 #include "tfrm_felhasznalo.h"
 #include "uzenetteszt.h"
@@ -170,7 +171,7 @@ void TstFelhasznalo::szerkesztoAblak() {
     QCOMPARE(d.edtJelszo->echoMode(), QLineEdit::Password);
     QCOMPARE(d.edtJelszo2->echoMode(), QLineEdit::Password);
     QVERIFY(d.edtJelszo2->text().isEmpty());
-    QCOMPARE(d.edtFelhasznalo->maxLength(), 20);
+    QCOMPARE(Parbeszed::KarakterKorlatja(d.edtFelhasznalo), 20);
     // Enter moves along: name, password, confirmation, OK.
     QTest::keyClick(d.edtFelhasznalo, Qt::Key_Return);
     QTRY_VERIFY(d.edtJelszo->hasFocus());

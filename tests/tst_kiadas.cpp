@@ -276,6 +276,22 @@ void TstKiadas::levagottSzovegek() {
     QCOMPARE(n.at(7), QStringLiteral("megjegyzes=") + QString(255, QLatin1Char('m')));
     QCOMPARE(n.at(8), QStringLiteral("engedelyezo=") + QString(75, QLatin1Char('e')));
     QCOMPARE(SorAdat(*m_k, 1, 1).at(2), QStringLiteral("tkiadva=") + kinek.left(20));
+
+    // Characters outside the Basic Multilingual Plane count once and are
+    // never split: an emoji as the 20th character stays whole, as the 21st
+    // it goes whole.
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+    for (const auto& [adott, vart] :
+         {std::pair{QString(19, QLatin1Char('a')) + emoji + QStringLiteral("b"),
+                    QString(19, QLatin1Char('a')) + emoji},
+          std::pair{QString(20, QLatin1Char('a')) + emoji, QString(20, QLatin1Char('a'))}}) {
+        const int k = Kiadas::Kiad(*m_k, 1, 2, KiadasFajta::Levelezes,
+                                   {adott, QString(74, QLatin1Char('e')) + emoji + emoji, {}});
+        const QStringList sor = NaploAdat(*m_k, k);
+        QCOMPARE(sor.at(5), QStringLiteral("kinek=") + vart);
+        QCOMPARE(sor.at(8), QStringLiteral("engedelyezo=") + QString(74, QLatin1Char('e')) + emoji);
+        Kiadas::Visszavesz(*m_k, 1, 2, KiadasFajta::Levelezes);
+    }
 }
 
 void TstKiadas::mindketFajtaKint() {

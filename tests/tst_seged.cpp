@@ -3,6 +3,7 @@
 
 #include "bevitelablak.h"
 #include "hiba.h"
+#include "parbeszed.h"
 #include "seged.h"
 #include "uzenetteszt.h"
 
@@ -98,6 +99,9 @@ private slots:
     void bevitelAblakElrendezes_data();
     void bevitelAblakElrendezes();
     void homokOraMuveletVegeig();
+    void karakterek_data();
+    void karakterek();
+    void karakterKorlatosMezo();
 };
 
 void TstSeged::varSzoveg_data() {
@@ -561,7 +565,7 @@ void TstSeged::bevitelAblakElrendezes() {
     QCOMPARE(mezo->x(), cimke->x());
     QCOMPARE(mezo->y(), cimke->y() + cimke->height() + 5);
     QCOMPARE(mezo->width(), egyseg(164, 4, b));
-    QCOMPARE(mezo->maxLength(), 255);
+    QCOMPARE(Parbeszed::KarakterKorlatja(mezo), 255);
     QCOMPARE(mezo->text(), QString("érték"));
     QCOMPARE(mezo->echoMode(), QLineEdit::Normal);
     const QSize gomb(egyseg(50, 4, b), egyseg(14, 8, b));
@@ -590,6 +594,65 @@ void TstSeged::homokOraMuveletVegeig() {
     QVERIFY(QApplication::overrideCursor());
     QCoreApplication::processEvents();
     QVERIFY(!QApplication::overrideCursor());
+}
+
+void TstSeged::karakterek_data() {
+    QTest::addColumn<QString>("szoveg");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QString>("eleje");
+    QTest::addColumn<int>("szam");
+    const QString e = QString::fromUtf8("\xF0\x9F\x98\x80"); // one character, two UTF-16 units
+    QTest::newRow("plain") << "abc" << 2 << "ab" << 3;
+    QTest::newRow("emoji last of n") << "ab" + e + "c" << 3 << "ab" + e << 4;
+    QTest::newRow("emoji after n") << "abc" + e << 3 << "abc" << 4;
+    QTest::newRow("emojis only") << e + e + e << 2 << e + e << 3;
+    QTest::newRow("accented") << "őűá" << 2 << "őű" << 3;
+    QTest::newRow("n beyond the end") << "a" + e << 10 << "a" + e << 2;
+    QTest::newRow("nothing") << "a" + e << 0 << "" << 2;
+}
+
+void TstSeged::karakterek() {
+    QFETCH(QString, szoveg);
+    QFETCH(int, n);
+    QFETCH(QString, eleje);
+    QFETCH(int, szam);
+    QCOMPARE(Seged::KarakterSzam(szoveg), szam);
+    QCOMPARE(Seged::KarakterEleje(szoveg, n), eleje);
+}
+
+void TstSeged::karakterKorlatosMezo() {
+    // A box of 5 characters: typing and pasting count characters, an emoji
+    // fits as the fifth, nothing is ever split.
+    const QString e = QString::fromUtf8("\xF0\x9F\x98\x80");
+    QLineEdit m;
+    Parbeszed::KarakterKorlat(&m, 5);
+    m.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m));
+    QTest::keyClicks(&m, QStringLiteral("abcd"));
+    QKeyEvent le(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, e);
+    QApplication::sendEvent(&m, &le);
+    QCOMPARE(m.text(), "abcd" + e);
+    QTest::keyClicks(&m, QStringLiteral("x"));
+    QCOMPARE(m.text(), "abcd" + e);
+    // Typed in the middle of a full box: refused.
+    m.setCursorPosition(2);
+    QTest::keyClicks(&m, QStringLiteral("y"));
+    QCOMPARE(m.text(), "abcd" + e);
+    // From a box of four, one emoji fits as the fifth character, a second
+    // one does not.
+    m.setText(QStringLiteral("abcd"));
+    QApplication::sendEvent(&m, &le);
+    QApplication::sendEvent(&m, &le);
+    QCOMPARE(m.text(), "abcd" + e);
+    // Pasted: what fits is taken at the cursor, the rest left out.
+    m.setText(QStringLiteral("ab"));
+    m.setCursorPosition(1);
+    m.insert(e + e + e + e);
+    QCOMPARE(m.text(), "a" + e + e + e + "b");
+    QCOMPARE(m.cursorPosition(), 7);
+    // A longer text set by the program keeps its first characters.
+    m.setText("abcd" + e + "z");
+    QCOMPARE(m.text(), "abcd" + e);
 }
 
 int main(int argc, char** argv) {

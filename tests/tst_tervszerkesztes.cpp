@@ -85,6 +85,7 @@ class TstTervSzerkesztes : public QObject {
     Q_OBJECT
 
 private slots:
+    void karakterHatarGepelve();
     void init();
     void cleanup();
 
@@ -357,6 +358,30 @@ void TstTervSzerkesztes::ujTerv() {
     QVERIFY(UzenetTeszt::ablakok().isEmpty());
 }
 
+void TstTervSzerkesztes::karakterHatarGepelve() {
+    // A plan number of 20 characters whose last is an emoji is typed whole
+    // and stored whole; a 21st character is refused.
+    const QString e = QString::fromUtf8("\xF0\x9F\x98\x80");
+    auto m = amikorMegjelenik<Tfrm_Szerkeszt>([&](Tfrm_Szerkeszt& d) {
+        QTest::keyClicks(d.edtTervszam, QString(19, QLatin1Char('A')));
+        QKeyEvent le(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, e);
+        QApplication::sendEvent(d.edtTervszam, &le);
+        QTest::keyClicks(d.edtTervszam, QStringLiteral("B"));
+        QCOMPARE(d.edtTervszam->text(), QString(19, QLatin1Char('A')) + e);
+        // The subject, 100 characters: an emoji fits as the hundredth, a
+        // second one does not.
+        QTest::keyClicks(d.edtCim, QString(99, QLatin1Char('c')));
+        QApplication::sendEvent(d.edtCim, &le);
+        QApplication::sendEvent(d.edtCim, &le);
+        d.btnOK->click();
+    });
+    const int kulcs = TervSzerkesztes(*m_k, m_terv, true, m_nincsValasztas);
+    QVERIFY(m->latta);
+    const Rekord r = terv(kulcs);
+    QCOMPARE(r.value("Tervszam").toString(), QString(19, QLatin1Char('A')) + e);
+    QCOMPARE(r.value("Cim").toString(), QString(99, QLatin1Char('c')) + e);
+}
+
 void TstTervSzerkesztes::szerkesztes() {
     Rekord vart = terv(m_terv);
     auto m = amikorMegjelenik<Tfrm_Szerkeszt>([&](Tfrm_Szerkeszt& d) {
@@ -533,10 +558,10 @@ void TstTervSzerkesztes::tervBillentyuzet() {
     QCOMPARE(d.PageControl1->tabText(1), QStringLiteral("Megjegyzés"));
     QVERIFY(!d.dtpDatum->calendarPopup());
     QCOMPARE(d.edtTervszam->width(), 85);
-    QCOMPARE(d.edtTervszam->maxLength(), 20);
-    QCOMPARE(d.edtCim->maxLength(), 100);
-    QCOMPARE(d.edtHelyszin->maxLength(), 25);
-    QCOMPARE(d.edtTervjel->maxLength(), 50);
+    QCOMPARE(Parbeszed::KarakterKorlatja(d.edtTervszam), 20);
+    QCOMPARE(Parbeszed::KarakterKorlatja(d.edtCim), 100);
+    QCOMPARE(Parbeszed::KarakterKorlatja(d.edtHelyszin), 25);
+    QCOMPARE(Parbeszed::KarakterKorlatja(d.edtTervjel), 50);
     d.show();
     QVERIFY(QTest::qWaitForWindowActive(&d));
     QTRY_COMPARE(QApplication::focusWidget(), d.edtTervszam);
@@ -981,9 +1006,9 @@ void TstTervSzerkesztes::sorBillentyuzet() {
     QCOMPARE(d.size(), QSize(474, 276));
     QCOMPARE(d.edtSor->width(), 53);
     QVERIFY(d.edtSor->font().bold());
-    QCOMPARE(d.edtReszmuvelet->maxLength(), 100);
+    QCOMPARE(Parbeszed::KarakterKorlatja(d.edtReszmuvelet), 100);
     for (QLineEdit* e : {d.edtRajzszam, d.edtPausz, d.edtIrata4, d.edtIrata5})
-        QCOMPARE(e->maxLength(), 50);
+        QCOMPARE(Parbeszed::KarakterKorlatja(e), 50);
     for (QLineEdit* e : {d.edtSor, d.edtDatTkiad, d.edtTkiadva, d.edtDatLkiad, d.edtLkiadva}) {
         QVERIFY(e->isReadOnly());
         QCOMPARE(e->focusPolicy(), Qt::NoFocus);

@@ -4,6 +4,7 @@
 
 #include "alkalmazas.h"
 #include "kapcsolat.h"
+#include "parbeszed.h"
 #include "seged.h"
 #include "tablamodell.h"
 #include "tesztkornyezet.h"
@@ -314,7 +315,7 @@ void TstTorzs::tagok() {
             QLineEdit* nev = d->Mezo(w->Leiras().nevOszlop);
             QVERIFY(nev);
             QCOMPARE(nev->text(), QStringLiteral("Első név"));
-            QCOMPARE(nev->maxLength(), hossz);
+            QCOMPARE(Parbeszed::KarakterKorlatja(nev), hossz);
             if (!ugyfel) {
                 QCOMPARE(d->size(), QSize(229, 100));
                 QCOMPARE(d->findChild<QLabel*>(QStringLiteral("lblNev"))->text(), cimke);
@@ -880,7 +881,7 @@ void TstTorzs::ugyfelParbeszed() {
             QCOMPARE(d->memMegjegyzes->font().pointSize(), 9);
             QCOMPARE(d->memMegjegyzes->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
             for (auto i = hosszak.cbegin(); i != hosszak.cend(); ++i)
-                QCOMPARE(d->Mezo(i.key())->maxLength(), i.value());
+                QCOMPARE(Parbeszed::KarakterKorlatja(d->Mezo(i.key())), i.value());
 
             // Opens on "OK"; Tab walks "Mégsem", then the fields, then back.
             QTRY_VERIFY(d->btnOK->hasFocus());
