@@ -1,5 +1,7 @@
 #include "dialektus.h"
 
+#include "sema.h"
+
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -75,7 +77,196 @@ QString oszlopDefinicio(const QString& def, bool* autoInc) {
     return def;
 }
 
+// A top-level word of a statement: its place and its text in upper case.
+struct Szo {
+    qsizetype hely;
+    qsizetype hossz;
+    QString nagy;
+};
+
+// The words outside quotes, comments and parentheses.
+QList<Szo> felsoSzavak(const QString& sql) {
+    QList<Szo> szavak;
+    int melyseg = 0;
+    const qsizetype n = sql.size();
+    for (qsizetype i = 0; i < n;) {
+        const QChar c = sql.at(i);
+        if (c == u'\'' || c == u'"' || c == u'`' || c == u'[') {
+            const QChar zaro = c == u'[' ? QChar(u']') : c;
+            qsizetype j = i + 1;
+            while (j < n && sql.at(j) != zaro)
+                ++j;
+            i = j + 1;
+        } else if (c == u'-' && i + 1 < n && sql.at(i + 1) == u'-') {
+            while (i < n && sql.at(i) != u'\n')
+                ++i;
+        } else if (c == u'/' && i + 1 < n && sql.at(i + 1) == u'*') {
+            const qsizetype vege = sql.indexOf(QStringLiteral("*/"), i + 2);
+            i = vege < 0 ? n : vege + 2;
+        } else if (c == u'(') {
+            ++melyseg;
+            ++i;
+        } else if (c == u')') {
+            --melyseg;
+            ++i;
+        } else if (c.isLetter() || c == u'_') {
+            qsizetype j = i;
+            while (j < n && (sql.at(j).isLetterOrNumber() || sql.at(j) == u'_'))
+                ++j;
+            if (melyseg == 0)
+                szavak.append({i, j - i, sql.mid(i, j - i).toUpper()});
+            i = j;
+        } else {
+            ++i;
+        }
+    }
+    return szavak;
+}
+
+// Splits a part of a statement at its top-level commas; each piece with
+// its place in the statement.
+QList<QPair<qsizetype, QString>> vesszokNel(const QString& sql, qsizetype eleje, qsizetype vege) {
+    QList<QPair<qsizetype, QString>> darabok;
+    int melyseg = 0;
+    qsizetype kezd = eleje;
+    for (qsizetype i = eleje; i < vege; ++i) {
+        const QChar c = sql.at(i);
+        if (c == u'\'' || c == u'"') {
+            const qsizetype j = sql.indexOf(c, i + 1);
+            i = j < 0 || j >= vege ? vege - 1 : j;
+        } else if (c == u'(') {
+            ++melyseg;
+        } else if (c == u')') {
+            --melyseg;
+        } else if (c == u',' && melyseg == 0) {
+            darabok.append({kezd, sql.mid(kezd, i - kezd)});
+            kezd = i + 1;
+        }
+    }
+    darabok.append({kezd, sql.mid(kezd, vege - kezd)});
+    return darabok;
+}
+
+// Whether the expression names a text column of the schema: "t.c" a column
+// of the table t, "c" a column that is text in every table that has it.
+bool szovegOszlop(const QString& kifejezes) {
+    static const QRegularExpression nevMinta(
+        QStringLiteral(R"re(^\s*(?:"?(\w+)"?\s*\.\s*)?"?(\w+)"?\s*$)re"));
+    const auto m = nevMinta.match(kifejezes);
+    if (!m.hasMatch())
+        return false;
+    const auto szoveg = [](const Sema::Oszlop& o) {
+        return o.tipus == Sema::Tipus::Szoveg || o.tipus == Sema::Tipus::Memo;
+    };
+    const QString oszlop = m.captured(2);
+    if (const Sema::Tabla* t = m.captured(1).isEmpty() ? nullptr : Sema::TablaNevvel(m.captured(1)))
+        for (const Sema::Oszlop& o : t->oszlopok)
+            if (o.nev.compare(oszlop, Qt::CaseInsensitive) == 0)
+                return szoveg(o);
+    bool talalt = false;
+    for (const Sema::Tabla& t : Sema::Tablak())
+        for (const Sema::Oszlop& o : t.oszlopok)
+            if (o.nev.compare(oszlop, Qt::CaseInsensitive) == 0) {
+                if (!szoveg(o))
+                    return false;
+                talalt = true;
+            }
+    return talalt;
+}
+
 } // namespace
+
+QString MagyarSorrend(const QString& sql, const QString& kulcsFuggveny, const QString& utotag) {
+    const QList<Szo> szavak = felsoSzavak(sql);
+    // Queries only: a view or trigger keeps no function of a connection.
+    if (szavak.isEmpty() || (szavak.first().nagy != QLatin1String("SELECT") &&
+                             szavak.first().nagy != QLatin1String("WITH")))
+        return sql;
+    bool osszetett = false;
+    for (const Szo& s : szavak)
+        osszetett = osszetett || s.nagy == QLatin1String("UNION") ||
+                    s.nagy == QLatin1String("INTERSECT") || s.nagy == QLatin1String("EXCEPT");
+    qsizetype rendez = -1; // the word ORDER of the last top-level ORDER BY
+    for (qsizetype i = 0; i + 1 < szavak.size(); ++i)
+        if (szavak.at(i).nagy == QLatin1String("ORDER") && szavak.at(i + 1).nagy == u"BY")
+            rendez = i;
+    if (rendez < 0)
+        return sql;
+    // The clause runs to LIMIT, OFFSET, the closing semicolon or the end.
+    const qsizetype eleje = szavak.at(rendez + 1).hely + 2;
+    qsizetype vege = sql.size();
+    for (qsizetype i = rendez + 2; i < szavak.size(); ++i)
+        if (szavak.at(i).nagy == QLatin1String("LIMIT") ||
+            szavak.at(i).nagy == QLatin1String("OFFSET")) {
+            vege = szavak.at(i).hely;
+            break;
+        }
+    const qsizetype pontosvesszo = sql.indexOf(QLatin1Char(';'), eleje);
+    if (pontosvesszo >= 0 && pontosvesszo < vege &&
+        sql.mid(pontosvesszo + 1, vege - pontosvesszo - 1).trimmed().isEmpty())
+        vege = pontosvesszo;
+
+    // The select list, for items given by their place.
+    QList<QPair<qsizetype, QString>> lista;
+    for (qsizetype i = 0; i < rendez; ++i) {
+        if (szavak.at(i).nagy != QLatin1String("SELECT"))
+            continue;
+        qsizetype listaEleje = szavak.at(i).hely + szavak.at(i).hossz;
+        if (i + 1 < rendez &&
+            (szavak.at(i + 1).nagy == QLatin1String("DISTINCT") || szavak.at(i + 1).nagy == u"ALL"))
+            listaEleje = szavak.at(i + 1).hely + szavak.at(i + 1).hossz;
+        for (qsizetype j = i + 1; j < rendez; ++j)
+            if (szavak.at(j).nagy == QLatin1String("FROM")) {
+                lista = vesszokNel(sql, listaEleje, szavak.at(j).hely);
+                break;
+            }
+        break;
+    }
+
+    static const QRegularExpression vegMinta(
+        QStringLiteral(R"(^(.*?)(\s+(?:ASC|DESC)\b.*|\s+NULLS\s+(?:FIRST|LAST)\b.*)?\s*$)"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression collate(QStringLiteral(R"(\bCOLLATE\b)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression helyMinta(QStringLiteral(R"(^\s*(\d+)\s*$)"));
+    QString eredmeny = sql;
+    const QList<QPair<qsizetype, QString>> elemek = vesszokNel(sql, eleje, vege);
+    // From the last item back, so that the earlier places stay valid.
+    for (qsizetype i = elemek.size() - 1; i >= 0; --i) {
+        const auto& [hely, elem] = elemek.at(i);
+        if (elem.contains(collate))
+            continue;
+        const auto m = vegMinta.match(elem);
+        const QString kifejezes = m.captured(1);
+        QString nev = kifejezes;
+        const bool helySzerint = helyMinta.match(kifejezes).hasMatch();
+        if (const auto h = helyMinta.match(kifejezes); h.hasMatch()) {
+            const int sorszam = h.captured(1).toInt();
+            if (sorszam < 1 || sorszam > lista.size())
+                continue;
+            // "expression AS alias" names the expression.
+            nev = lista.at(sorszam - 1).second;
+            static const QRegularExpression alias(
+                QStringLiteral(R"(^(.*?)\s+(?:AS\s+)?"?\w+"?\s*$)"),
+                QRegularExpression::CaseInsensitiveOption |
+                    QRegularExpression::DotMatchesEverythingOption);
+            if (!szovegOszlop(nev))
+                if (const auto a = alias.match(nev); a.hasMatch())
+                    nev = a.captured(1);
+        }
+        if (kifejezes.trimmed().isEmpty() || !szovegOszlop(nev))
+            continue;
+        if (helySzerint || osszetett || kulcsFuggveny.isEmpty()) {
+            eredmeny.insert(hely + m.capturedEnd(1), utotag);
+        } else {
+            const QString tiszta = kifejezes.trimmed();
+            const qsizetype kezd = hely + m.capturedStart(1) + kifejezes.indexOf(tiszta);
+            eredmeny.replace(kezd, tiszta.size(),
+                             kulcsFuggveny + QLatin1Char('(') + tiszta + QLatin1Char(')'));
+        }
+    }
+    return eredmeny;
+}
 
 QString SqliteSql(const QString& helyi) {
     if (const auto m = createTableMinta().match(helyi); m.hasMatch()) {

@@ -13,6 +13,17 @@ namespace Dialektus {
 // as they are.
 QString SqliteSql(const QString& helyi);
 
+// Every order over a text column is the Hungarian, case-insensitive order
+// of names. In the ORDER BY of a query (the outermost one), each item that
+// names a text column of the schema (directly, "t.c", or by its place in
+// the select list) and has no collation of its own is ordered by the
+// engine's means: a column named directly by `kulcsFuggveny` around it
+// (a function giving its sort key, quicker for large results; not in a
+// compound query), otherwise with `utotag` (" COLLATE …") after it. Other
+// statements, and items over numbers, dates, expressions or tables the
+// schema does not know, stay as they are.
+QString MagyarSorrend(const QString& sql, const QString& kulcsFuggveny, const QString& utotag);
+
 // The table whose structure the statement creates or changes (CREATE TABLE,
 // ALTER TABLE), or empty for every other statement.
 QString SzerkezetValtoTabla(const QString& sql);

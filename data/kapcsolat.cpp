@@ -3,7 +3,6 @@
 #include "dialektus.h"
 #include "sqlitebelso.h"
 
-#include <QCollator>
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
@@ -16,6 +15,8 @@
 #include <QUrl>
 #include <QVarLengthArray>
 #include <sqlite3.h>
+#include <unicode/ucol.h>
+#include <vector>
 
 QString SqlNev(const QString& nev) {
     QString n = nev;
@@ -139,16 +140,75 @@ void unicodeUpper(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     sqlite3_result_text(ctx, nagy.constData(), int(nagy.size()), SQLITE_TRANSIENT);
 }
 
-// Hungarian, case-insensitive order of names.
+// Hungarian, case-insensitive order of names: ICU's Hungarian collation at
+// secondary strength (accents count, letter case does not), the order
+// QCollator gives for hu_HU without case sensitivity. One collator per
+// connection serves the collation HU and the sort keys of hu_kulcs alike,
+// so both give the same order.
+class MagyarRendezo {
+public:
+    MagyarRendezo() {
+        UErrorCode hiba = U_ZERO_ERROR;
+        m_c = ucol_open("hu_HU", &hiba);
+        if (U_FAILURE(hiba)) {
+            m_c = nullptr;
+            return;
+        }
+        ucol_setStrength(m_c, UCOL_SECONDARY);
+    }
+    ~MagyarRendezo() {
+        if (m_c)
+            ucol_close(m_c);
+    }
+    MagyarRendezo(const MagyarRendezo&) = delete;
+    MagyarRendezo& operator=(const MagyarRendezo&) = delete;
+    bool kesz() const { return m_c != nullptr; }
+
+    int hasonlit(const char16_t* a, int hosszA, const char16_t* b, int hosszB) const {
+        return ucol_strcoll(m_c, reinterpret_cast<const UChar*>(a), hosszA,
+                            reinterpret_cast<const UChar*>(b), hosszB);
+    }
+
+    // The sort key of a text (its bytes compared as they are give the
+    // order), valid until the next call.
+    QByteArrayView kulcs(const char16_t* s, int hossz) {
+        const auto* szoveg = reinterpret_cast<const UChar*>(s);
+        int kell = ucol_getSortKey(m_c, szoveg, hossz, m_kulcs.data(), int(m_kulcs.size()));
+        if (kell > int(m_kulcs.size())) {
+            m_kulcs.resize(size_t(kell));
+            kell = ucol_getSortKey(m_c, szoveg, hossz, m_kulcs.data(), int(m_kulcs.size()));
+        }
+        // Without its closing zero byte.
+        return QByteArrayView(m_kulcs.data(), qMax(0, kell - 1));
+    }
+
+private:
+    UCollator* m_c = nullptr;
+    std::vector<uint8_t> m_kulcs = std::vector<uint8_t>(256);
+};
+
 int magyarOsszehasonlit(void* arg, int hossz1, const void* s1, int hossz2, const void* s2) {
-    const auto* collator = static_cast<QCollator*>(arg);
-    const QStringView a(static_cast<const char16_t*>(s1), hossz1 / 2);
-    const QStringView b(static_cast<const char16_t*>(s2), hossz2 / 2);
-    return collator->compare(a, b);
+    return static_cast<MagyarRendezo*>(arg)->hasonlit(static_cast<const char16_t*>(s1), hossz1 / 2,
+                                                      static_cast<const char16_t*>(s2), hossz2 / 2);
 }
 
-void collatorTorol(void* arg) {
-    delete static_cast<QCollator*>(arg);
+void rendezoTorol(void* arg) {
+    delete static_cast<MagyarRendezo*>(arg);
+}
+
+// hu_kulcs(text): the text's Hungarian sort key, so that a large result is
+// ordered by comparing bytes instead of calling the collation for every
+// comparison; null stays null.
+void magyarKulcs(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
+    if (argc != 1 || sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    auto* rendezo = static_cast<MagyarRendezo*>(sqlite3_user_data(ctx));
+    const auto* s = static_cast<const char16_t*>(sqlite3_value_text16(argv[0]));
+    const int hossz = sqlite3_value_bytes16(argv[0]) / 2;
+    const QByteArrayView k = rendezo->kulcs(s, hossz);
+    sqlite3_result_blob(ctx, k.constData(), int(k.size()), SQLITE_TRANSIENT);
 }
 
 QSqlQuery futtatVagyHiba(QSqlDatabase& db, const QString& sql) {
@@ -217,14 +277,20 @@ void SqliteMotor::beallit(QSqlDatabase& db) {
     futtatVagyHiba(db, QStringLiteral("PRAGMA foreign_keys=OFF"));
     sqlite3_create_function_v2(h, "upper", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                &unicodeUpper, nullptr, nullptr, nullptr);
-    auto* collator = new QCollator(QLocale(QLocale::Hungarian, QLocale::Hungary));
-    collator->setCaseSensitivity(Qt::CaseInsensitive);
-    sqlite3_create_collation_v2(h, "HU", SQLITE_UTF16_ALIGNED, collator, &magyarOsszehasonlit,
-                                &collatorTorol);
+    auto* rendezo = new MagyarRendezo;
+    if (!rendezo->kesz()) {
+        delete rendezo;
+        throw AdatbazisHiba(QStringLiteral("ICU: no Hungarian collation"));
+    }
+    sqlite3_create_collation_v2(h, "HU", SQLITE_UTF16_ALIGNED, rendezo, &magyarOsszehasonlit,
+                                &rendezoTorol);
+    sqlite3_create_function_v2(h, "hu_kulcs", 1, SQLITE_UTF16 | SQLITE_DETERMINISTIC, rendezo,
+                               &magyarKulcs, nullptr, nullptr, nullptr);
 }
 
 QString SqliteMotor::fordit(const QString& helyi) const {
-    return Dialektus::SqliteSql(helyi);
+    return Dialektus::MagyarSorrend(Dialektus::SqliteSql(helyi), QStringLiteral("hu_kulcs"),
+                                    QStringLiteral(" COLLATE HU"));
 }
 
 QString SqliteMotor::nevSorrend(const QString& oszlop) const {

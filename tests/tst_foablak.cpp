@@ -81,6 +81,7 @@ private slots:
     void cleanup();
     void inditasUtan();
     void rendezesCimkattintassal();
+    void rendezesMagyarul();
     void gyorsKereses();
     void gyorsKeresesDatumSzerint();
     void szamlaloEsSorok();
@@ -174,6 +175,57 @@ void TstFoablak::rendezesCimkattintassal() {
     QCOMPARE(w->AktualisTerv(), 5);
     QVERIFY(w->Qry->ertek(0, QStringLiteral("tervezo_nev"))
                 .isNull()); // the missing designer sorts first
+}
+
+void TstFoablak::rendezesMagyarul() {
+    // Ordered by a text column through its heading, the list follows the
+    // master lists' order: Á with A, upper and lower case together, Cs
+    // after C; the quick search finds in that order.
+    Tfrm_Main* w = ablak();
+    QVERIFY(w);
+    const auto rendez = [w](const QString& mezo) {
+        QHeaderView* fej = w->DBGrid1->horizontalHeader();
+        for (int i = 0; i < w->DBGrid1->model()->columnCount(); ++i)
+            if (w->DBGrid1->model()->headerData(i, Qt::Horizontal).toString() == mezo)
+                QTest::mouseClick(fej->viewport(), Qt::LeftButton, {},
+                                  QPoint(fej->sectionViewportPosition(i) + 5, 5));
+        QCOMPARE(w->lblSorrend->text(), mezo);
+    };
+    const auto oszlop = [w](const QString& mezo) {
+        QStringList l;
+        for (int i = 0; i < w->Qry->rowCount(); ++i)
+            l << w->Qry->ertek(i, mezo).toString();
+        return l;
+    };
+    rendez(QStringLiteral("tárgy"));
+    QCOMPARE(oszlop(QStringLiteral("Cim")),
+             (QStringList{"Áruház", "Bolt", "Csarnok", "Garázs", "Ház", "Iskola", "Óvoda bővítése",
+                          "Tanya"}));
+    w->Edit1->setFocus();
+    QTest::keyClicks(w->Edit1, QStringLiteral("cs"));
+    QCOMPARE(w->Qry->ertek(w->DBGrid1->currentIndex().row(), QStringLiteral("Cim")).toString(),
+             QStringLiteral("Csarnok"));
+    w->Edit1->clear();
+
+    rendez(QStringLiteral("tervező"));
+    QStringList nevek = oszlop(QStringLiteral("tervezo_nev"));
+    QCOMPARE(nevek.first(), QString()); // the missing designer
+    nevek.removeFirst();
+    nevek.removeDuplicates();
+    QCOMPARE(nevek, (QStringList{"Ábel Ödön", "Csonka Pál", "Kovács Anna", "kovács Béla",
+                                 "Zsigmond Éva"}));
+    // The designers' master list shows them in the same order.
+    TablaModell torzs(w->Db1(), QStringLiteral("tervezo"));
+    torzs.nevSorrend(QStringLiteral("tervezo_nev"));
+    torzs.megnyit();
+    QStringList torzsNevek;
+    for (int i = 0; i < torzs.rowCount(); ++i)
+        torzsNevek << torzs.ertek(i, QStringLiteral("tervezo_nev")).toString();
+    QCOMPARE(torzsNevek, nevek);
+    QTest::keyClicks(w->Edit1, QStringLiteral("kov"));
+    QCOMPARE(
+        w->Qry->ertek(w->DBGrid1->currentIndex().row(), QStringLiteral("tervezo_nev")).toString(),
+        QStringLiteral("Kovács Anna"));
 }
 
 void TstFoablak::gyorsKereses() {
