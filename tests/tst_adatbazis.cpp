@@ -952,20 +952,7 @@ void TstAdatbazis::masikMunkaallomasraVar() {
     Kapcsolat k;
     k.nyit(m.utvonal());
     int jelzesek = 0;
-    Kapcsolat::setVarakozasJelzo([&] { ++jelzesek; });
-    Kapcsolat::setVarakozasIdo(5000);
-    const auto vissza = qScopeGuard([] {
-        Kapcsolat::setVarakozasJelzo({});
-        Kapcsolat::setVarakozasIdo(Kapcsolat::AlapVarakozasMs);
-    });
-    const auto tarto = [&](int ms) {
-        auto p = std::make_unique<QProcess>();
-        p->start(Teszt::TesztProgram(u"helper_tarto"_s), {m.utvonal(), QString::number(ms)});
-        // The helper has the lock once it says so.
-        while (!p->canReadLine() && p->waitForReadyRead(10000)) {
-        }
-        return p;
-    };
+    Teszt::Varakozas varakozas(5000, [&] { ++jelzesek; });
 
     // Nobody else: no waiting, nothing told.
     k.sql(u"INSERT INTO terv (Tervszam) VALUES ('elso')"_s);
@@ -973,20 +960,19 @@ void TstAdatbazis::masikMunkaallomasraVar() {
 
     // Held shorter than the wait: told at once, once, and the store succeeds.
     {
-        auto p = tarto(200);
-        QCOMPARE(p->readLine().trimmed(), QByteArray("tartva"));
+        Teszt::MasikMunkaallomas masik(m.utvonal(), 200);
+        QVERIFY(masik.tartja());
         k.sql(u"INSERT INTO terv (Tervszam) VALUES ('masodik')"_s);
         QCOMPARE(jelzesek, 1);
-        QVERIFY(p->waitForFinished(10000));
-        QCOMPARE(p->exitCode(), 0);
+        QVERIFY(masik.vege());
     }
 
     // Held longer: the wait ends with the Hungarian sentence and the engine's
     // text; nothing is stored.
     {
         Kapcsolat::setVarakozasIdo(400);
-        auto p = tarto(4000);
-        QCOMPARE(p->readLine().trimmed(), QByteArray("tartva"));
+        Teszt::MasikMunkaallomas masik(m.utvonal(), 4000);
+        QVERIFY(masik.tartja());
         QElapsedTimer ido;
         ido.start();
         try {
@@ -1000,7 +986,7 @@ void TstAdatbazis::masikMunkaallomasraVar() {
         QVERIFY(ido.elapsed() >= 350);
         QVERIFY(ido.elapsed() < 3500);
         QCOMPARE(jelzesek, 2);
-        QVERIFY(p->waitForFinished(10000));
+        QVERIFY(masik.vege());
     }
     QSqlQuery q = k.sql(u"SELECT group_concat(Tervszam, ',') FROM terv ORDER BY Terv"_s);
     QVERIFY(q.next());

@@ -20,7 +20,6 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProcess>
 #include <QSqlQuery>
 #include <QStringEncoder>
 #include <QTabBar>
@@ -656,21 +655,12 @@ void TstSzabadSql::billentyuzetrolEgymasUtan() {
 
 void TstSzabadSql::masikMunkaallomasFoglalja() {
     // Another workstation holds the database longer than a statement waits.
-    QProcess tarto;
-    tarto.start(Teszt::TesztProgram(QStringLiteral("helper_tarto")),
-                {m_prog->adatMappa(), QStringLiteral("3000")});
-    while (!tarto.canReadLine() && tarto.waitForReadyRead(10000)) {
-    }
-    QCOMPARE(tarto.readLine().trimmed(), QByteArray("tartva"));
+    Teszt::MasikMunkaallomas masik(m_prog->adatMappa(), 3000);
+    QVERIFY(masik.tartja());
     int varakozasok = 0;
-    Kapcsolat::setVarakozasJelzo([&] {
+    Teszt::Varakozas varakozas(300, [&] {
         ++varakozasok;
         Seged::HomokOraMuveletVegeig();
-    });
-    Kapcsolat::setVarakozasIdo(300);
-    const auto vissza = qScopeGuard([] {
-        Kapcsolat::setVarakozasJelzo({});
-        Kapcsolat::setVarakozasIdo(Kapcsolat::AlapVarakozasMs);
     });
     Tfrm_SQL& a = *m_ablak;
     a.activateWindow();
@@ -683,7 +673,7 @@ void TstSzabadSql::masikMunkaallomasFoglalja() {
                                   "majd próbálja újra.\r\ndatabase is locked"))});
     QCoreApplication::processEvents();
     QVERIFY(!QApplication::overrideCursor());
-    QVERIFY(tarto.waitForFinished(10000));
+    QVERIFY(masik.vege());
     // Once it has let go, the same statement is stored.
     UzenetTeszt::torol();
     QTest::keyClick(a.Memo1, Qt::Key_F5);

@@ -13,6 +13,33 @@
 
 namespace Teszt {
 
+MasikMunkaallomas::MasikMunkaallomas(const QString& mappa, int ms)
+    : m_p(std::make_unique<QProcess>()) {
+    m_p->start(TesztProgram(QStringLiteral("helper_tarto")), {mappa, QString::number(ms)});
+    while (!m_p->canReadLine() && m_p->waitForReadyRead(10000)) {
+    }
+    m_tartja = m_p->readLine().trimmed() == "tartva";
+}
+
+MasikMunkaallomas::~MasikMunkaallomas() {
+    vege();
+}
+
+bool MasikMunkaallomas::vege() {
+    m_p->waitForFinished(30000);
+    return m_p->exitStatus() == QProcess::NormalExit && m_p->exitCode() == 0;
+}
+
+Varakozas::Varakozas(int ms, std::function<void()> jelzo) {
+    Kapcsolat::setVarakozasIdo(ms);
+    Kapcsolat::setVarakozasJelzo(std::move(jelzo));
+}
+
+Varakozas::~Varakozas() {
+    Kapcsolat::setVarakozasJelzo({});
+    Kapcsolat::setVarakozasIdo(Kapcsolat::AlapVarakozasMs);
+}
+
 AdatMappa::AdatMappa(bool irszIs) {
     if (!m_dir.isValid())
         qFatal("no temporary directory");

@@ -12,6 +12,7 @@
 #include <memory>
 
 class Kapcsolat;
+class QProcess;
 class Tfrm_Main;
 
 namespace Teszt {
@@ -52,6 +53,30 @@ QString FixtureMappa();                   // the old engine's files, may be miss
 // Runs `sql` in the standard sqlite3 tool on a database file; returns its
 // output (trimmed). Fails the calling test when the tool is missing.
 QString Sqlite3Eszkoz(const QString& fajl, const QString& sql, bool* ok = nullptr);
+
+// Another workstation holding a data folder's database for `ms`
+// milliseconds (the helper program helper_tarto); the constructor returns
+// once the hold has begun (tartja() tells whether it did).
+class MasikMunkaallomas {
+public:
+    MasikMunkaallomas(const QString& mappa, int ms);
+    ~MasikMunkaallomas();
+    bool tartja() const { return m_tartja; }
+    // Waits until it has let go; true when it ended well.
+    bool vege();
+
+private:
+    std::unique_ptr<QProcess> m_p;
+    bool m_tartja = false;
+};
+
+// While it lives: statements wait `ms` for another workstation, and
+// `jelzo` is told when one begins to wait; the programs' defaults after.
+class Varakozas {
+public:
+    Varakozas(int ms, std::function<void()> jelzo);
+    ~Varakozas();
+};
 
 // Runs `fv` on the modal dialog of type T as soon as the event loop of its
 // exec() runs; the dialog is closed afterwards when `fv` left it open.
