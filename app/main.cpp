@@ -1,9 +1,9 @@
 #include "alkalmazas.h"
 
-#include "ikonok.h"
+#include "foablak/tfrm_main.h"
+#include "ikonok/ikonok.h"
 #include "kapcsolat.h"
 #include "seged.h"
-#include "tfrm_main.h"
 #include <QFont>
 
 int main(int argc, char** argv) {

@@ -2,7 +2,7 @@
 // same folder:
 //   bench_archivalas <data folder>
 
-#include "archivalas.h"
+#include "eszkozok/archivalas.h"
 #include "meres.h"
 
 #include <QCoreApplication>

@@ -3,9 +3,9 @@
 //   bench_export <data folder> [repeats=1]
 
 #include "kapcsolat.h"
+#include "lekerdezes/szovegexport.h"
 #include "meres.h"
-#include "szovegexport.h"
-#include "tervlista.h"
+#include "terv/tervlista.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

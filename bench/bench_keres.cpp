@@ -3,7 +3,7 @@
 //   bench_keres <data folder> [repeats=3]
 
 #include "kapcsolat.h"
-#include "keres.h"
+#include "lekerdezes/keres.h"
 #include "meres.h"
 
 #include <QCoreApplication>

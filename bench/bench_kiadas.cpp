@@ -4,9 +4,9 @@
 //   bench_kiadas <data folder> [repeats=3]
 
 #include "kapcsolat.h"
-#include "kiadasnaplo.h"
+#include "kiadas/kiadasnaplo.h"
+#include "lekerdezes/szovegexport.h"
 #include "meres.h"
-#include "szovegexport.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -5,9 +5,9 @@
 
 #include "fajlparbeszed.h"
 #include "kapcsolat.h"
+#include "lekerdezes/szabadsql.h"
+#include "lekerdezes/tfrm_sql.h"
 #include "meres.h"
-#include "szabadsql.h"
-#include "tfrm_sql.h"
 
 #include <QAction>
 #include <QApplication>

@@ -6,7 +6,7 @@
 
 #include "kapcsolat.h"
 #include "meres.h"
-#include "tervlista.h"
+#include "terv/tervlista.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -6,16 +6,16 @@
 
 #include "adatmappa.h"
 #include "fajlparbeszed.h"
+#include "foablak/tfrm_main.h"
 #include "kapcsolat.h"
+#include "kiadas/tfrm_csopkiad.h"
+#include "kiadas/tfrm_levkiad.h"
+#include "lekerdezes/tfrm_hatarolt.h"
+#include "lekerdezes/tfrm_keres.h"
 #include "seged.h"
-#include "tfrm_csopkiad.h"
-#include "tfrm_hatarolt.h"
-#include "tfrm_keres.h"
-#include "tfrm_levkiad.h"
-#include "tfrm_main.h"
+#include "terv/tfrm_sorszerkeszt.h"
+#include "terv/tfrm_szerkeszt.h"
 #include "tfrm_nyomvalaszt.h"
-#include "tfrm_sorszerkeszt.h"
-#include "tfrm_szerkeszt.h"
 #include "uzenetteszt.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "tfrm_upd.h"
 
-#include "ikonok.h"
-#include "indulas.h"
+#include "eszkozok/indulas.h"
+#include "ikonok/ikonok.h"
 #include "inifajl.h"
 #include "parbeszed.h"
 #include "seged.h"

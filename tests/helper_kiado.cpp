@@ -7,7 +7,7 @@
 // "issued returned refused".
 
 #include "kapcsolat.h"
-#include "kiadas.h"
+#include "kiadas/kiadas.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>

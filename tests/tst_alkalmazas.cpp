@@ -2,10 +2,10 @@
 // the mouse wheel acting as the Up and Down keys.
 
 #include "alkalmazas.h"
+#include "foablak/racs.h"
 #include "hiba.h"
-#include "racs.h"
+#include "lekerdezes/szovegexport.h"
 #include "seged.h"
-#include "szovegexport.h"
 #include "uzenetteszt.h"
 
 #include <QPushButton>

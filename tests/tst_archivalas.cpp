@@ -3,15 +3,15 @@
 // archive never holding itself, failures, and the register window before and
 // after.
 
-#include "archivalas.h"
+#include "eszkozok/archivalas.h"
 #include "fajlparbeszed.h"
+#include "foablak/tfrm_main.h"
 #include "hiba.h"
 #include "kapcsolat.h"
 #include "mappazar.h"
 #include "seged.h"
 #include "tablamodell.h"
 #include "tesztkornyezet.h"
-#include "tfrm_main.h"
 #include "uzenetteszt.h"
 
 #include <QAction>

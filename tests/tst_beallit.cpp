@@ -3,14 +3,14 @@
 // Mégsem changes nothing, the folder browse dialog, the running connection
 // untouched; the INI file handed to the desktop.
 
+#include "eszkozok/tfrm_beallit.h"
 #include "fajlparbeszed.h"
+#include "foablak/tbeall.h"
+#include "foablak/tfrm_main.h"
 #include "inifajl.h"
 #include "kapcsolat.h"
 #include "seged.h"
-#include "tbeall.h"
 #include "tesztkornyezet.h"
-#include "tfrm_beallit.h"
-#include "tfrm_main.h"
 #include "urlfogo.h"
 #include "uzenetteszt.h"
 

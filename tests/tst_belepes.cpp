@@ -1,12 +1,12 @@
 // Login: the check, the login log, the password change with stored hashes,
 // and the dialog's keyboard and focus behaviour.
 
-#include "belepes.h"
+#include "felhasznalo/belepes.h"
+#include "felhasznalo/tfrm_login.h"
 #include "jelszo.h"
 #include "kapcsolat.h"
 #include "parbeszed.h"
 #include "tesztkornyezet.h"
-#include "tfrm_login.h"
 #include "uzenetteszt.h"
 
 #include <QApplication>

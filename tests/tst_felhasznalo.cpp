@@ -2,13 +2,13 @@
 // as hashes and checked against what was typed, the edit dialog's boxes and
 // keys, the list window's order, actions and deleting.
 
-#include "belepes.h"
-#include "felhasznalok.h"
+#include "felhasznalo/belepes.h"
+#include "felhasznalo/felhasznalok.h"
+#include "felhasznalo/tfrm_felhasznalo.h"
 #include "jelszo.h"
 #include "kapcsolat.h"
 #include "parbeszed.h"
 #include "tesztkornyezet.h"
-#include "tfrm_felhasznalo.h"
 #include "uzenetteszt.h"
 
 #include <QAction>

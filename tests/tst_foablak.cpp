@@ -2,17 +2,17 @@
 // current plan, markers, column widths, actions and menus, filter marking.
 
 #include "adatmappa.h"
-#include "akciok.h"
 #include "alkalmazas.h"
+#include "foablak/akciok.h"
+#include "foablak/racs.h"
+#include "foablak/tfrm_main.h"
 #include "kapcsolat.h"
-#include "racs.h"
 #include "seged.h"
 #include "tablamodell.h"
-#include "tervlista.h"
+#include "terv/tervlista.h"
+#include "terv/tfrm_sorszerkeszt.h"
+#include "terv/tfrm_szerkeszt.h"
 #include "tesztkornyezet.h"
-#include "tfrm_main.h"
-#include "tfrm_sorszerkeszt.h"
-#include "tfrm_szerkeszt.h"
 #include "uzenetteszt.h"
 
 #include <QAction>

@@ -3,13 +3,13 @@
 
 #include "adatmappa.h"
 #include "alkalmazas.h"
+#include "felhasznalo/tfrm_login.h"
+#include "foablak/tfrm_logo.h"
+#include "foablak/tfrm_main.h"
 #include "kapcsolat.h"
 #include "seged.h"
 #include "tablamodell.h"
 #include "tesztkornyezet.h"
-#include "tfrm_login.h"
-#include "tfrm_logo.h"
-#include "tfrm_main.h"
 #include "uzenetteszt.h"
 
 #include <QCryptographicHash>

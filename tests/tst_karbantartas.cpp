@@ -5,12 +5,12 @@
 // folders with the terv_sor mend; the window, and the operations run from
 // the command line.
 
+#include "foablak/tfrm_main.h"
 #include "kapcsolat.h"
 #include "karbantarto.h"
 #include "kijelzonaplo.h"
 #include "mappazar.h"
 #include "tesztkornyezet.h"
-#include "tfrm_main.h"
 #include "tfrm_upd.h"
 #include "uzenetteszt.h"
 

@@ -2,12 +2,12 @@
 // accented letters, apostrophes, the order of the result, the dialog's pages
 // and buttons, and moving the register to the chosen plan.
 
+#include "foablak/tfrm_main.h"
 #include "kapcsolat.h"
-#include "keres.h"
-#include "tervlista.h"
+#include "lekerdezes/keres.h"
+#include "lekerdezes/tfrm_keres.h"
+#include "terv/tervlista.h"
 #include "tesztkornyezet.h"
-#include "tfrm_keres.h"
-#include "tfrm_main.h"
 #include "uzenetteszt.h"
 
 #include <QAction>

@@ -4,23 +4,23 @@
 // group-issue mark, the issue dialog, the actions of the register window,
 // two workstations at once, and the issue sheet.
 
+#include "foablak/tfrm_main.h"
 #include "kapcsolat.h"
-#include "kiadas.h"
-#include "kiadasnaplo.h"
+#include "kiadas/kiadas.h"
+#include "kiadas/kiadasnaplo.h"
+#include "kiadas/tfrm_csopkiad.h"
+#include "kiadas/tfrm_kiadbongeszo.h"
+#include "kiadas/tfrm_levkiad.h"
+#include "kiadas/trptkiadas.h"
+#include "kiadas/trptkiadott.h"
+#include "lekerdezes/szovegexport.h"
+#include "lekerdezes/tfrm_hatarolt.h"
 #include "oldalkeret.h"
 #include "parbeszed.h"
 #include "riportkimenet.h"
-#include "szovegexport.h"
 #include "tablamodell.h"
 #include "tesztkornyezet.h"
-#include "tfrm_csopkiad.h"
-#include "tfrm_hatarolt.h"
-#include "tfrm_kiadbongeszo.h"
-#include "tfrm_levkiad.h"
-#include "tfrm_main.h"
 #include "tfrm_nyomvalaszt.h"
-#include "trptkiadas.h"
-#include "trptkiadott.h"
 #include "uzenetteszt.h"
 
 #include <QAction>

@@ -7,8 +7,8 @@
 #include "riport.h"
 #include "riportkimenet.h"
 #include "tesztkornyezet.h"
-#include "tfrm_torzs.h"
-#include "torzs.h"
+#include "torzs/tfrm_torzs.h"
+#include "torzs/torzs.h"
 #include "tqrgridprint.h"
 #include "uzenetteszt.h"
 

@@ -2,12 +2,12 @@
 // page, news program) without any message, the important-information window
 // and the about box.
 
+#include "eszkozok/tfrm_nevjegy.h"
+#include "eszkozok/tfrm_readme.h"
+#include "foablak/tfrm_main.h"
 #include "keszito.h"
 #include "seged.h"
 #include "tesztkornyezet.h"
-#include "tfrm_main.h"
-#include "tfrm_nevjegy.h"
-#include "tfrm_readme.h"
 #include "urlfogo.h"
 #include "uzenetteszt.h"
 

@@ -5,12 +5,12 @@
 // letting the database go once read.
 
 #include "fajlparbeszed.h"
+#include "foablak/tfrm_main.h"
 #include "kapcsolat.h"
+#include "lekerdezes/szabadsql.h"
+#include "lekerdezes/tfrm_sql.h"
 #include "seged.h"
-#include "szabadsql.h"
 #include "tesztkornyezet.h"
-#include "tfrm_main.h"
-#include "tfrm_sql.h"
 #include "uzenetteszt.h"
 
 #include <QAction>

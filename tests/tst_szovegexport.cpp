@@ -5,10 +5,10 @@
 #include "fajlparbeszed.h"
 #include "hiba.h"
 #include "kapcsolat.h"
-#include "szovegexport.h"
-#include "tervlista.h"
+#include "lekerdezes/szovegexport.h"
+#include "lekerdezes/tfrm_hatarolt.h"
+#include "terv/tervlista.h"
 #include "tesztkornyezet.h"
-#include "tfrm_hatarolt.h"
 #include "uzenetteszt.h"
 
 #include <QElapsedTimer>

@@ -4,15 +4,15 @@
 // choice.
 
 #include "fajlparbeszed.h"
+#include "foablak/tfrm_main.h"
 #include "kapcsolat.h"
+#include "lekerdezes/tfrm_hatarolt.h"
 #include "oldalkeret.h"
 #include "riport.h"
 #include "riportkimenet.h"
-#include "tervlista.h"
-#include "tervriportok.h"
+#include "terv/tervlista.h"
+#include "terv/tervriportok.h"
 #include "tesztkornyezet.h"
-#include "tfrm_hatarolt.h"
-#include "tfrm_main.h"
 #include "tfrm_nyomvalaszt.h"
 #include "uzenetteszt.h"
 

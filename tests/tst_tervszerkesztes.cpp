@@ -5,10 +5,10 @@
 #include "kapcsolat.h"
 #include "parbeszed.h"
 #include "tablamodell.h"
-#include "tervmuveletek.h"
+#include "terv/tervmuveletek.h"
+#include "terv/tfrm_sorszerkeszt.h"
+#include "terv/tfrm_szerkeszt.h"
 #include "tesztkornyezet.h"
-#include "tfrm_sorszerkeszt.h"
-#include "tfrm_szerkeszt.h"
 #include "uzenetteszt.h"
 
 #include <QCheckBox>

@@ -8,10 +8,10 @@
 #include "seged.h"
 #include "tablamodell.h"
 #include "tesztkornyezet.h"
-#include "tfrm_torzs.h"
-#include "tfrm_torzs_szerkeszt.h"
-#include "torzs.h"
-#include "torzslogika.h"
+#include "torzs/tfrm_torzs.h"
+#include "torzs/tfrm_torzs_szerkeszt.h"
+#include "torzs/torzs.h"
+#include "torzs/torzslogika.h"
 #include "uzenetteszt.h"
 
 #include <QAction>

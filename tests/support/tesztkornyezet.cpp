@@ -1,9 +1,9 @@
 #include "tesztkornyezet.h"
 
 #include "adatmappa.h"
+#include "foablak/tfrm_main.h"
 #include "kapcsolat.h"
 #include "seged.h"
-#include "tfrm_main.h"
 
 #include <QCryptographicHash>
 #include <QDir>

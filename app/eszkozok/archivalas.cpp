@@ -1,0 +1,100 @@
+#include "eszkozok/archivalas.h"
+
+#include "hiba.h"
+#include "kapcsolat.h"
+#include "mappazar.h"
+#include "seged.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <zip.h>
+
+namespace Archivalas {
+
+QString JavasoltFajl(const QDate& nap) {
+    return Seged::ProgramUtvonal(QStringLiteral("Archiv/") +
+                                 nap.toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".zip"));
+}
+
+namespace {
+
+// The engine's side files of the database and the programs' lock file,
+// never archived.
+bool OldalFajl(const QString& nev, const QString& adatNev) {
+    return nev.startsWith(adatNev + QLatin1Char('-')) // -journal, -wal, -shm
+           || nev == MappaZar::FajlNev();
+}
+
+QString ZipHiba(zip_t* z) {
+    return QString::fromLocal8Bit(zip_strerror(z));
+}
+
+// Closes an archive left half written without writing it.
+struct ZipZar {
+    zip_t* z = nullptr;
+    ~ZipZar() {
+        if (z)
+            zip_discard(z);
+    }
+};
+
+} // namespace
+
+void Keszit(const QString& adatMappa, const QString& zipFajl) {
+    const QDir mappa(adatMappa);
+    if (!mappa.exists())
+        throw PelvanoHiba(QStringLiteral("Nem létező adatbázis mappa: ") + adatMappa);
+    const QString adatFajl = QFileInfo(SqliteMotor::AdatFajl(adatMappa)).fileName();
+
+    // A consistent copy of the database, taken in one read transaction.
+    QTemporaryDir ideiglenes;
+    if (!ideiglenes.isValid())
+        throw PelvanoHiba(QStringLiteral("Nem hozható létre ideiglenes mappa."));
+    const QString pillanatkep = ideiglenes.filePath(adatFajl);
+    if (QFileInfo::exists(mappa.filePath(adatFajl))) {
+        Kapcsolat k(QStringLiteral("archivalas"));
+        k.nyit(adatMappa);
+        k.sql(QStringLiteral("VACUUM INTO :fajl"), {{QStringLiteral("fajl"), pillanatkep}});
+        k.zar();
+    }
+
+    int hiba = 0;
+    ZipZar zip{zip_open(QFile::encodeName(zipFajl).constData(), ZIP_CREATE | ZIP_TRUNCATE, &hiba)};
+    if (!zip.z) {
+        zip_error_t e;
+        zip_error_init_with_code(&e, hiba);
+        const QString uzenet = QString::fromLocal8Bit(zip_error_strerror(&e));
+        zip_error_fini(&e);
+        throw PelvanoHiba(uzenet + QStringLiteral(": ") + zipFajl);
+    }
+    const QString celAbs = QFileInfo(zipFajl).absoluteFilePath();
+    QDirIterator it(adatMappa, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo f(it.next());
+        const QString relativ = mappa.relativeFilePath(f.absoluteFilePath());
+        if (f.absoluteFilePath() == celAbs || OldalFajl(relativ, adatFajl))
+            continue;
+        const QString forras = relativ == adatFajl ? pillanatkep : f.absoluteFilePath();
+        zip_source_t* s = zip_source_file(zip.z, QFile::encodeName(forras).constData(), 0, -1);
+        if (!s)
+            throw PelvanoHiba(ZipHiba(zip.z) + QStringLiteral(": ") + relativ);
+        const zip_int64_t index = zip_file_add(zip.z, relativ.toUtf8().constData(), s,
+                                               ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
+        if (index < 0) {
+            zip_source_free(s);
+            throw PelvanoHiba(ZipHiba(zip.z) + QStringLiteral(": ") + relativ);
+        }
+        // Deflate at its fastest level.
+        zip_set_file_compression(zip.z, zip_uint64_t(index), ZIP_CM_DEFLATE, 1);
+    }
+    // The files are read and the archive written (under a temporary name,
+    // put in place at the end) only now.
+    if (zip_close(zip.z) != 0)
+        throw PelvanoHiba(ZipHiba(zip.z));
+    zip.z = nullptr;
+}
+
+} // namespace Archivalas

@@ -1,0 +1,33 @@
+#include "eszkozok/indulas.h"
+
+#include "inifajl.h"
+#include "seged.h"
+
+namespace {
+const QString Database = QStringLiteral("Database");
+const QString Screen = QStringLiteral("Screen");
+} // namespace
+
+IniErtekek IniOlvas(const IniFajl& ini) {
+    IniErtekek e;
+    e.Path = ini.szoveg(QStringLiteral("database"), QStringLiteral("path"));
+    e.FullScreen = ini.logikai(Screen, QStringLiteral("FullScreen"), true);
+    e.Left = ini.egesz(Screen, QStringLiteral("Left"), 10);
+    e.Top = ini.egesz(Screen, QStringLiteral("Top"), 10);
+    e.Height = ini.egesz(Screen, QStringLiteral("Height"), 550);
+    e.Width = ini.egesz(Screen, QStringLiteral("Width"), 770);
+    return e;
+}
+
+void IniIr(IniFajl& ini, const IniErtekek& e) {
+    ini.beallit(Database, QStringLiteral("Path"), e.Path);
+    ini.beallitLogikai(Screen, QStringLiteral("FullScreen"), e.FullScreen);
+    ini.beallitEgesz(Screen, QStringLiteral("Left"), e.Left);
+    ini.beallitEgesz(Screen, QStringLiteral("Top"), e.Top);
+    ini.beallitEgesz(Screen, QStringLiteral("Height"), e.Height);
+    ini.beallitEgesz(Screen, QStringLiteral("Width"), e.Width);
+}
+
+QString IniFajlNev() {
+    return Seged::ProgramUtvonal(QStringLiteral("Pelvano.ini"));
+}

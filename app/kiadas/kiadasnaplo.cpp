@@ -1,0 +1,158 @@
+#include "kiadas/kiadasnaplo.h"
+
+#include "kapcsolat.h"
+#include "kiadas/kiadas.h"
+#include "lekerdezes/szovegexport.h"
+
+#include <QSet>
+
+QString KiadasSzuro::szoveg() const {
+    QString s = QStringLiteral("(ezterv='%1')").arg(fajta);
+    if (csakKint)
+        s += QStringLiteral(" and (kint='I')");
+    return s;
+}
+
+QString KiadasSzuro::feltetel() const {
+    QString s = QStringLiteral("tervkiad.ezterv='%1'")
+                    .arg(fajta == QLatin1Char('L') ? QLatin1Char('L') : QLatin1Char('T'));
+    if (csakKint)
+        s += QStringLiteral(" AND tervkiad.kint='I'");
+    return s;
+}
+
+QString KiadasSzuro::sql() const {
+    return Kiadas::NaploSql(feltetel()).join(QLatin1Char('\n'));
+}
+
+namespace {
+qint64 SorKulcs(int terv, int sor) {
+    return (qint64(terv) << 32) | quint32(sor);
+}
+
+} // namespace
+
+KiadasNaploModell::KiadasNaploModell(Kapcsolat& k, QObject* szulo)
+    : QAbstractTableModel(szulo), m_k(k), m_olvaso(k, [](const QString& kulcsok) {
+          return Kiadas::NaploSql(QStringLiteral("tervkiad.tervkiad IN (%1)").arg(kulcsok))
+              .join(QLatin1Char('\n'));
+      }) {}
+
+const QStringList& KiadasNaploModell::Mezok() {
+    static const QStringList m{QStringLiteral("tervszam"), QStringLiteral("sor"),
+                               QStringLiteral("cim"),      QStringLiteral("reszmuvelet"),
+                               QStringLiteral("dat_kiad"), QStringLiteral("dat_vissza"),
+                               QStringLiteral("kinek")};
+    return m;
+}
+
+const QHash<QString, QString>& KiadasNaploModell::Feliratok() {
+    static const QHash<QString, QString> f{
+        {QStringLiteral("tervszam"), QStringLiteral("tervszám")},
+        {QStringLiteral("sor"), QStringLiteral("sor")},
+        {QStringLiteral("cim"), QStringLiteral("tárgy")},
+        {QStringLiteral("reszmuvelet"), QStringLiteral("részművelet")},
+        {QStringLiteral("dat_kiad"), QStringLiteral("kiadás")},
+        {QStringLiteral("dat_vissza"), QStringLiteral("visszavét")},
+        {QStringLiteral("kinek"), QStringLiteral("kinek")}};
+    return f;
+}
+
+void KiadasNaploModell::nyit(QChar fajta) {
+    beginResetModel();
+    m_szuro = KiadasSzuro{fajta, false};
+    m_kulcsok.clear();
+    m_kint.clear();
+    m_lathato.clear();
+    m_olvaso.torol();
+    try {
+        QSqlDatabase db = m_k.db();
+        // The rows of the log query, found without its joins: a record is
+        // listed when its plan and its line exist. Three straight reads and
+        // two look-up tables are many times quicker on a large log than
+        // searching the plan and the line of every record. The kind is the
+        // window's for its whole life: only its records are read.
+        QSet<int> tervek;
+        m_k.motor().atolvas(db, QStringLiteral("SELECT terv FROM terv"), {QStringLiteral("terv")},
+                            [&tervek](const QVariant* v) { tervek.insert(v[0].toInt()); });
+        QSet<qint64> sorok;
+        m_k.motor().atolvas(
+            db, QStringLiteral("SELECT terv, sor FROM terv_sor"),
+            {QStringLiteral("terv"), QStringLiteral("sor")},
+            [&sorok](const QVariant* v) { sorok.insert(SorKulcs(v[0].toInt(), v[1].toInt())); });
+        m_k.motor().atolvas(
+            db,
+            QStringLiteral("SELECT tervkiad, terv, sor, kint FROM tervkiad WHERE %1 ORDER BY "
+                           "tervkiad")
+                .arg(m_szuro.feltetel()),
+            {QStringLiteral("tervkiad"), QStringLiteral("terv"), QStringLiteral("sor"),
+             QStringLiteral("kint")},
+            [&](const QVariant* v) {
+                if (v[1].isNull() || v[2].isNull())
+                    return;
+                const int terv = v[1].toInt();
+                if (!tervek.contains(terv) || !sorok.contains(SorKulcs(terv, v[2].toInt())))
+                    return;
+                m_kulcsok.append(v[0].toInt());
+                m_kint.append(v[3].toString() == QLatin1String("I"));
+            });
+        QStringList oszlopok = m_k.oszlopok(QStringLiteral("tervkiad"));
+        oszlopok << QStringLiteral("tervszam") << QStringLiteral("cim")
+                 << QStringLiteral("reszmuvelet");
+        m_oszlop.clear();
+        for (int i = 0; i < oszlopok.size(); ++i)
+            m_oszlop.insert(oszlopok.at(i).toLower(), i);
+    } catch (...) {
+        m_kulcsok.clear();
+        m_kint.clear();
+        endResetModel();
+        throw;
+    }
+    m_lathato = m_kulcsok;
+    endResetModel();
+}
+
+void KiadasNaploModell::setCsakKint(bool csakKint) {
+    beginResetModel();
+    m_szuro.csakKint = csakKint;
+    if (!csakKint) {
+        m_lathato = m_kulcsok;
+    } else {
+        m_lathato.clear();
+        for (int i = 0; i < m_kulcsok.size(); ++i)
+            if (m_kint.at(i))
+                m_lathato.append(m_kulcsok.at(i));
+    }
+    endResetModel();
+}
+
+int KiadasNaploModell::rowCount(const QModelIndex& szulo) const {
+    return szulo.isValid() ? 0 : int(m_lathato.size());
+}
+
+int KiadasNaploModell::columnCount(const QModelIndex& szulo) const {
+    return szulo.isValid() ? 0 : int(Mezok().size());
+}
+
+QVariant KiadasNaploModell::ertek(int sor, const QString& mezo) const {
+    const int oszlop = m_oszlop.value(mezo.toLower(), -1);
+    if (oszlop < 0)
+        return {};
+    return m_olvaso.sor(m_lathato, sor).value(oszlop);
+}
+
+QVariant KiadasNaploModell::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= m_lathato.size() || role != Qt::DisplayRole)
+        return {};
+    const QString& mezo = Mezok().at(index.column());
+    const QVariant v = ertek(index.row(), mezo);
+    if (mezo.startsWith(QLatin1String("dat_")))
+        return SzovegExportFormatum::Szoveg(v, OszlopFajta::Datum);
+    return v;
+}
+
+QVariant KiadasNaploModell::headerData(int section, Qt::Orientation o, int role) const {
+    if (o == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < Mezok().size())
+        return Feliratok().value(Mezok().at(section));
+    return QAbstractTableModel::headerData(section, o, role);
+}

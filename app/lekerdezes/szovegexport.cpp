@@ -1,0 +1,535 @@
+#include "lekerdezes/szovegexport.h"
+
+#include "hiba.h"
+#include "kapcsolat.h"
+#include "seged.h"
+#include "sema.h"
+#include "terv/tervlista.h"
+
+#include <QAbstractItemModel>
+#include <QDateTime>
+#include <QFile>
+#include <QLocale>
+#include <QSaveFile>
+#include <QSqlError>
+#include <QSqlField>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringDecoder>
+#include <array>
+#include <cerrno>
+
+namespace SzovegExportFormatum {
+
+namespace {
+
+OszlopFajta semaTipus(Sema::Tipus t) {
+    switch (t) {
+    case Sema::Tipus::AutoInc:
+    case Sema::Tipus::Egesz:
+        return OszlopFajta::Egesz;
+    case Sema::Tipus::Szoveg:
+        return OszlopFajta::Szoveg;
+    case Sema::Tipus::Datum:
+        return OszlopFajta::Datum;
+    case Sema::Tipus::DatumIdo:
+        return OszlopFajta::DatumIdo;
+    case Sema::Tipus::Memo:
+        return OszlopFajta::Memo;
+    }
+    return OszlopFajta::Szoveg;
+}
+
+const Sema::Oszlop* semaOszlop(const QString& tabla, const QString& oszlop) {
+    const Sema::Tabla* t = Sema::TablaNevvel(tabla);
+    if (!t)
+        return nullptr;
+    for (const Sema::Oszlop& o : t->oszlopok)
+        if (o.nev.compare(oszlop, Qt::CaseInsensitive) == 0)
+            return &o;
+    return nullptr;
+}
+
+OszlopFajta tipusFajta(QMetaType::Type t) {
+    switch (t) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::Bool:
+        return OszlopFajta::Egesz;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return OszlopFajta::Tort;
+    case QMetaType::QDate:
+        return OszlopFajta::Datum;
+    case QMetaType::QDateTime:
+        return OszlopFajta::DatumIdo;
+    case QMetaType::QByteArray:
+        return OszlopFajta::Blob;
+    default:
+        return OszlopFajta::Szoveg;
+    }
+}
+
+// The workstation's long time format without a time zone (a stored time has
+// none).
+QString hosszuIdoFormatum() {
+    const QString f = QLocale().timeFormat(QLocale::LongFormat);
+    QString ki;
+    bool idezet = false;
+    for (QChar c : f) {
+        if (c == QLatin1Char('\''))
+            idezet = !idezet;
+        if (!idezet && c == QLatin1Char('t'))
+            continue;
+        ki.append(c);
+    }
+    return ki.simplified();
+}
+
+// A stored date or date-time: a QDate/QDateTime or ISO text.
+QDateTime datumIdo(const QVariant& v) {
+    if (v.metaType().id() == QMetaType::QDateTime)
+        return v.toDateTime();
+    if (v.metaType().id() == QMetaType::QDate)
+        return QDateTime(v.toDate(), QTime(0, 0));
+    const QString s = v.toString().trimmed();
+    if (s.size() == 10) {
+        const QDate d = QDate::fromString(s, Qt::ISODate);
+        return d.isValid() ? QDateTime(d, QTime(0, 0)) : QDateTime();
+    }
+    QDateTime dt = QDateTime::fromString(s, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (!dt.isValid())
+        dt = QDateTime::fromString(s, Qt::ISODate);
+    if (!dt.isValid())
+        dt = QDateTime::fromString(s, Qt::ISODateWithMs);
+    return dt;
+}
+
+QString tortSzoveg(double d) {
+    QString s = QString::number(d, 'g', 15);
+    const int e = s.indexOf(QLatin1Char('e'));
+    if (e >= 0) {
+        const int kitevo = s.mid(e + 1).toInt();
+        s = s.left(e) + QLatin1Char('E') + QString::number(kitevo);
+    }
+    return s.replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
+struct Tabla1250 {
+    std::array<unsigned char, 65536> bajt{};
+    std::array<bool, 65536> van{};
+    Tabla1250() {
+        QStringDecoder dek("windows-1250");
+        for (int b = 0; b < 256; ++b) {
+            const char c = char(b);
+            const QString s = dek.decode(QByteArrayView(&c, 1));
+            if (s.size() != 1 || s.at(0) == QChar(QChar::ReplacementCharacter))
+                continue;
+            const char16_t u = s.at(0).unicode();
+            if (!van[u]) {
+                van[u] = true;
+                bajt[u] = static_cast<unsigned char>(b);
+            }
+        }
+        // The code page is a superset of ASCII whatever the converter says.
+        for (int b = 0; b < 128; ++b) {
+            van[b] = true;
+            bajt[b] = static_cast<unsigned char>(b);
+        }
+    }
+};
+
+const Tabla1250& tabla1250() {
+    static const Tabla1250 t;
+    return t;
+}
+
+} // namespace
+
+OszlopFajta SemaFajta(const QStringList& tablak, const QString& oszlop, OszlopFajta nincs) {
+    for (const QString& t : tablak)
+        if (const Sema::Oszlop* o = semaOszlop(t, oszlop))
+            return semaTipus(o->tipus);
+    return nincs;
+}
+
+OszlopFajta ErtekFajta(const QVariant& ertek) {
+    return tipusFajta(QMetaType::Type(ertek.metaType().id()));
+}
+
+QString datumFormazas(const QVariant& ertek, OszlopFajta fajta);
+
+namespace {
+
+// Dates and date-times formatted once per distinct stored text: a large
+// export repeats the same few thousand dates, and formatting by the locale
+// is the slow part of a row.
+QString datumSzovegTarbol(const QString& tarolt, OszlopFajta fajta,
+                          QString (*formaz)(const QVariant&, OszlopFajta)) {
+    static QHash<QString, QString> tar[2];
+    QHash<QString, QString>& t = tar[fajta == OszlopFajta::DatumIdo ? 1 : 0];
+    const auto it = t.constFind(tarolt);
+    if (it != t.constEnd())
+        return *it;
+    if (t.size() > 200000)
+        t.clear();
+    const QString s = formaz(QVariant(tarolt), fajta);
+    t.insert(tarolt, s);
+    return s;
+}
+
+} // namespace
+
+QString Szoveg(const QVariant& ertek, OszlopFajta fajta) {
+    if (ertek.isNull() || !ertek.isValid())
+        return {};
+    if ((fajta == OszlopFajta::Datum || fajta == OszlopFajta::DatumIdo) &&
+        ertek.metaType().id() == QMetaType::QString)
+        return datumSzovegTarbol(ertek.toString(), fajta, &datumFormazas);
+    return datumFormazas(ertek, fajta);
+}
+
+QString datumFormazas(const QVariant& ertek, OszlopFajta fajta) {
+    bool ok = false;
+    switch (fajta) {
+    case OszlopFajta::Egesz: {
+        const qlonglong n = ertek.toLongLong(&ok);
+        if (ok)
+            return QString::number(n);
+        break;
+    }
+    case OszlopFajta::Tort: {
+        const double d = ertek.toDouble(&ok);
+        if (ok)
+            return tortSzoveg(d);
+        break;
+    }
+    case OszlopFajta::Datum: {
+        const QDateTime dt = datumIdo(ertek);
+        if (dt.isValid())
+            return QLocale().toString(dt.date(), QLocale::ShortFormat);
+        break;
+    }
+    case OszlopFajta::DatumIdo: {
+        const QDateTime dt = datumIdo(ertek);
+        if (!dt.isValid())
+            break;
+        QString s = QLocale().toString(dt.date(), QLocale::ShortFormat);
+        if (dt.time() != QTime(0, 0))
+            s += QLatin1Char(' ') + QLocale().toString(dt.time(), hosszuIdoFormatum());
+        return s;
+    }
+    case OszlopFajta::Blob:
+        if (ertek.metaType().id() == QMetaType::QByteArray)
+            return QString::fromUtf8(ertek.toByteArray());
+        break;
+    case OszlopFajta::Szoveg:
+    case OszlopFajta::Memo:
+        break;
+    }
+    return ertek.toString();
+}
+
+void Cp1250Hozzafuz(QByteArray& cel, const QString& szoveg) {
+    const Tabla1250& t = tabla1250();
+    const qsizetype n = szoveg.size();
+    const QChar* p = szoveg.constData();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = p[i].unicode();
+        if (t.van[u]) {
+            cel.append(char(t.bajt[u]));
+            continue;
+        }
+        // A character outside the code page (a pair of surrogates is one).
+        if (QChar::isHighSurrogate(u) && i + 1 < n && QChar::isLowSurrogate(p[i + 1].unicode()))
+            ++i;
+        cel.append('?');
+    }
+}
+
+QByteArray Cp1250(const QString& szoveg) {
+    QByteArray b;
+    b.reserve(szoveg.size());
+    Cp1250Hozzafuz(b, szoveg);
+    return b;
+}
+
+QString Jelolt(const QString& ertek, const QString& jelolo) {
+    if (jelolo.isEmpty() || !ertek.contains(jelolo))
+        return ertek;
+    return QString(ertek).replace(jelolo, jelolo + jelolo);
+}
+
+QByteArray HataroltSorok(ExportForras& forras, const HataroltBeallitas& b,
+                         const std::function<bool(int)>& lepes) {
+    QList<int> oszlopok;
+    for (int i = 0; i < forras.oszlopSzam(); ++i)
+        if (i >= b.oszlopok.size() || b.oszlopok.at(i))
+            oszlopok.append(i);
+    QList<OszlopFajta> fajtak;
+    for (int o : oszlopok)
+        fajtak.append(forras.fajta(o));
+
+    const QByteArray s = Cp1250(b.hatarolo);
+    const QByteArray q = Cp1250(b.jelolo);
+    const QByteArray blob = QByteArrayLiteral("BLOB");
+    QByteArray ki;
+    auto ertekIr = [&](const QString& ertek) {
+        ki.append(q);
+        Cp1250Hozzafuz(ki, Jelolt(ertek, b.jelolo));
+        ki.append(q);
+        ki.append(s);
+    };
+    for (int o : oszlopok)
+        ertekIr(forras.felirat(o));
+    ki.append("\r\n");
+
+    int kesz = 0;
+    for (bool van = forras.elso(); van; van = forras.kovetkezo()) {
+        if (lepes && !lepes(kesz))
+            break;
+        for (qsizetype i = 0; i < oszlopok.size(); ++i) {
+            const OszlopFajta f = fajtak.at(i);
+            if (f == OszlopFajta::Memo || f == OszlopFajta::Blob) {
+                ki.append(q);
+                ki.append(blob);
+                ki.append(q);
+                ki.append(s);
+            } else {
+                ertekIr(Szoveg(forras.ertek(oszlopok.at(i)), f));
+            }
+        }
+        ki.append("\r\n");
+        ++kesz;
+    }
+    return ki;
+}
+
+void FajlIras(const QString& fajl, const QByteArray& tartalom) {
+    // No file system takes a name with a null character; Qt's file classes
+    // would only warn about it.
+    if (fajl.contains(QChar(0)))
+        throw PelvanoHiba(qt_error_string(EINVAL));
+    QSaveFile f(fajl);
+    if (!f.open(QIODevice::WriteOnly))
+        throw PelvanoHiba(f.errorString());
+    if (f.write(tartalom) != tartalom.size()) {
+        const QString hiba = f.errorString();
+        f.cancelWriting();
+        throw PelvanoHiba(hiba);
+    }
+    if (!f.commit())
+        throw PelvanoHiba(f.errorString());
+}
+
+} // namespace SzovegExportFormatum
+
+using namespace SzovegExportFormatum;
+
+// --- QueryForras
+
+QueryForras::QueryForras(QSqlQuery& query, QHash<QString, QString> feliratok)
+    : m_q(query), m_feliratok(std::move(feliratok)) {
+    const QSqlRecord r = query.record();
+    for (int i = 0; i < r.count(); ++i) {
+        const QSqlField f = r.field(i);
+        m_nevek.append(f.name());
+        const Sema::Oszlop* o =
+            f.tableName().isEmpty() ? nullptr : semaOszlop(f.tableName(), f.name());
+        m_fajtak.append(o ? semaTipus(o->tipus) : tipusFajta(QMetaType::Type(f.metaType().id())));
+    }
+}
+
+int QueryForras::oszlopSzam() const {
+    return int(m_nevek.size());
+}
+
+QString QueryForras::nev(int oszlop) const {
+    return m_nevek.value(oszlop);
+}
+
+QString QueryForras::felirat(int oszlop) const {
+    const QString n = nev(oszlop);
+    return m_feliratok.value(n.toLower(), n);
+}
+
+OszlopFajta QueryForras::fajta(int oszlop) const {
+    return m_fajtak.value(oszlop, OszlopFajta::Szoveg);
+}
+
+int QueryForras::sorSzam() const {
+    return m_q.size();
+}
+
+bool QueryForras::elso() {
+    // A query read forward only is run again to stand before its first row.
+    if (m_q.isForwardOnly() && m_q.at() != QSql::BeforeFirstRow)
+        m_q.exec();
+    return m_q.isForwardOnly() ? m_q.next() : m_q.first();
+}
+
+bool QueryForras::kovetkezo() {
+    return m_q.next();
+}
+
+QVariant QueryForras::ertek(int oszlop) const {
+    return m_q.value(oszlop);
+}
+
+// --- ModellForras
+
+ModellForras::ModellForras(QAbstractItemModel& modell, QStringList nevek, QList<OszlopFajta> fajtak)
+    : m_m(modell), m_nevek(std::move(nevek)), m_fajtak(std::move(fajtak)) {
+    const int n = modell.columnCount();
+    for (int i = int(m_nevek.size()); i < n; ++i)
+        m_nevek.append(felirat(i));
+    if (m_fajtak.size() < n && modell.rowCount() > 0)
+        for (int i = int(m_fajtak.size()); i < n; ++i)
+            m_fajtak.append(ErtekFajta(modell.data(modell.index(0, i), Qt::EditRole)));
+}
+
+int ModellForras::oszlopSzam() const {
+    return m_m.columnCount();
+}
+
+QString ModellForras::nev(int oszlop) const {
+    return m_nevek.value(oszlop);
+}
+
+QString ModellForras::felirat(int oszlop) const {
+    const QString f = m_m.headerData(oszlop, Qt::Horizontal, Qt::DisplayRole).toString();
+    return f.isEmpty() ? m_nevek.value(oszlop) : f;
+}
+
+OszlopFajta ModellForras::fajta(int oszlop) const {
+    return m_fajtak.value(oszlop, OszlopFajta::Szoveg);
+}
+
+int ModellForras::sorSzam() const {
+    return m_m.rowCount();
+}
+
+bool ModellForras::elso() {
+    m_sor = 0;
+    while (m_m.rowCount() == 0 && m_m.canFetchMore(QModelIndex()))
+        m_m.fetchMore(QModelIndex());
+    return m_sor < m_m.rowCount();
+}
+
+bool ModellForras::kovetkezo() {
+    ++m_sor;
+    if (m_sor >= m_m.rowCount() && m_m.canFetchMore(QModelIndex()))
+        m_m.fetchMore(QModelIndex());
+    return m_sor < m_m.rowCount();
+}
+
+QVariant ModellForras::ertek(int oszlop) const {
+    return m_m.data(m_m.index(m_sor, oszlop), Qt::EditRole);
+}
+
+std::unique_ptr<ModellForras> TervListaForras(TervListaModell& modell) {
+    static const QStringList tablak{QStringLiteral("terv"),       QStringLiteral("tipus"),
+                                    QStringLiteral("ugyfel"),     QStringLiteral("tervezo"),
+                                    QStringLiteral("szakag"),     QStringLiteral("tervfajta"),
+                                    QStringLiteral("tervszakasz")};
+    QStringList nevek;
+    QList<OszlopFajta> fajtak;
+    for (int i = 0; i < modell.columnCount(); ++i) {
+        nevek.append(modell.mezoNev(i));
+        fajtak.append(SemaFajta(tablak, modell.mezoNev(i)));
+    }
+    return std::make_unique<ModellForras>(modell, nevek, fajtak);
+}
+
+// --- SzovegExport
+
+namespace {
+
+// Puts the query back where it was found, open or closed, on its former row.
+class QueryVisszaallit {
+public:
+    QueryVisszaallit(QSqlQuery& q, bool nyitottuk, bool eloreOlvaso)
+        : m_q(q), m_nyitottuk(nyitottuk), m_eloreOlvaso(eloreOlvaso), m_hely(q.at()) {}
+    ~QueryVisszaallit() {
+        if (m_nyitottuk) {
+            m_q.finish();
+            m_q.setForwardOnly(m_eloreOlvaso);
+            return;
+        }
+        if (m_hely == m_q.at())
+            return;
+        if (m_q.isForwardOnly() && (m_q.at() > m_hely || m_q.at() == QSql::AfterLastRow) &&
+            m_hely != QSql::AfterLastRow)
+            m_q.exec();
+        if (m_hely >= 0)
+            m_q.seek(m_hely);
+        else if (m_hely == QSql::BeforeFirstRow && !m_q.isForwardOnly())
+            m_q.seek(-1);
+    }
+    int hely() const { return m_hely; }
+
+private:
+    QSqlQuery& m_q;
+    bool m_nyitottuk;
+    bool m_eloreOlvaso;
+    int m_hely;
+};
+
+} // namespace
+
+void SzovegExport(QSqlQuery& query, const QString& fajl, const QString& hatarolo) {
+    bool nyitottuk = false;
+    const bool eloreOlvaso = query.isForwardOnly();
+    if (!query.isActive()) {
+        // Opened here for one walk: no need to keep the rows for going back.
+        query.setForwardOnly(true);
+        if (!query.exec()) {
+            const QString hiba = MotorUzenet(query.lastError());
+            query.setForwardOnly(eloreOlvaso);
+            throw AdatbazisHiba(hiba);
+        }
+        nyitottuk = true;
+    }
+    QueryVisszaallit visszaallit(query, nyitottuk, eloreOlvaso);
+    QueryForras forras(query);
+    SzovegExport(forras, fajl, hatarolo);
+}
+
+void SzovegExport(ExportForras& forras, const QString& fajl, const QString& hatarolo) {
+    QFile f(fajl);
+    const bool nulla = fajl.contains(QChar(0));
+    if (nulla || !f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        Seged::HibaAblak(QStringLiteral("File megnyitási hiba\r\n") +
+                         (nulla ? qt_error_string(EINVAL) : f.errorString()));
+        return;
+    }
+    const QByteArray s = Cp1250(hatarolo);
+    QByteArray sor;
+    auto sorIr = [&] {
+        sor.append("\r\n");
+        if (f.write(sor) != sor.size())
+            throw PelvanoHiba(f.errorString());
+        sor.clear();
+    };
+    for (int i = 0; i < forras.oszlopSzam(); ++i) {
+        Cp1250Hozzafuz(sor, forras.nev(i));
+        sor.append(s);
+    }
+    sorIr();
+    for (bool van = forras.elso(); van; van = forras.kovetkezo()) {
+        for (int i = 0; i < forras.oszlopSzam(); ++i) {
+            Cp1250Hozzafuz(sor, Szoveg(forras.ertek(i), forras.fajta(i)));
+            sor.append(s);
+        }
+        sorIr();
+    }
+    if (!f.flush())
+        throw PelvanoHiba(f.errorString());
+    f.close();
+}
