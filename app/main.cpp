@@ -1,7 +1,7 @@
 #include "alkalmazas.h"
 
 #include "foablak/tfrm_main.h"
-#include "ikonok/ikonok.h"
+#include "ikonok.h"
 #include "kapcsolat.h"
 #include "seged.h"
 #include <QFont>

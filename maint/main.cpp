@@ -7,7 +7,7 @@
 
 #include "alkalmazas.h"
 #include "hiba.h"
-#include "ikonok/ikonok.h"
+#include "ikonok.h"
 #include "kapcsolat.h"
 #include "seged.h"
 #include "tfrm_upd.h"

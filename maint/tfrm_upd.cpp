@@ -1,9 +1,9 @@
 #include "tfrm_upd.h"
 
-#include "eszkozok/indulas.h"
-#include "ikonok/ikonok.h"
+#include "ikonok.h"
 #include "inifajl.h"
 #include "parbeszed.h"
+#include "pelvanoini.h"
 #include "seged.h"
 
 #include <QDir>

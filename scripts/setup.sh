@@ -9,6 +9,7 @@ PELVANO_PACKAGES=(
   libqt6svg6 libsqlite3-dev sqlite3 libsodium-dev libzip-dev zip unzip
   libqscintilla2-qt6-dev pxlib-dev libicu-dev
   fonts-dejavu-core fonts-liberation2 poppler-utils qt6-translations-l10n
+  clang-format git
 )
 
 pelvano_install_packages() {
@@ -29,6 +30,7 @@ pelvano_install_packages() {
 pelvano_build() {
   local root
   root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-  cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DPELVANO_WERROR="${PELVANO_WERROR:-OFF}" >/dev/null
   cmake --build "$root/build" -j"$(nproc)"
 }

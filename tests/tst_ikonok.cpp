@@ -1,7 +1,7 @@
 // The application's pictures: every name of the image list loads from the
 // resources as a drawn 16 x 16 picture.
 
-#include "ikonok/ikonok.h"
+#include "ikonok.h"
 
 #include <QDir>
 #include <QGuiApplication>

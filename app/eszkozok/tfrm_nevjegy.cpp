@@ -1,7 +1,7 @@
 #include "eszkozok/tfrm_nevjegy.h"
 
 #include "foablak/tfrm_main.h"
-#include "ikonok/ikonok.h"
+#include "ikonok.h"
 #include "keszito.h"
 #include "parbeszed.h"
 

@@ -2,7 +2,7 @@
 
 #include "felhasznalo/felhasznalok.h"
 #include "foablak/akciok.h"
-#include "ikonok/ikonok.h"
+#include "ikonok.h"
 #include "jelszo.h"
 #include "kapcsolat.h"
 #include "parbeszed.h"

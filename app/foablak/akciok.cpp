@@ -1,6 +1,6 @@
 #include "foablak/akciok.h"
 
-#include "ikonok/ikonok.h"
+#include "ikonok.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,7 +1,7 @@
 #include "kiadas/tfrm_kiadbongeszo.h"
 
 #include "foablak/akciok.h"
-#include "ikonok/ikonok.h"
+#include "ikonok.h"
 #include "kapcsolat.h"
 #include "kiadas/kiadasnaplo.h"
 #include "kiadas/trptkiadott.h"

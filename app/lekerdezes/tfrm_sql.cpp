@@ -2,7 +2,7 @@
 
 #include "fajlparbeszed.h"
 #include "foablak/akciok.h"
-#include "ikonok/ikonok.h"
+#include "ikonok.h"
 #include "kapcsolat.h"
 #include "lekerdezes/szabadsql.h"
 #include "lekerdezes/szovegexport.h"

@@ -1,6 +1,6 @@
 #include "terv/lapok.h"
 
-#include "ikonok/ikonok.h"
+#include "ikonok.h"
 
 #include <QDialog>
 #include <QPlainTextEdit>

@@ -1,6 +1,6 @@
 #include "terv/tfrm_sorszerkeszt.h"
 
-#include "ikonok/ikonok.h"
+#include "ikonok.h"
 #include "parbeszed.h"
 #include "tablamodell.h"
 #include "terv/lapok.h"

@@ -1,7 +1,7 @@
 #include "terv/tfrm_szerkeszt.h"
 
 #include "hiba.h"
-#include "ikonok/ikonok.h"
+#include "ikonok.h"
 #include "parbeszed.h"
 #include "seged.h"
 #include "tablamodell.h"

@@ -3,7 +3,7 @@
 #include "foablak/akciok.h"
 
 #include "hiba.h"
-#include "ikonok/ikonok.h"
+#include "ikonok.h"
 #include "seged.h"
 #include "tablamodell.h"
 #include "torzs/tfrm_torzs_szerkeszt.h"

@@ -1,7 +1,7 @@
 #include "torzs/tfrm_torzs_szerkeszt.h"
 
 #include "hiba.h"
-#include "ikonok/ikonok.h"
+#include "ikonok.h"
 #include "parbeszed.h"
 #include "seged.h"
 #include "sema.h"

@@ -1,4 +1,4 @@
-#include "eszkozok/indulas.h"
+#include "pelvanoini.h"
 
 #include "inifajl.h"
 #include "seged.h"

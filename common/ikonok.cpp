@@ -1,4 +1,4 @@
-#include "ikonok/ikonok.h"
+#include "ikonok.h"
 
 #include <QFile>
 
