@@ -5,6 +5,7 @@
 #include "kapcsolat.h"
 #include "lekerdezes/szovegexport.h"
 #include "meres.h"
+#include "sqlitemotor.h"
 #include "terv/tervlista.h"
 
 #include <QApplication>

@@ -5,6 +5,7 @@
 #include "kapcsolat.h"
 #include "lekerdezes/keres.h"
 #include "meres.h"
+#include "sqlitemotor.h"
 
 #include <QCoreApplication>
 #include <QSqlQuery>

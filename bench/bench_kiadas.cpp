@@ -7,6 +7,7 @@
 #include "kiadas/kiadasnaplo.h"
 #include "lekerdezes/szovegexport.h"
 #include "meres.h"
+#include "sqlitemotor.h"
 
 #include <QApplication>
 #include <QFileInfo>

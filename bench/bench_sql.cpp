@@ -8,6 +8,7 @@
 #include "lekerdezes/szabadsql.h"
 #include "lekerdezes/tfrm_sql.h"
 #include "meres.h"
+#include "sqlitemotor.h"
 
 #include <QAction>
 #include <QApplication>

@@ -6,6 +6,7 @@
 
 #include "kapcsolat.h"
 #include "meres.h"
+#include "sqlitemotor.h"
 #include "terv/tervlista.h"
 
 #include <QCoreApplication>

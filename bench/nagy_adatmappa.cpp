@@ -15,6 +15,7 @@
 #include "adatmappa.h"
 #include "hiba.h"
 #include "kapcsolat.h"
+#include "sqlitemotor.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -3,6 +3,7 @@
 #include "jelszo.h"
 #include "kapcsolat.h"
 #include "sema.h"
+#include "sqlitemotor.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,6 +4,7 @@
 #include "karbantarto.h"
 #include "paradoxtabla.h"
 #include "sema.h"
+#include "sqlitemotor.h"
 
 #include <QDir>
 #include <QFile>

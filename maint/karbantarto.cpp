@@ -1,6 +1,7 @@
 #include "karbantarto.h"
 
 #include "atvetel.h"
+#include "sqlitemotor.h"
 
 #include <QDir>
 

@@ -6,6 +6,7 @@
 #include "dialektus.h"
 #include "jelszo.h"
 #include "kapcsolat.h"
+#include "sqlitemotor.h"
 #include "tablamodell.h"
 #include "tesztkornyezet.h"
 

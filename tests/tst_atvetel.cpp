@@ -11,6 +11,7 @@
 #include "karbantarto.h"
 #include "kijelzonaplo.h"
 #include "paradoxtabla.h"
+#include "sqlitemotor.h"
 #include "tesztkornyezet.h"
 
 #include <QDir>

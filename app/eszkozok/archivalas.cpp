@@ -4,6 +4,7 @@
 #include "kapcsolat.h"
 #include "mappazar.h"
 #include "seged.h"
+#include "sqlitemotor.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -4,6 +4,7 @@
 #include "foablak/tfrm_main.h"
 #include "kapcsolat.h"
 #include "seged.h"
+#include "sqlitemotor.h"
 
 #include <QCryptographicHash>
 #include <QDir>

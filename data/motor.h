@@ -1,0 +1,62 @@
+#pragma once
+
+// The engine interface: what is specific to a database engine (how a data
+// folder's database is opened, the dialect, per-connection functions, the
+// width rule of text columns, the Hungarian order, maintenance) lives behind
+// Motor, so that a second engine is one new implementation of it.
+
+#include "eredmenytar.h"
+#include "motorhiba.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <functional>
+#include <memory>
+
+class Motor {
+public:
+    virtual ~Motor() = default;
+    virtual QString driver() const = 0;
+    // Sets up and opens `db` on the data folder; a folder without a usable
+    // database throws AdatbazisHiba with the engine's message.
+    virtual void megnyit(QSqlDatabase& db, const QString& mappa) = 0;
+    // The local dialect in the engine's SQL.
+    virtual QString fordit(const QString& helyi) const = 0;
+    // After a table was created or changed: renew what the engine keeps per
+    // table beside the columns (the width rule of text columns).
+    virtual void szerkezetValtozott(QSqlDatabase& db, const QString& tabla) = 0;
+    // The ORDER BY expression of a name column in Hungarian,
+    // case-insensitive order.
+    virtual QString nevSorrend(const QString& oszlop) const = 0;
+    // The key the engine assigned to the row last inserted on `db`.
+    virtual qint64 utolsoKulcs(QSqlDatabase& db) = 0;
+    // Reads a SELECT from its first row to its last, converting only the
+    // named result columns (matched regardless of letter case; a missing one
+    // reads as null) and handing them to `sor`, one call per row. Returns
+    // the names of all result columns. Errors throw AdatbazisHiba.
+    virtual QStringList atolvas(QSqlDatabase& db, const QString& sql, const QStringList& oszlopok,
+                                const std::function<void(const QVariant* ertekek)>& sor) = 0;
+    // A query typed by a user, given in the engine's SQL, with its rows kept
+    // apart as they are read (nothing is read yet). Errors throw
+    // AdatbazisHiba. The store must be gone before the connection closes.
+    virtual std::unique_ptr<EredmenyTar> eredmenyTar(QSqlDatabase& db, const QString& sql) = 0;
+
+    // Maintenance, with the folder to itself. Rebuilds a table with its
+    // stored indexes anew: the rows copied into a fresh table with the
+    // primary key on `kulcs`, then the named case-insensitive index on
+    // `indexOszlop` (none when `index` is empty); keys never reused stay
+    // so. All or nothing: a missing table or rows that break the key throw
+    // AdatbazisHiba and leave the table as it was.
+    virtual void tablaUjraepit(QSqlDatabase& db, const QString& tabla, const QStringList& kulcs,
+                               const QString& index, const QString& indexOszlop) = 0;
+    // The engine's check of the whole database: empty when sound, otherwise
+    // what it found.
+    virtual QString epsegHiba(QSqlDatabase& db) = 0;
+    // Gives the free space of the database file back.
+    virtual void tomorit(QSqlDatabase& db) = 0;
+    // The table's key counter (of its AUTOINC column) at least `ertek`:
+    // the next key given is greater.
+    virtual void kulcsSzamlalo(QSqlDatabase& db, const QString& tabla, qint64 ertek) = 0;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+// The embedded engine: one SQLite database file, pelvano.sqlite, in the
+// data folder.
+
+#include "motor.h"
+
+class SqliteMotor : public Motor {
+public:
+    static QString AdatFajl(const QString& mappa); // mappa + "/pelvano.sqlite"
+    QString driver() const override { return QStringLiteral("QSQLITE"); }
+    void megnyit(QSqlDatabase& db, const QString& mappa) override;
+    QString fordit(const QString& helyi) const override;
+    void szerkezetValtozott(QSqlDatabase& db, const QString& tabla) override;
+    QString nevSorrend(const QString& oszlop) const override;
+    qint64 utolsoKulcs(QSqlDatabase& db) override;
+    QStringList atolvas(QSqlDatabase& db, const QString& sql, const QStringList& oszlopok,
+                        const std::function<void(const QVariant* ertekek)>& sor) override;
+    std::unique_ptr<EredmenyTar> eredmenyTar(QSqlDatabase& db, const QString& sql) override;
+    void tablaUjraepit(QSqlDatabase& db, const QString& tabla, const QStringList& kulcs,
+                       const QString& index, const QString& indexOszlop) override;
+    QString epsegHiba(QSqlDatabase& db) override;
+    void tomorit(QSqlDatabase& db) override;
+    void kulcsSzamlalo(QSqlDatabase& db, const QString& tabla, qint64 ertek) override;
+    // Opens (creating when missing) a database file for building a new data
+    // folder; the same per-connection set-up as megnyit.
+    void letrehoz(QSqlDatabase& db, const QString& fajl);
+
+private:
+    void beallit(QSqlDatabase& db);
+};
