@@ -5,6 +5,7 @@
 #include "parbeszed.h"
 #include "pelvanoini.h"
 #include "seged.h"
+#include "termek.h"
 
 #include <QDir>
 #include <QLabel>
@@ -13,7 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-const QString Tfrm_Upd::Verzio = QStringLiteral("2.1.0.67");
+const QString Tfrm_Upd::Verzio = Termek::Verzio;
 
 const QStringList Tfrm_Upd::Leiras{
     QStringLiteral("Lépések, ha új verziót kíván telepíteni:"),

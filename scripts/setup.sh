@@ -9,7 +9,7 @@ PELVANO_PACKAGES=(
   libqt6svg6 libsqlite3-dev sqlite3 libsodium-dev libzip-dev zip unzip
   libqscintilla2-qt6-dev pxlib-dev libicu-dev
   fonts-dejavu-core fonts-liberation2 poppler-utils qt6-translations-l10n
-  clang-format git
+  clang-format git python3
 )
 
 pelvano_install_packages() {

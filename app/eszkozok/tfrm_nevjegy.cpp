@@ -1,9 +1,9 @@
 #include "eszkozok/tfrm_nevjegy.h"
 
-#include "foablak/tfrm_main.h"
 #include "ikonok.h"
 #include "keszito.h"
 #include "parbeszed.h"
+#include "termek.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -58,13 +58,12 @@ Tfrm_Nevjegy::Tfrm_Nevjegy(QWidget* szulo) : QDialog(szulo) {
     nev->setFont(f);
     nev->setStyleSheet(QStringLiteral("color: blue;"));
 
-    lblTermek = Cimke(belso, QStringLiteral("Pelvano\r\nV2.1.0.67"), QRect(88, 8, 199, 72),
+    lblTermek = Cimke(belso, QStringLiteral("Pelvano\r\nV") + Termek::Verzio, QRect(88, 8, 199, 72),
                       QColor(204, 255, 204), true, Qt::AlignRight | Qt::AlignVCenter);
     lblTermek->setObjectName(QStringLiteral("lblTermek"));
     QFont arial(QStringLiteral("Arial"), 11);
     arial.setBold(true);
     lblTermek->setFont(arial);
-    Q_ASSERT(lblTermek->text().endsWith(Tfrm_Main::Verzio.mid(Tfrm_Main::Verzio.indexOf(u'V'))));
 
     const QColor krem = Parbeszed::KremSzin;
     Cimke(belso, QStringLiteral("Pelvanoi nyilvántartó program"), QRect(8, 92, 279, 24), krem, true,

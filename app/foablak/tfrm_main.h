@@ -7,6 +7,7 @@
 #include "foablak/tbeall.h"
 #include "kapcsolat.h"
 #include "mappazar.h"
+#include "termek.h"
 #include "torzs/torzs.h"
 
 #include <QHash>
@@ -23,7 +24,7 @@ class TervListaModell;
 class Tfrm_Main : public QMainWindow {
     Q_OBJECT
 public:
-    static inline const QString Verzio = QStringLiteral("Pelvano V2.1.0.67");
+    static inline const QString Verzio = QStringLiteral("Pelvano V") + Termek::Verzio;
 
     explicit Tfrm_Main(QWidget* szulo = nullptr);
     ~Tfrm_Main() override;
