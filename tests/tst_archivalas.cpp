@@ -208,7 +208,7 @@ void TstArchivalas::foablakbol() {
     QVERIFY(w->TervKeres(2));
     // Cancelled: nothing happens.
     FajlParbeszed::kovetkezo(std::nullopt);
-    w->Akcio(QStringLiteral("aArchival"))->trigger();
+    QVERIFY(Teszt::Indit(*w, QStringLiteral("aArchival")));
     QCOMPARE(FajlParbeszed::hivasok().last(),
              (FajlParbeszed::Hivas{QStringLiteral("Adatbázis mentése"),
                                    QStringLiteral("ZIP archívumok (*.zip)|*.zip"),
@@ -219,7 +219,7 @@ void TstArchivalas::foablakbol() {
 
     const QString zip = m_ki.filePath(QStringLiteral("f.zip"));
     FajlParbeszed::kovetkezo(zip);
-    w->Akcio(QStringLiteral("aArchival"))->trigger();
+    QVERIFY(Teszt::Indit(*w, QStringLiteral("aArchival")));
     QCOMPARE(UzenetTeszt::ablakok().last().szoveg, QStringLiteral("Archív állomány kész."));
     QVERIFY(QFile::exists(zip));
     // Reopened on the first plan with its lines; the lines work as before.
@@ -227,12 +227,12 @@ void TstArchivalas::foablakbol() {
     QVERIFY(w->TblSor);
     QCOMPARE(w->TblSor->rowCount(), 2);
     QCOMPARE(w->DBGrid2->model()->rowCount(), 2);
-    w->Akcio(QStringLiteral("aKiadJelol"))->trigger();
+    QVERIFY(Teszt::Indit(*w, QStringLiteral("aKiadJelol")));
     QCOMPARE(w->TblSor->ertek(0, QStringLiteral("kiadni")).toString(), QStringLiteral("I"));
 
     // A failure is reported and the window goes on.
     FajlParbeszed::kovetkezo(m_ki.filePath(QStringLiteral("nincs/x.zip")));
-    w->Akcio(QStringLiteral("aArchival"))->trigger();
+    QVERIFY(Teszt::Indit(*w, QStringLiteral("aArchival")));
     QVERIFY(UzenetTeszt::ablakok().last().szoveg.startsWith(
         QStringLiteral("Hiba az archiválás közben\r\n")));
     QCOMPARE(w->AktualisTerv(), 1);

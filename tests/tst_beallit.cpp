@@ -71,7 +71,7 @@ void TstBeallit::okMindentMegtart() {
             d->chkBelepes->setChecked(true);
             d->btnOK->click();
         });
-        w->Akcio(QStringLiteral("aBeallit"))->trigger();
+        QVERIFY(Teszt::Indit(*w, QStringLiteral("aBeallit")));
         QCOMPARE(FajlParbeszed::hivasok().size(), 1);
         QCOMPARE(FajlParbeszed::hivasok().first().cim, QStringLiteral("Adatbázis útvonal"));
         QCOMPARE(FajlParbeszed::hivasok().first().kezdo, m_prog->adatMappa());
@@ -141,7 +141,7 @@ void TstBeallit::iniSzerkesztes() {
     std::unique_ptr<Tfrm_Main> w = m_prog->foAblak();
     QVERIFY(w);
     UrlFogo fogo;
-    w->Akcio(QStringLiteral("aINI"))->trigger();
+    QVERIFY(Teszt::Indit(*w, QStringLiteral("aINI")));
     QCOMPARE(fogo.urlek.size(), 1);
     QCOMPARE(fogo.urlek.first().toLocalFile(),
              QFileInfo(Seged::ProgramUtvonal(QStringLiteral("Pelvano.ini"))).absoluteFilePath());

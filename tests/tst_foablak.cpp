@@ -15,6 +15,7 @@
 #include "tesztkornyezet.h"
 #include "uzenetteszt.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QHeaderView>
 #include <QLabel>
@@ -104,6 +105,8 @@ private:
 
     std::unique_ptr<Teszt::ProgramKornyezet> m_prog;
     std::unique_ptr<Tfrm_Main> m_w;
+    // Qt's checks of the plan list and of the grids' models.
+    std::vector<std::unique_ptr<QAbstractItemModelTester>> m_modellProbak;
     QStringList m_sql;
 };
 
@@ -116,6 +119,7 @@ void TstFoablak::init() {
 }
 
 void TstFoablak::cleanup() {
+    m_modellProbak.clear();
     m_w.reset();
     QCOMPARE(UzenetTeszt::megvalaszolatlan(), 0);
     UzenetTeszt::kikapcsol();
@@ -127,6 +131,10 @@ Tfrm_Main* TstFoablak::ablak() {
     m_w = m_prog->foAblak();
     if (!m_w)
         return nullptr;
+    for (QAbstractItemModel* m :
+         {static_cast<QAbstractItemModel*>(m_w->Qry), m_w->DBGrid1->model(), m_w->DBGrid2->model()})
+        m_modellProbak.push_back(std::make_unique<QAbstractItemModelTester>(
+            m, QAbstractItemModelTester::FailureReportingMode::QtTest));
     // The statements that change data (the list's own reads left out).
     m_w->Db1().setFigyelo([this](const QString& s) {
         if (!s.startsWith(QLatin1String("SELECT")))
@@ -251,7 +259,7 @@ void TstFoablak::gyorsKereses() {
     QCOMPARE(w->AktualisTerv(), kulcs);
     // With the filter on the search sees only marked plans.
     w->SzurBeallit(QStringLiteral("terv=4"), QStringLiteral("I"));
-    w->Akcio(QStringLiteral("aSzur"))->trigger();
+    QVERIFY(Teszt::Indit(*w, QStringLiteral("aSzur")));
     QCOMPARE(w->Qry->rowCount(), 1);
     QTest::keyClicks(w->Edit1, QStringLiteral("ko"));
     QCOMPARE(w->AktualisTerv(), 4);
@@ -537,7 +545,7 @@ void TstFoablak::szuresTorzsbol() {
         hivasok.append({f, kulcs});
         return valasz;
     });
-    w->Akcio(QStringLiteral("aSzurTervezo"))->trigger();
+    QVERIFY(Teszt::Indit(*w, QStringLiteral("aSzurTervezo")));
     QCOMPARE(hivasok, (QList<QPair<TorzsFajta, int>>{{TorzsFajta::Tervezo, -1}}));
     QCOMPARE(m_sql, (QStringList{"UPDATE terv SET szur='I' WHERE tervezo=1;"}));
     QSqlQuery q =
@@ -551,7 +559,7 @@ void TstFoablak::szuresTorzsbol() {
     m_sql.clear();
     for (const char* a :
          {"aSzurTervezo", "aSzurSzakag", "aSzurTervFajta", "aSzurTervSzakasz", "aSzurUgyfel"})
-        w->Akcio(QLatin1String(a))->trigger();
+        QVERIFY(Teszt::Indit(*w, QLatin1String(a)));
     QVERIFY(m_sql.isEmpty());
     valasz = 7;
     const QList<QPair<const char*, QString>> tobbi{
@@ -561,7 +569,7 @@ void TstFoablak::szuresTorzsbol() {
         {"aSzurUgyfel", "UPDATE terv SET szur='I' WHERE ugyfel=7;"}};
     for (const auto& [a, s] : tobbi) {
         m_sql.clear();
-        w->Akcio(QLatin1String(a))->trigger();
+        QVERIFY(Teszt::Indit(*w, QLatin1String(a)));
         QCOMPARE(m_sql, QStringList{s});
     }
 }

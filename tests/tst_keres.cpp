@@ -210,7 +210,7 @@ void TstKeres::foablakbol() {
             d->btnKeres->click();
             d->btnMegvan->click();
         });
-        w->Akcio(QStringLiteral("aKeresReszletes"))->trigger();
+        QVERIFY(Teszt::Indit(*w, QStringLiteral("aKeresReszletes")));
     };
     QRect hely;
     valaszt(QStringLiteral("szabó"), &hely);
@@ -218,7 +218,7 @@ void TstKeres::foablakbol() {
     // The dialog sat on the main window's bottom right corner.
     QCOMPARE(hely.bottomRight(), w->frameGeometry().bottomRight());
     // With the filter on, a plan the list does not show moves nothing.
-    w->Akcio(QStringLiteral("aSzur"))->trigger();
+    QVERIFY(Teszt::Indit(*w, QStringLiteral("aSzur")));
     QCOMPARE(w->AktualisTerv(), 3); // only T-03 is marked
     valaszt(QStringLiteral("iskola"));
     QCOMPARE(w->AktualisTerv(), 3);

@@ -23,6 +23,7 @@
 #include "tfrm_nyomvalaszt.h"
 #include "uzenetteszt.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -548,7 +549,7 @@ void TstKiadas::foablakAkciok() {
     // dialog without "Kiad" leaves it marked.
     QString kiadniDialogAlatt;
     DialogusAlatt([&](Tfrm_LevKiad*) { kiadniDialogAlatt = SorAdat(k, 1, 2).at(7); });
-    w->Akcio(QStringLiteral("aTervKiad"))->trigger();
+    QVERIFY(Teszt::Indit(*w, QStringLiteral("aTervKiad")));
     QCOMPARE(kiadniDialogAlatt, QStringLiteral("kiadni=I"));
     QCOMPARE(SorAdat(k, 1, 2).at(7), QStringLiteral("kiadni=I"));
     QCOMPARE(SorAdat(k, 1, 2).at(0), QStringLiteral("tbent=I"));
@@ -559,45 +560,45 @@ void TstKiadas::foablakAkciok() {
         l.kinek->setEditText(QStringLiteral("Kiss Ádám"));
         l.kiad->click();
     });
-    w->Akcio(QStringLiteral("aTervKiad"))->trigger();
+    QVERIFY(Teszt::Indit(*w, QStringLiteral("aTervKiad")));
     QCOMPARE(w->AktualisSor(), 1);
     QCOMPARE(w->TblSor->ertek(1, QStringLiteral("tkiadva")).toString(),
              QStringLiteral("Kiss Ádám"));
     QCOMPARE(SorAdat(k, 1, 2).at(7), QStringLiteral("kiadni=N"));
 
     // Issued again: refused at once, no dialog.
-    w->Akcio(QStringLiteral("aTervKiad"))->trigger();
+    QVERIFY(Teszt::Indit(*w, QStringLiteral("aTervKiad")));
     QCOMPARE(UzenetTeszt::ablakok().last().szoveg,
              QStringLiteral("A tervrajz már kiadásra került."));
 
     // Return: "no" changes nothing, "yes" returns.
     UzenetTeszt::valasz(false);
-    w->Akcio(QStringLiteral("aTervVissza"))->trigger();
+    QVERIFY(Teszt::Indit(*w, QStringLiteral("aTervVissza")));
     QCOMPARE(UzenetTeszt::ablakok().last().szoveg,
              QStringLiteral("Valóban visszaérkezett a tervrajz?"));
     QCOMPARE(UzenetTeszt::ablakok().last().cim, QStringLiteral("Megerősítés"));
     QCOMPARE(SorAdat(k, 1, 2).at(0), QStringLiteral("tbent=N"));
     UzenetTeszt::valasz(true);
-    w->Akcio(QStringLiteral("aTervVissza"))->trigger();
+    QVERIFY(Teszt::Indit(*w, QStringLiteral("aTervVissza")));
     QCOMPARE(SorAdat(k, 1, 2).at(0), QStringLiteral("tbent=I"));
     QVERIFY(w->TblSor->ertek(1, QStringLiteral("tkiadva")).isNull());
 
     // Correspondence: not out yet; the mark is left alone by its issue.
-    w->Akcio(QStringLiteral("aLevVissza"))->trigger();
+    QVERIFY(Teszt::Indit(*w, QStringLiteral("aLevVissza")));
     QCOMPARE(UzenetTeszt::ablakok().last().szoveg, QStringLiteral("A levelezés még nincs kiadva."));
     DialogusAlatt([](Tfrm_LevKiad* d) { d->lap(KiadasFajta::Levelezes).kiad->click(); });
-    w->Akcio(QStringLiteral("aLevKiad"))->trigger();
+    QVERIFY(Teszt::Indit(*w, QStringLiteral("aLevKiad")));
     QCOMPARE(SorAdat(k, 1, 2).at(3), QStringLiteral("lbent=N"));
     QCOMPARE(SorAdat(k, 1, 2).at(7), QStringLiteral("kiadni=N"));
-    w->Akcio(QStringLiteral("aLevKiad"))->trigger();
+    QVERIFY(Teszt::Indit(*w, QStringLiteral("aLevKiad")));
     QCOMPARE(UzenetTeszt::ablakok().last().szoveg,
              QStringLiteral("A levelezés már kiadásra került."));
 
     // The mark toggles from the window.
-    w->Akcio(QStringLiteral("aKiadJelol"))->trigger();
+    QVERIFY(Teszt::Indit(*w, QStringLiteral("aKiadJelol")));
     QCOMPARE(SorAdat(k, 1, 2).at(7), QStringLiteral("kiadni=I"));
     QCOMPARE(w->TblSor->ertek(1, QStringLiteral("kiadni")).toString(), QStringLiteral("I"));
-    w->Akcio(QStringLiteral("aKiadJelol"))->trigger();
+    QVERIFY(Teszt::Indit(*w, QStringLiteral("aKiadJelol")));
     QCOMPARE(SorAdat(k, 1, 2).at(7), QStringLiteral("kiadni=N"));
 }
 
@@ -615,7 +616,7 @@ void TstKiadas::sorNelkuliTerv() {
     QVERIFY(w->TervKeres(2));
     QCOMPARE(w->TblSor->rowCount(), 0);
     const int sorok = Szam(w->Db1(), QStringLiteral("SELECT count(*) FROM terv_sor"));
-    w->Akcio(akcio)->trigger();
+    QVERIFY(Teszt::Indit(*w, akcio));
     QCOMPARE(UzenetTeszt::ablakok().size(), 1);
     QCOMPARE(UzenetTeszt::ablakok().first().szoveg,
              QStringLiteral("A tervnek nincs kiválasztott sora."));
@@ -705,7 +706,7 @@ void TstKiadas::csoportFoablakbol() {
     // A line marked by a single issue dialog closed without "Kiad" is issued
     // by the next group issue.
     DialogusAlatt([](Tfrm_LevKiad*) {});
-    w->Akcio(QStringLiteral("aTervKiad"))->trigger();
+    QVERIFY(Teszt::Indit(*w, QStringLiteral("aTervKiad")));
     QTimer::singleShot(0, [] {
         auto* d = qobject_cast<Tfrm_CsopKiad*>(QApplication::activeModalWidget());
         QVERIFY(d);
@@ -714,7 +715,7 @@ void TstKiadas::csoportFoablakbol() {
         d->btnKiad->click();
         d->reject();
     });
-    w->Akcio(QStringLiteral("aTervKiadOsszes"))->trigger();
+    QVERIFY(Teszt::Indit(*w, QStringLiteral("aTervKiadOsszes")));
     QCOMPARE(SorAdat(w->Db1(), 1, 1).mid(0, 3),
              (QStringList{"tbent=N", "dat_tkiad=" + Ma, "tkiadva=Csoport"}));
     QCOMPARE(w->TblSor->ertek(0, QStringLiteral("tkiadva")).toString(), QStringLiteral("Csoport"));
@@ -938,6 +939,8 @@ void Kimenet(int opcio, const QString& fajl = QString(), QString* javasolt = nul
 void TstKiadas::bongeszo() {
     const QList<int> k = Naplo(*m_k);
     Tfrm_KiadBongeszo b(*m_k, QLatin1Char('T'));
+    QAbstractItemModelTester modellProba(b.Qry,
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
     b.show();
     QVERIFY(QTest::qWaitForWindowExposed(&b));
     QCOMPARE(b.windowTitle(), QStringLiteral("Kiadások böngésző: Tervek"));
@@ -1076,14 +1079,14 @@ void TstKiadas::kiadottFoablakbol() {
     QVERIFY(w);
     // The preview and the delimited text hold the same records.
     Kimenet(0);
-    w->Akcio(akcio)->trigger();
+    QVERIFY(Teszt::Indit(*w, akcio));
     QCOMPARE(m_riportok.size(), 1);
     QCOMPARE(m_riportok.first().torzs.size(), sorok);
     QTemporaryDir dir;
     const QString fajl = dir.filePath(QStringLiteral("ki.csv"));
     QString javasolt;
     Kimenet(2, fajl, &javasolt);
-    w->Akcio(akcio)->trigger();
+    QVERIFY(Teszt::Indit(*w, akcio));
     QCOMPARE(javasolt, QStringLiteral("Kintlevo.csv"));
     QFile f(fajl);
     QVERIFY(f.open(QIODevice::ReadOnly));
@@ -1104,7 +1107,7 @@ void TstKiadas::kiadottFoablakbol() {
         QVERIFY(d);
         d->btnMegsem->click();
     });
-    w->Akcio(akcio)->trigger();
+    QVERIFY(Teszt::Indit(*w, akcio));
     QCOMPARE(m_riportok.size(), 1);
 }
 

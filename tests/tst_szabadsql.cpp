@@ -13,6 +13,7 @@
 #include "tesztkornyezet.h"
 #include "uzenetteszt.h"
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
@@ -95,6 +96,8 @@ private:
     std::unique_ptr<Teszt::ProgramKornyezet> m_prog;
     std::unique_ptr<Kapcsolat> m_k;
     std::unique_ptr<Tfrm_SQL> m_ablak;
+    // Qt's checks of the result model follow every test of the window.
+    std::unique_ptr<QAbstractItemModelTester> m_modellProba;
     QTemporaryDir m_ki;
 };
 
@@ -108,12 +111,15 @@ void TstSzabadSql::init() {
     m_k->sql(QStringLiteral("INSERT INTO proba VALUES (1, 'alma', 10), (2, 'körte', 20), "
                             "(3, 'szilva', NULL)"));
     m_ablak = std::make_unique<Tfrm_SQL>(*m_k);
+    m_modellProba = std::make_unique<QAbstractItemModelTester>(
+        m_ablak->Qry, QAbstractItemModelTester::FailureReportingMode::QtTest);
     m_ablak->show();
     m_ablak->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_ablak.get()));
 }
 
 void TstSzabadSql::cleanup() {
+    m_modellProba.reset();
     m_ablak.reset();
     m_k.reset();
     m_prog.reset();

@@ -6,6 +6,7 @@
 #include "seged.h"
 #include "sqlitemotor.h"
 
+#include <QAction>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,16 @@
 #include <QtTest>
 
 namespace Teszt {
+
+bool Indit(const QObject& ablak, const QString& nev) {
+    auto* a = ablak.findChild<QAction*>(nev);
+    if (!a) {
+        qWarning("no action \"%s\" in %s", qPrintable(nev), ablak.metaObject()->className());
+        return false;
+    }
+    a->trigger();
+    return true;
+}
 
 MasikMunkaallomas::MasikMunkaallomas(const QString& mappa, int ms)
     : m_p(std::make_unique<QProcess>()) {

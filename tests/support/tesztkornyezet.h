@@ -54,6 +54,11 @@ QString FixtureMappa();                   // the old engine's files, may be miss
 // output (trimmed). Fails the calling test when the tool is missing.
 QString Sqlite3Eszkoz(const QString& fajl, const QString& sql, bool* ok = nullptr);
 
+// Triggers the window's action of that object name. A missing action is
+// reported by name and gives false, so that QVERIFY fails the test instead
+// of a crash.
+[[nodiscard]] bool Indit(const QObject& ablak, const QString& nev);
+
 // Another workstation holding a data folder's database for `ms`
 // milliseconds (the helper program helper_tarto); the constructor returns
 // once the hold has begun (tartja() tells whether it did).
