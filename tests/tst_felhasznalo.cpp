@@ -5,6 +5,7 @@
 #include "felhasznalo/belepes.h"
 #include "felhasznalo/felhasznalok.h"
 #include "felhasznalo/tfrm_felhasznalo.h"
+#include "felhasznalo/tfrm_felhasznaloszerkeszt.h"
 #include "jelszo.h"
 #include "kapcsolat.h"
 #include "parbeszed.h"

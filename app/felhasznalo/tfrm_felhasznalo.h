@@ -1,7 +1,7 @@
 #pragma once
 
-// User administration: the list of users ("Felhasználók adatai") and the
-// dialog that edits one ("Felhasználó adatainak szerkesztése").
+// User administration: the list of users ("Felhasználók adatai"); one user
+// is edited in Tfrm_FelhasznaloSzerkeszt.
 
 #include <QDialog>
 
@@ -12,31 +12,6 @@ class QPushButton;
 class QStandardItemModel;
 class QTableView;
 class QToolBar;
-
-class Tfrm_FelhasznaloSzerkeszt : public QDialog {
-    Q_OBJECT
-public:
-    // A new user (`nev` empty) or the user `nev` with its stored password.
-    Tfrm_FelhasznaloSzerkeszt(Kapcsolat& k, const QString& nev, const QString& taroltJelszo,
-                              QWidget* szulo = nullptr);
-
-    QLineEdit* edtFelhasznalo;
-    QLineEdit* edtJelszo;
-    QLineEdit* edtJelszo2;
-    QPushButton* btnOK;
-    QPushButton* btnMegsem;
-
-public slots:
-    void ok();
-
-protected:
-    void showEvent(QShowEvent* e) override;
-
-private:
-    Kapcsolat& m_k;
-    QString m_regiNev;
-    bool m_jelszoUj;
-};
 
 class Tfrm_Felhasznalo : public QDialog {
     Q_OBJECT
