@@ -4,6 +4,8 @@
 // folder of this program folder, and the shared switch that makes every
 // workstation ask for a login. They take effect at the next start.
 
+#include "eszkozok/beallitas.h"
+
 #include <QDialog>
 
 class Kapcsolat;
@@ -12,15 +14,6 @@ class QLineEdit;
 class QPushButton;
 class QToolButton;
 struct TBeall;
-
-namespace Beallitas {
-
-// The shared login switch: `vanbelep` of the settings table's first record.
-bool VanBelep(Kapcsolat& k);
-// Stores the switch in the first record (a new record on an empty table).
-void VanBelepMent(Kapcsolat& k, bool kell);
-
-} // namespace Beallitas
 
 class Tfrm_Beallit : public QDialog {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "foablak/tfrm_main.h"
 
 #include "eszkozok/archivalas.h"
+#include "eszkozok/beallitas.h"
 #include "eszkozok/tfrm_beallit.h"
 #include "eszkozok/tfrm_nevjegy.h"
 #include "eszkozok/tfrm_readme.h"
@@ -602,9 +603,7 @@ void Tfrm_Main::kapcsolodik() {
 }
 
 void Tfrm_Main::BelepesBeolvas() {
-    TablaModell beallit(m_db1, QStringLiteral("beallit.DB"));
-    beallit.megnyit();
-    m_beall.Belepes = beallit.ertek(0, QStringLiteral("vanbelep")).toString() == QLatin1String("I");
+    m_beall.Belepes = Beallitas::VanBelep(m_db1);
 }
 
 void Tfrm_Main::QryNyit() {
