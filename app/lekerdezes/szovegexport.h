@@ -6,6 +6,8 @@
 // the one of the export dialog (captions, chosen columns, qualifiers, "BLOB"
 // for large columns).
 
+#include "ertekszoveg.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -18,11 +20,6 @@
 class QAbstractItemModel;
 class QSqlQuery;
 class TervListaModell;
-
-// The kind of a column decides its text form. Dates and date-times are
-// stored as text, so the kind comes from the schema or the declared column
-// type, never from the value.
-enum class OszlopFajta { Szoveg, Egesz, Tort, Datum, DatumIdo, Memo, Blob };
 
 // A data set to export: its columns and a walk through its rows.
 class ExportForras {
@@ -101,20 +98,10 @@ std::unique_ptr<ModellForras> TervListaForras(TervListaModell& modell);
 
 namespace SzovegExportFormatum {
 
-// The kind of a stored column by the schema: the first of the tables that
-// has a column of that name (regardless of letter case); `nincs` when none.
-OszlopFajta SemaFajta(const QStringList& tablak, const QString& oszlop,
-                      OszlopFajta nincs = OszlopFajta::Szoveg);
-
-// The kind a value's own type suggests (for columns the schema does not know).
-OszlopFajta ErtekFajta(const QVariant& ertek);
-
-// The plain text form of a value: null as nothing, whole numbers in decimal,
-// other numbers in general format with up to 15 significant digits and the
-// workstation's decimal separator, dates in the short date format, date-times
-// as short date, space, long time (the time left out at midnight), text and
-// memo whole. A stored date that cannot be read is written as stored.
-QString Szoveg(const QVariant& ertek, OszlopFajta fajta);
+// The kinds of columns and the text forms of values (see ertekszoveg.h).
+using Ertek::ErtekFajta;
+using Ertek::SemaFajta;
+using Ertek::Szoveg;
 
 // windows-1250 bytes of a text; a character the code page cannot hold is
 // written as "?".
