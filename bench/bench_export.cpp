@@ -6,7 +6,7 @@
 #include "lekerdezes/szovegexport.h"
 #include "meres.h"
 #include "sqlitemotor.h"
-#include "terv/tervlista.h"
+#include "tervlista.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

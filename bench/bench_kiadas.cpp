@@ -4,7 +4,7 @@
 //   bench_kiadas <data folder> [repeats=3]
 
 #include "kapcsolat.h"
-#include "kiadas/kiadasnaplo.h"
+#include "kiadasnaplo.h"
 #include "lekerdezes/szovegexport.h"
 #include "meres.h"
 #include "sqlitemotor.h"

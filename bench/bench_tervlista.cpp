@@ -7,7 +7,7 @@
 #include "kapcsolat.h"
 #include "meres.h"
 #include "sqlitemotor.h"
-#include "terv/tervlista.h"
+#include "tervlista.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

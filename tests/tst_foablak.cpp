@@ -9,9 +9,9 @@
 #include "kapcsolat.h"
 #include "seged.h"
 #include "tablamodell.h"
-#include "terv/tervlista.h"
 #include "terv/tfrm_sorszerkeszt.h"
 #include "terv/tfrm_szerkeszt.h"
+#include "tervlista.h"
 #include "tesztkornyezet.h"
 #include "uzenetteszt.h"
 

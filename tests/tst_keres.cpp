@@ -6,7 +6,7 @@
 #include "kapcsolat.h"
 #include "lekerdezes/keres.h"
 #include "lekerdezes/tfrm_keres.h"
-#include "terv/tervlista.h"
+#include "tervlista.h"
 #include "tesztkornyezet.h"
 #include "uzenetteszt.h"
 

@@ -7,7 +7,7 @@
 #include "kapcsolat.h"
 #include "lekerdezes/szovegexport.h"
 #include "lekerdezes/tfrm_hatarolt.h"
-#include "terv/tervlista.h"
+#include "tervlista.h"
 #include "tesztkornyezet.h"
 #include "uzenetteszt.h"
 

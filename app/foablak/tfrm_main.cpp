@@ -22,9 +22,9 @@
 #include "pelvanoini.h"
 #include "seged.h"
 #include "tablamodell.h"
-#include "terv/tervlista.h"
 #include "terv/tervmuveletek.h"
 #include "terv/tervriportok.h"
+#include "tervlista.h"
 
 #include <QAction>
 #include <QApplication>

@@ -54,25 +54,6 @@ QString Megjegyzes(const QString& doboz) {
     return sorok.join(QLatin1String("\r\n")) + QLatin1String("\r\n");
 }
 
-QStringList NaploSql() {
-    return {QStringLiteral("SELECT"),
-            QStringLiteral(" tervkiad.*,"),
-            QStringLiteral(" terv.tervszam,"),
-            QStringLiteral(" terv.cim,"),
-            QStringLiteral(" terv_sor.reszmuvelet"),
-            QStringLiteral("FROM tervkiad"),
-            QStringLiteral(" INNER JOIN terv ON (tervkiad.terv = terv.terv)"),
-            QStringLiteral(" INNER JOIN terv_sor ON (tervkiad.terv = terv_sor.terv) AND "
-                           "(tervkiad.sor = terv_sor.sor)"),
-            QStringLiteral("ORDER BY 1;")};
-}
-
-QStringList NaploSql(const QString& feltetel) {
-    QStringList sorok = NaploSql();
-    sorok.insert(sorok.size() - 1, QStringLiteral("WHERE ") + feltetel);
-    return sorok;
-}
-
 QStringList Cimzettek(Kapcsolat& k) {
     return Lista(k, QStringLiteral("SELECT DISTINCT kinek FROM tervkiad ORDER BY 1;"));
 }

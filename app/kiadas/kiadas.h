@@ -7,6 +7,7 @@
 // one transaction: the line and the log never disagree.
 
 #include "hiba.h"
+#include "kiadasnaplo.h"
 
 #include <QDate>
 #include <QString>
@@ -52,13 +53,6 @@ constexpr int MegjegyzesSzel = 255;
 // The note as stored: every line of the box followed by CR LF; an empty box
 // gives an empty note.
 QString Megjegyzes(const QString& doboz);
-
-// The issue log with its plans and lines, in key order (the issue browser
-// and the issue sheet read it). A record whose plan or line is gone is not
-// in it.
-QStringList NaploSql();
-// The same narrowed by a condition ("WHERE " + feltetel before the order).
-QStringList NaploSql(const QString& feltetel);
 
 // The pick lists of the dialogs: every recipient and every authoriser of the
 // log, in the engine's order.

@@ -3,8 +3,8 @@
 #include "foablak/akciok.h"
 #include "ikonok.h"
 #include "kapcsolat.h"
-#include "kiadas/kiadasnaplo.h"
 #include "kiadas/trptkiadott.h"
+#include "kiadasnaplo.h"
 #include "parbeszed.h"
 #include "seged.h"
 

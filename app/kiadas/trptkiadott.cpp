@@ -1,7 +1,7 @@
 #include "kiadas/trptkiadott.h"
 
 #include "kapcsolat.h"
-#include "kiadas/kiadasnaplo.h"
+#include "kiadasnaplo.h"
 #include "lekerdezes/szovegexport.h"
 #include "lekerdezes/tfrm_hatarolt.h"
 #include "riportkimenet.h"

@@ -4,7 +4,7 @@
 // or only what is still out, with plan, line, issue date, recipient and
 // return date.
 
-#include "kiadas/kiadasnaplo.h"
+#include "kiadasnaplo.h"
 #include "oldalkeret.h"
 #include "riport.h"
 

@@ -1,6 +1,6 @@
 #include "lekerdezes/keres.h"
 
-#include "terv/tervlista.h"
+#include "tervlista.h"
 
 #include <QLocale>
 

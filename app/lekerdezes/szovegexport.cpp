@@ -4,7 +4,7 @@
 #include "kapcsolat.h"
 #include "seged.h"
 #include "sema.h"
-#include "terv/tervlista.h"
+#include "tervlista.h"
 
 #include <QAbstractItemModel>
 #include <QDateTime>

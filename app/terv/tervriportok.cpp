@@ -4,7 +4,7 @@
 #include "lekerdezes/szovegexport.h"
 #include "lekerdezes/tfrm_hatarolt.h"
 #include "riportkimenet.h"
-#include "terv/tervlista.h"
+#include "tervlista.h"
 
 #include <QSqlQuery>
 

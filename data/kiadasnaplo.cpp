@@ -1,10 +1,32 @@
-#include "kiadas/kiadasnaplo.h"
+#include "kiadasnaplo.h"
 
+#include "ertekszoveg.h"
 #include "kapcsolat.h"
-#include "kiadas/kiadas.h"
-#include "lekerdezes/szovegexport.h"
 
 #include <QSet>
+
+namespace Kiadas {
+
+QStringList NaploSql() {
+    return {QStringLiteral("SELECT"),
+            QStringLiteral(" tervkiad.*,"),
+            QStringLiteral(" terv.tervszam,"),
+            QStringLiteral(" terv.cim,"),
+            QStringLiteral(" terv_sor.reszmuvelet"),
+            QStringLiteral("FROM tervkiad"),
+            QStringLiteral(" INNER JOIN terv ON (tervkiad.terv = terv.terv)"),
+            QStringLiteral(" INNER JOIN terv_sor ON (tervkiad.terv = terv_sor.terv) AND "
+                           "(tervkiad.sor = terv_sor.sor)"),
+            QStringLiteral("ORDER BY 1;")};
+}
+
+QStringList NaploSql(const QString& feltetel) {
+    QStringList sorok = NaploSql();
+    sorok.insert(sorok.size() - 1, QStringLiteral("WHERE ") + feltetel);
+    return sorok;
+}
+
+} // namespace Kiadas
 
 QString KiadasSzuro::szoveg() const {
     QString s = QStringLiteral("(ezterv='%1')").arg(fajta);
@@ -147,7 +169,7 @@ QVariant KiadasNaploModell::data(const QModelIndex& index, int role) const {
     const QString& mezo = Mezok().at(index.column());
     const QVariant v = ertek(index.row(), mezo);
     if (mezo.startsWith(QLatin1String("dat_")))
-        return SzovegExportFormatum::Szoveg(v, OszlopFajta::Datum);
+        return Ertek::Szoveg(v, OszlopFajta::Datum);
     return v;
 }
 

@@ -1,4 +1,4 @@
-#include "terv/tervlista.h"
+#include "tervlista.h"
 
 #include "kapcsolat.h"
 #include "seged.h"

@@ -17,6 +17,17 @@
 
 class Kapcsolat;
 
+namespace Kiadas {
+
+// The issue log with its plans and lines, in key order (the issue browser
+// and the issue sheet read it). A record whose plan or line is gone is not
+// in it.
+QStringList NaploSql();
+// The same narrowed by a condition ("WHERE " + feltetel before the order).
+QStringList NaploSql(const QString& feltetel);
+
+} // namespace Kiadas
+
 // The selection of the issue browser and of the issued items report.
 struct KiadasSzuro {
     QChar fajta = QLatin1Char('T'); // 'T' drawing sets, 'L' correspondence
