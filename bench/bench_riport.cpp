@@ -5,8 +5,8 @@
 #include "kapcsolat.h"
 #include "oldalkeret.h"
 #include "riportkimenet.h"
-#include "terv/tervriportok.h"
 #include "tervlista.h"
+#include "tervriport.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

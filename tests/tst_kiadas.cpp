@@ -10,7 +10,6 @@
 #include "kiadas/tfrm_csopkiad.h"
 #include "kiadas/tfrm_kiadbongeszo.h"
 #include "kiadas/tfrm_levkiad.h"
-#include "kiadas/trptkiadas.h"
 #include "kiadas/trptkiadott.h"
 #include "kiadasnaplo.h"
 #include "lekerdezes/szovegexport.h"
@@ -21,6 +20,7 @@
 #include "tablamodell.h"
 #include "tesztkornyezet.h"
 #include "tfrm_nyomvalaszt.h"
+#include "trptkiadas.h"
 #include "uzenetteszt.h"
 
 #include <QAbstractItemModelTester>

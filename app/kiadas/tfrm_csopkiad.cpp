@@ -2,9 +2,9 @@
 
 #include "kapcsolat.h"
 #include "kiadas/kiadas.h"
-#include "kiadas/trptkiadas.h"
 #include "parbeszed.h"
 #include "seged.h"
+#include "trptkiadas.h"
 
 #include <QComboBox>
 #include <QHeaderView>

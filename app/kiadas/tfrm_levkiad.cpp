@@ -1,9 +1,9 @@
 #include "kiadas/tfrm_levkiad.h"
 
 #include "kapcsolat.h"
-#include "kiadas/trptkiadas.h"
 #include "parbeszed.h"
 #include "seged.h"
+#include "trptkiadas.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,20 +4,10 @@
 // or only what is still out, with plan, line, issue date, recipient and
 // return date.
 
-#include "kiadasnaplo.h"
-#include "oldalkeret.h"
-#include "riport.h"
+#include "kiadottlista.h"
 
 class Kapcsolat;
 class QWidget;
-
-namespace TrptKiadott {
-
-// The report of the records the selection chooses, in issue order.
-Riport::Dokumentum Lista(Kapcsolat& k, const KiadasSzuro& szuro,
-                         const Oldalkeret::Tulajdonos& tulajdonos);
-
-} // namespace TrptKiadott
 
 // The report for kind 'T' or 'L' (only what is out with `csakKint`) through
 // the output choice; its delimited text holds the same records

@@ -1,8 +1,8 @@
-#include "kiadas/trptkiadas.h"
+#include "trptkiadas.h"
 
+#include "ertekszoveg.h"
 #include "kapcsolat.h"
-#include "kiadas/kiadas.h"
-#include "lekerdezes/szovegexport.h"
+#include "kiadasnaplo.h"
 #include "riportkimenet.h"
 
 #include <QSqlQuery>
@@ -143,7 +143,7 @@ Riport::Dokumentum Lap(Kapcsolat& k, int kulcs, const Oldalkeret::Tulajdonos& tu
     while (q.next()) {
         QStringList e(Megjegyzes + 1);
         e[Sorszam] = Nullas(q.value(iKulcs), 5);
-        e[Datum] = SzovegExportFormatum::Szoveg(q.value(iDatum), OszlopFajta::Datum);
+        e[Datum] = Ertek::Szoveg(q.value(iDatum), OszlopFajta::Datum);
         e[Kinek] = q.value(iKinek).toString();
         e[Engedelyezo] = q.value(iEngedelyezo).toString();
         e[Tervszam] = q.value(iTervszam).toString();
