@@ -5,6 +5,7 @@
 #include "kapcsolat.h"
 #include "parbeszed.h"
 #include "tablamodell.h"
+#include "terv/tervfolyamatok.h"
 #include "terv/tervmuveletek.h"
 #include "terv/tfrm_sorszerkeszt.h"
 #include "terv/tfrm_szerkeszt.h"

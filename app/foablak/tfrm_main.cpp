@@ -22,6 +22,7 @@
 #include "pelvanoini.h"
 #include "seged.h"
 #include "tablamodell.h"
+#include "terv/tervfolyamatok.h"
 #include "terv/tervmuveletek.h"
 #include "terv/tervriportok.h"
 #include "tervlista.h"
