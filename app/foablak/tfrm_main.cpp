@@ -26,6 +26,7 @@
 #include "terv/tervmuveletek.h"
 #include "terv/tervriportok.h"
 #include "tervlista.h"
+#include "torzs/tfrm_torzs.h"
 
 #include <QAction>
 #include <QApplication>

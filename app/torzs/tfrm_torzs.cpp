@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPointer>
 #include <QScreen>
 #include <QSqlRecord>
 #include <QTableView>
@@ -281,4 +282,25 @@ void Tfrm_Torzs::ketszeres() {
         aElfogad->trigger();
     else
         aSzerkeszt->trigger();
+}
+
+int ShowTorzs(TorzsFajta fajta, Kapcsolat& kapcsolat, int kulcs, bool valaszto, QWidget* szulo) {
+    std::unique_ptr<Tfrm_Torzs> ablak;
+    try {
+        ablak = Tfrm_Torzs::Letrehoz(fajta, kapcsolat, valaszto, szulo);
+    } catch (const PelvanoHiba& hiba) {
+        Seged::AltalanosHiba(hiba.uzenet(), szulo);
+        return -1;
+    }
+    ablak->Allj(kulcs);
+    const bool elfogadta = ablak->exec() == QDialog::Accepted;
+    if (!valaszto || !elfogadta)
+        return -1;
+    return ablak->AktualisKulcs();
+}
+
+TorzsValaszto TorzsValasztoAblak(Kapcsolat& kapcsolat, QWidget* szulo) {
+    return [&kapcsolat, szulo = QPointer<QWidget>(szulo)](TorzsFajta fajta, int kulcs) {
+        return ShowTorzs(fajta, kapcsolat, kulcs, true, szulo.data());
+    };
 }

@@ -126,3 +126,13 @@ public:
     explicit Tfrm_TorzsTervszakasz(Kapcsolat& k, bool valaszto = false, QWidget* szulo = nullptr)
         : Tfrm_Torzs(TorzsFajta::Tervszakasz, k, valaszto, szulo) {}
 };
+
+// Shows the list modally. kulcs: the row to stand on (-1 or an unknown key:
+// the first row). valaszto: pick mode. Returns the accepted row's key (0 for
+// an empty list) or -1 when closed without accepting (always -1 in browse
+// mode). A missing table shows the engine's error and returns -1.
+int ShowTorzs(TorzsFajta fajta, Kapcsolat& kapcsolat, int kulcs, bool valaszto,
+              QWidget* szulo = nullptr);
+
+// The pick-mode call through the real list windows on `kapcsolat`.
+TorzsValaszto TorzsValasztoAblak(Kapcsolat& kapcsolat, QWidget* szulo = nullptr);

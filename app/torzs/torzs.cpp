@@ -1,13 +1,5 @@
 #include "torzs/torzs.h"
 
-#include "hiba.h"
-#include "seged.h"
-#include "torzs/tfrm_torzs.h"
-
-#include <QDialog>
-#include <QPointer>
-#include <memory>
-
 namespace {
 
 TorzsLeiras egyNev(TorzsFajta fajta, const char* ablakNev, const char* cim, const char* tabla,
@@ -67,25 +59,4 @@ QList<TorzsLeiras> epit() {
 const TorzsLeiras& Torzs(TorzsFajta fajta) {
     static const QList<TorzsLeiras> leirasok = epit();
     return leirasok.at(static_cast<int>(fajta));
-}
-
-int ShowTorzs(TorzsFajta fajta, Kapcsolat& kapcsolat, int kulcs, bool valaszto, QWidget* szulo) {
-    std::unique_ptr<Tfrm_Torzs> ablak;
-    try {
-        ablak = Tfrm_Torzs::Letrehoz(fajta, kapcsolat, valaszto, szulo);
-    } catch (const PelvanoHiba& hiba) {
-        Seged::AltalanosHiba(hiba.uzenet(), szulo);
-        return -1;
-    }
-    ablak->Allj(kulcs);
-    const bool elfogadta = ablak->exec() == QDialog::Accepted;
-    if (!valaszto || !elfogadta)
-        return -1;
-    return ablak->AktualisKulcs();
-}
-
-TorzsValaszto TorzsValasztoAblak(Kapcsolat& kapcsolat, QWidget* szulo) {
-    return [&kapcsolat, szulo = QPointer<QWidget>(szulo)](TorzsFajta fajta, int kulcs) {
-        return ShowTorzs(fajta, kapcsolat, kulcs, true, szulo.data());
-    };
 }
