@@ -86,6 +86,7 @@ class TstTervSzerkesztes : public QObject {
     Q_OBJECT
 
 private slots:
+    void szuresJeloles();
     void karakterHatarGepelve();
     void init();
     void cleanup();
@@ -357,6 +358,23 @@ void TstTervSzerkesztes::ujTerv() {
         QVERIFY2(r.value(ures).isNull(), ures);
     QCOMPARE(terv(m_terv), regi);
     QVERIFY(UzenetTeszt::ablakok().isEmpty());
+}
+
+void TstTervSzerkesztes::szuresJeloles() {
+    // Every mark cleared; then the mark of the chosen plans only; a quote in
+    // the mark stays a value.
+    QCOMPARE(terv(m_terv).value("szur").toString(), QStringLiteral("I"));
+    SzuresMegszuntet(*m_k);
+    QCOMPARE(terv(m_terv).value("szur").toString(), QStringLiteral("N"));
+    SzuresJelol(*m_k, QStringLiteral("Terv=%1").arg(m_terv2), QStringLiteral("I"));
+    QCOMPARE(terv(m_terv2).value("szur").toString(), QStringLiteral("I"));
+    QCOMPARE(terv(m_terv).value("szur").toString(), QStringLiteral("N"));
+    SzuresJelol(*m_k, QStringLiteral("Terv=%1").arg(m_terv), QStringLiteral("'"));
+    QCOMPARE(terv(m_terv).value("szur").toString(), QStringLiteral("'"));
+    QCOMPARE(tervekSzama(), 2);
+    SzuresMegszuntet(*m_k);
+    for (int kulcs : {m_terv, m_terv2})
+        QCOMPARE(terv(kulcs).value("szur").toString(), QStringLiteral("N"));
 }
 
 void TstTervSzerkesztes::karakterHatarGepelve() {

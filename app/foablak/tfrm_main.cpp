@@ -705,10 +705,8 @@ void Tfrm_Main::gyorsKereses(const QString& szoveg) {
 void Tfrm_Main::SzurBeallit(const QString& feltetel, const QString& jel) {
     const int kulcs = AktualisTerv();
     Qry->zar();
-    QString idezett = jel;
-    idezett.replace(QLatin1Char('\''), QStringLiteral("''"));
     try {
-        m_db1.sql(QStringLiteral("UPDATE terv SET szur='%1' WHERE %2;").arg(idezett, feltetel));
+        SzuresJelol(m_db1, feltetel, jel);
     } catch (const AdatbazisHiba& h) {
         Seged::AltalanosHiba(h.uzenet(), this);
     }
@@ -730,7 +728,7 @@ void Tfrm_Main::szurMegszuntet() {
     const int kulcs = AktualisTerv();
     Qry->zar();
     try {
-        m_db1.sql(QStringLiteral("UPDATE terv SET szur='N';"));
+        SzuresMegszuntet(m_db1);
     } catch (const AdatbazisHiba& h) {
         Seged::AltalanosHiba(h.uzenet(), this);
     }

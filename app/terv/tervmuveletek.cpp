@@ -72,6 +72,16 @@ QDate TervDatuma(const QVariant& datum, const QDate& ma) {
     return d.isValid() ? d : ma;
 }
 
+void SzuresJelol(Kapcsolat& k, const QString& feltetel, const QString& jel) {
+    QString idezett = jel;
+    idezett.replace(QLatin1Char('\''), QStringLiteral("''"));
+    k.sql(QStringLiteral("UPDATE terv SET szur='%1' WHERE %2;").arg(idezett, feltetel));
+}
+
+void SzuresMegszuntet(Kapcsolat& k) {
+    k.sql(QStringLiteral("UPDATE terv SET szur='N';"));
+}
+
 // ------------------------------------------------------------ lines
 
 int KovetkezoSorszam(Kapcsolat& k, int terv) {

@@ -46,6 +46,12 @@ int UjTervSor(TablaModell& tbl, const QDate& ma);
 // date, or `ma` when it is empty or no date.
 QDate TervDatuma(const QVariant& datum, const QDate& ma);
 
+// Filter marking: the mark `jel` set on the plans that `feltetel` (a
+// condition the program builds) chooses; every plan's mark cleared. Errors
+// throw AdatbazisHiba.
+void SzuresJelol(Kapcsolat& k, const QString& feltetel, const QString& jel);
+void SzuresMegszuntet(Kapcsolat& k);
+
 // ------------------------------------------------------------------ lines
 
 // The number a new line of plan `terv` gets: the highest stored `sor` of the
