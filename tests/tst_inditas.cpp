@@ -4,6 +4,7 @@
 #include "adatmappa.h"
 #include "alkalmazas.h"
 #include "felhasznalo/tfrm_login.h"
+#include "foablak/inditas.h"
 #include "foablak/tfrm_logo.h"
 #include "foablak/tfrm_main.h"
 #include "kapcsolat.h"
@@ -65,6 +66,8 @@ private slots:
     void init();
     void cleanup();
     void elsoInditasIniNelkul();
+    void adatMappaValasztas_data();
+    void adatMappaValasztas();
     void letezoAdatmappa();
     void ablakHelyeIniBol();
     void teljesKepernyo();
@@ -214,6 +217,31 @@ void TstInditas::teljesKepernyo() {
                                     QStringLiteral("Screen/Left=0"), QStringLiteral("Screen/Top=0"),
                                     QStringLiteral("Screen/Height=%1").arg(m.y() + m.height()),
                                     QStringLiteral("Screen/Width=%1").arg(m.x() + m.width())}));
+}
+
+void TstInditas::adatMappaValasztas_data() {
+    QTest::addColumn<QString>("ini"); // "" none, "van" an existing folder, else a path
+    QTest::addColumn<bool>("visszaallitva");
+    QTest::newRow("named folder") << "van" << false;
+    QTest::newRow("no entry") << "" << true;
+    QTest::newRow("missing folder") << "/nincs/ilyen/mappa" << true;
+}
+
+void TstInditas::adatMappaValasztas() {
+    QFETCH(QString, ini);
+    QFETCH(bool, visszaallitva);
+    QTemporaryDir masik;
+    IniErtekek e;
+    e.Path = ini == QLatin1String("van") ? masik.path() : ini;
+    bool vissza = !visszaallitva;
+    const QString mappa = Inditas::AdatMappa(e, &vissza);
+    QCOMPARE(vissza, visszaallitva);
+    QCOMPARE(mappa, visszaallitva ? prog(QStringLiteral("Data")) : masik.path());
+    // The sub-folders are made, and left as they are when there.
+    Inditas::MappakLetrehoz();
+    Inditas::MappakLetrehoz();
+    for (const char* n : {"Data", "Help", "Archiv"})
+        QVERIFY(QFileInfo(prog(QString::fromLatin1(n))).isDir());
 }
 
 // Stands for the empty database file's path in the expected texts.

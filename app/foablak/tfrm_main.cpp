@@ -9,6 +9,7 @@
 #include "felhasznalo/tfrm_felhasznalo.h"
 #include "felhasznalo/tfrm_login.h"
 #include "foablak/akciok.h"
+#include "foablak/inditas.h"
 #include "foablak/racs.h"
 #include "foablak/tfrm_logo.h"
 #include "ikonok.h"
@@ -477,7 +478,7 @@ void Tfrm_Main::akciokBekot() {
 
 bool Tfrm_Main::Inditas() {
     try {
-        mappakLetrehoz();
+        Inditas::MappakLetrehoz();
         IniBeolvas();
         try {
             kapcsolodik();
@@ -514,25 +515,14 @@ bool Tfrm_Main::Inditas() {
     return true;
 }
 
-void Tfrm_Main::mappakLetrehoz() {
-    for (const QString& nev :
-         {QStringLiteral("Data"), QStringLiteral("Help"), QStringLiteral("Archiv")}) {
-        const QString mappa = Seged::ProgramUtvonal(nev);
-        if (!QFileInfo(mappa).isDir() && !QDir().mkdir(mappa))
-            throw PelvanoHiba(QStringLiteral("A mappa nem hozható létre: %1")
-                                  .arg(QDir::toNativeSeparators(mappa)));
-    }
-}
-
 void Tfrm_Main::IniBeolvas() {
     IniFajl ini(IniFajlNev());
     const IniErtekek e = IniOlvas(ini);
-    m_beall.AdatUtvonal = e.Path;
-    if (e.Path.isEmpty() || !QFileInfo(e.Path).isDir()) {
+    bool visszaallitva = false;
+    m_beall.AdatUtvonal = Inditas::AdatMappa(e, &visszaallitva);
+    if (visszaallitva)
         Seged::HibaAblak(
             QStringLiteral("Nem létező adatbázis mappa, alapértelmezés visszaállítva."), this);
-        m_beall.AdatUtvonal = Seged::ProgramUtvonal(QStringLiteral("Data"));
-    }
     m_beall.TeljesKepernyo = e.FullScreen;
     move(e.Left, e.Top);
     resize(e.Width, e.Height);

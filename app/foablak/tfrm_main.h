@@ -83,7 +83,6 @@ protected:
 private:
     void ablakEpit();
     void akciokBekot();
-    void mappakLetrehoz();
     void kapcsolodik();
     void archival();
     void QryNyit();

@@ -1,0 +1,28 @@
+#include "foablak/inditas.h"
+
+#include "hiba.h"
+#include "seged.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace Inditas {
+
+void MappakLetrehoz() {
+    for (const QString& nev :
+         {QStringLiteral("Data"), QStringLiteral("Help"), QStringLiteral("Archiv")}) {
+        const QString mappa = Seged::ProgramUtvonal(nev);
+        if (!QFileInfo(mappa).isDir() && !QDir().mkdir(mappa))
+            throw PelvanoHiba(QStringLiteral("A mappa nem hozható létre: %1")
+                                  .arg(QDir::toNativeSeparators(mappa)));
+    }
+}
+
+QString AdatMappa(const IniErtekek& e, bool* visszaallitva) {
+    const bool hibas = e.Path.isEmpty() || !QFileInfo(e.Path).isDir();
+    if (visszaallitva)
+        *visszaallitva = hibas;
+    return hibas ? Seged::ProgramUtvonal(QStringLiteral("Data")) : e.Path;
+}
+
+} // namespace Inditas
