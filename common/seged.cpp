@@ -67,22 +67,25 @@ HomokOra::~HomokOra() {
     QApplication::restoreOverrideCursor();
 }
 
-qsizetype KarakterSzam(QStringView szoveg) {
-    qsizetype n = 0;
-    for (qsizetype i = 0; i < szoveg.size(); ++i, ++n)
+namespace {
+// The UTF-16 units of the first `n` characters, and how many characters
+// there were (fewer than `n` when the text is shorter).
+std::pair<qsizetype, qsizetype> karakterekHossza(QStringView szoveg, qsizetype n) {
+    qsizetype i = 0, db = 0;
+    for (; i < szoveg.size() && db < n; ++i, ++db)
         if (szoveg.at(i).isHighSurrogate() && i + 1 < szoveg.size() &&
             szoveg.at(i + 1).isLowSurrogate())
             ++i;
-    return n;
+    return {i, db};
+}
+} // namespace
+
+qsizetype KarakterSzam(QStringView szoveg) {
+    return karakterekHossza(szoveg, szoveg.size()).second;
 }
 
 QString KarakterEleje(const QString& szoveg, qsizetype n) {
-    qsizetype i = 0;
-    for (qsizetype db = 0; i < szoveg.size() && db < n; ++i, ++db)
-        if (szoveg.at(i).isHighSurrogate() && i + 1 < szoveg.size() &&
-            szoveg.at(i + 1).isLowSurrogate())
-            ++i;
-    return szoveg.left(i);
+    return szoveg.left(karakterekHossza(szoveg, n).first);
 }
 
 void HomokOraMuveletVegeig() {

@@ -22,25 +22,38 @@ const QRegularExpression& alterTableMinta() {
     return re;
 }
 
-// Splits at commas that stand outside parentheses.
-QStringList felsoSzintuElemek(const QString& torzs) {
-    QStringList elemek;
+// Splits a part of a statement at its commas outside parentheses and
+// quotes; each piece with its place in the statement.
+QList<QPair<qsizetype, QString>> vesszokNel(const QString& sql, qsizetype eleje, qsizetype vege) {
+    QList<QPair<qsizetype, QString>> darabok;
     int melyseg = 0;
-    QString aktualis;
-    for (const QChar c : torzs) {
-        if (c == QLatin1Char('('))
+    qsizetype kezd = eleje;
+    for (qsizetype i = eleje; i < vege; ++i) {
+        const QChar c = sql.at(i);
+        if (c == u'\'' || c == u'"') {
+            const qsizetype j = sql.indexOf(c, i + 1);
+            i = j < 0 || j >= vege ? vege - 1 : j;
+        } else if (c == u'(') {
             ++melyseg;
-        else if (c == QLatin1Char(')'))
+        } else if (c == u')') {
             --melyseg;
-        if (c == QLatin1Char(',') && melyseg == 0) {
-            elemek << aktualis.trimmed();
-            aktualis.clear();
-        } else {
-            aktualis += c;
+        } else if (c == u',' && melyseg == 0) {
+            darabok.append({kezd, sql.mid(kezd, i - kezd)});
+            kezd = i + 1;
         }
     }
-    if (!aktualis.trimmed().isEmpty())
-        elemek << aktualis.trimmed();
+    darabok.append({kezd, sql.mid(kezd, vege - kezd)});
+    return darabok;
+}
+
+// The pieces of a comma list outside parentheses and quotes, trimmed; an
+// empty last piece (a list ending in a comma) is left out.
+QStringList felsoSzintuElemek(const QString& torzs) {
+    QStringList elemek;
+    for (const auto& darab : vesszokNel(torzs, 0, torzs.size()))
+        elemek << darab.second.trimmed();
+    if (!elemek.isEmpty() && elemek.last().isEmpty())
+        elemek.removeLast();
     return elemek;
 }
 
@@ -123,30 +136,6 @@ QList<Szo> felsoSzavak(const QString& sql) {
     return szavak;
 }
 
-// Splits a part of a statement at its top-level commas; each piece with
-// its place in the statement.
-QList<QPair<qsizetype, QString>> vesszokNel(const QString& sql, qsizetype eleje, qsizetype vege) {
-    QList<QPair<qsizetype, QString>> darabok;
-    int melyseg = 0;
-    qsizetype kezd = eleje;
-    for (qsizetype i = eleje; i < vege; ++i) {
-        const QChar c = sql.at(i);
-        if (c == u'\'' || c == u'"') {
-            const qsizetype j = sql.indexOf(c, i + 1);
-            i = j < 0 || j >= vege ? vege - 1 : j;
-        } else if (c == u'(') {
-            ++melyseg;
-        } else if (c == u')') {
-            --melyseg;
-        } else if (c == u',' && melyseg == 0) {
-            darabok.append({kezd, sql.mid(kezd, i - kezd)});
-            kezd = i + 1;
-        }
-    }
-    darabok.append({kezd, sql.mid(kezd, vege - kezd)});
-    return darabok;
-}
-
 // Whether the expression names a text column of the schema: "t.c" a column
 // of the table t, "c" a column that is text in every table that has it.
 bool szovegOszlop(const QString& kifejezes) {
@@ -177,6 +166,9 @@ bool szovegOszlop(const QString& kifejezes) {
 } // namespace
 
 QString MagyarSorrend(const QString& sql, const QString& kulcsFuggveny, const QString& utotag) {
+    // Most statements order nothing: they are not read word by word.
+    if (!sql.contains(QLatin1String("ORDER"), Qt::CaseInsensitive))
+        return sql;
     const QList<Szo> szavak = felsoSzavak(sql);
     // Queries only: a view or trigger keeps no function of a connection.
     if (szavak.isEmpty() || (szavak.first().nagy != QLatin1String("SELECT") &&
@@ -239,8 +231,9 @@ QString MagyarSorrend(const QString& sql, const QString& kulcsFuggveny, const QS
         const auto m = vegMinta.match(elem);
         const QString kifejezes = m.captured(1);
         QString nev = kifejezes;
-        const bool helySzerint = helyMinta.match(kifejezes).hasMatch();
-        if (const auto h = helyMinta.match(kifejezes); h.hasMatch()) {
+        const auto h = helyMinta.match(kifejezes);
+        const bool helySzerint = h.hasMatch();
+        if (helySzerint) {
             const int sorszam = h.captured(1).toInt();
             if (sorszam < 1 || sorszam > lista.size())
                 continue;

@@ -129,19 +129,24 @@ QSqlQuery Kapcsolat::vegrehajt(const QString& szoveg, const QVariantMap& paramet
     if (m_figyelo)
         m_figyelo(szoveg);
     QSqlDatabase d = db();
-    if (!d.isOpen())
-        throw AdatbazisHiba(HelyzetMondat(MotorHelyzet::NincsKapcsolat));
     const QString sql = m_motor->fordit(szoveg);
-    if (sql.trimmed().isEmpty())
-        throw AdatbazisHiba(HelyzetMondat(MotorHelyzet::UresUtasitas));
     QSqlQuery q(d);
     q.setForwardOnly(csakElore);
+    // Looked into only when the statement failed: Qt refuses a closed
+    // connection and an empty statement without giving any text.
+    const auto hiba = [&] {
+        if (!d.isOpen())
+            return AdatbazisHiba(HelyzetMondat(MotorHelyzet::NincsKapcsolat));
+        if (sql.trimmed().isEmpty())
+            return AdatbazisHiba(HelyzetMondat(MotorHelyzet::UresUtasitas));
+        return AdatbazisHiba(MotorUzenet(q.lastError()));
+    };
     if (!q.prepare(sql))
-        throw AdatbazisHiba(MotorUzenet(q.lastError()));
+        throw hiba();
     for (auto it = parameterek.cbegin(); it != parameterek.cend(); ++it)
         q.bindValue(QLatin1Char(':') + it.key(), it.value());
     if (!q.exec())
-        throw AdatbazisHiba(MotorUzenet(q.lastError()));
+        throw hiba();
     const QString valtozott = Dialektus::SzerkezetValtoTabla(szoveg);
     if (!valtozott.isEmpty()) {
         const QString nev = tablaNev(valtozott);

@@ -60,16 +60,10 @@ KiadasNaploModell::KiadasNaploModell(Kapcsolat& k, QObject* szulo)
               .join(QLatin1Char('\n'));
       }) {}
 
-const QStringList& KiadasNaploModell::Mezok() {
-    static const QStringList m{QStringLiteral("tervszam"), QStringLiteral("sor"),
-                               QStringLiteral("cim"),      QStringLiteral("reszmuvelet"),
-                               QStringLiteral("dat_kiad"), QStringLiteral("dat_vissza"),
-                               QStringLiteral("kinek")};
-    return m;
-}
-
-const QHash<QString, QString>& KiadasNaploModell::Feliratok() {
-    static const QHash<QString, QString> f{
+namespace {
+// The list's columns in order: field name and heading.
+const QList<QPair<QString, QString>>& oszlopok() {
+    static const QList<QPair<QString, QString>> o{
         {QStringLiteral("tervszam"), QStringLiteral("tervszám")},
         {QStringLiteral("sor"), QStringLiteral("sor")},
         {QStringLiteral("cim"), QStringLiteral("tárgy")},
@@ -77,6 +71,27 @@ const QHash<QString, QString>& KiadasNaploModell::Feliratok() {
         {QStringLiteral("dat_kiad"), QStringLiteral("kiadás")},
         {QStringLiteral("dat_vissza"), QStringLiteral("visszavét")},
         {QStringLiteral("kinek"), QStringLiteral("kinek")}};
+    return o;
+}
+} // namespace
+
+const QStringList& KiadasNaploModell::Mezok() {
+    static const QStringList m = [] {
+        QStringList l;
+        for (const auto& [mezo, felirat] : oszlopok())
+            l << mezo;
+        return l;
+    }();
+    return m;
+}
+
+const QHash<QString, QString>& KiadasNaploModell::Feliratok() {
+    static const QHash<QString, QString> f = [] {
+        QHash<QString, QString> h;
+        for (const auto& [mezo, felirat] : oszlopok())
+            h.insert(mezo, felirat);
+        return h;
+    }();
     return f;
 }
 

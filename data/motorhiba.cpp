@@ -69,6 +69,14 @@ constexpr Minta Mintak[] = {
     {"cannot insert multiple commands", MotorHelyzet::TobbUtasitas},
 };
 
+// The condition the engine's own text names; Egyeb when none.
+MotorHelyzet SzovegHelyzet(const QString& motorSzoveg) {
+    for (const Minta& m : Mintak)
+        if (motorSzoveg.contains(QLatin1String(m.szoveg), Qt::CaseInsensitive))
+            return m.helyzet;
+    return MotorHelyzet::Egyeb;
+}
+
 } // namespace
 
 QString HelyzetMondat(MotorHelyzet helyzet) {
@@ -79,20 +87,14 @@ QString HelyzetMondat(MotorHelyzet helyzet) {
 }
 
 QString MotorHibaSzoveg(MotorHelyzet helyzet, const QString& motorSzoveg) {
-    const QString mondat = HelyzetMondat(helyzet);
     const QString motor = motorSzoveg.trimmed();
+    const QString mondat =
+        HelyzetMondat(helyzet == MotorHelyzet::Egyeb ? SzovegHelyzet(motor) : helyzet);
     if (mondat.isEmpty())
         return motor.isEmpty() ? QStringLiteral("Az adatbázis-kezelő hibát jelzett, de nem adott "
                                                 "róla szöveget.")
                                : motor;
     return motor.isEmpty() ? mondat : mondat + QStringLiteral("\r\n") + motor;
-}
-
-MotorHelyzet SzovegHelyzet(const QString& motorSzoveg) {
-    for (const Minta& m : Mintak)
-        if (motorSzoveg.contains(QLatin1String(m.szoveg), Qt::CaseInsensitive))
-            return m.helyzet;
-    return MotorHelyzet::Egyeb;
 }
 
 QString MotorSzoveg(const QSqlError& hiba) {
@@ -104,9 +106,5 @@ QString MotorSzoveg(const QSqlError& hiba) {
 }
 
 QString MotorUzenet(const QSqlError& hiba) {
-    const QString szoveg = MotorSzoveg(hiba);
-    MotorHelyzet helyzet = SqliteHelyzet(hiba);
-    if (helyzet == MotorHelyzet::Egyeb)
-        helyzet = SzovegHelyzet(szoveg);
-    return MotorHibaSzoveg(helyzet, szoveg);
+    return MotorHibaSzoveg(SqliteHelyzet(hiba), MotorSzoveg(hiba));
 }

@@ -37,14 +37,12 @@ enum class MotorHelyzet {
 // The Hungarian sentence of a condition; empty for Egyeb.
 QString HelyzetMondat(MotorHelyzet helyzet);
 
-// The text of an error: the sentence of its condition, then the engine's
-// own text on its own line ("\r\n"); either is left out when missing, and
-// the text is never empty.
+// The text of an error: the sentence of its condition (for Egyeb the one
+// its text names: the texts of the engines we run on, "database is locked",
+// "no such table: x", …), then the engine's own text on its own
+// line ("\r\n"); either is left out when missing, and the text is never
+// empty.
 QString MotorHibaSzoveg(MotorHelyzet helyzet, const QString& motorSzoveg);
-
-// The condition named by the engine's own text, for the texts of the engines
-// we run on ("database is locked", "no such table: x", …); Egyeb otherwise.
-MotorHelyzet SzovegHelyzet(const QString& motorSzoveg);
 
 // The engine's text of a failed Qt SQL operation: the database's message,
 // or the driver's when the database gave none.

@@ -65,11 +65,7 @@ MotorHelyzet SqliteHelyzet(const QSqlError& hiba) {
 }
 
 QString SqliteUzenet(sqlite3* h) {
-    const QString szoveg = QString::fromUtf8(sqlite3_errmsg(h));
-    MotorHelyzet helyzet = KodHelyzet(sqlite3_errcode(h));
-    if (helyzet == MotorHelyzet::Egyeb)
-        helyzet = SzovegHelyzet(szoveg);
-    return MotorHibaSzoveg(helyzet, szoveg);
+    return MotorHibaSzoveg(KodHelyzet(sqlite3_errcode(h)), QString::fromUtf8(sqlite3_errmsg(h)));
 }
 
 namespace {
