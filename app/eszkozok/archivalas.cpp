@@ -98,4 +98,17 @@ void Keszit(const QString& adatMappa, const QString& zipFajl) {
     zip.z = nullptr;
 }
 
+QString KeszitZarva(Kapcsolat& db, const QString& zipFajl) {
+    const QString adatMappa = db.mappa();
+    db.zar();
+    QString hiba;
+    try {
+        Keszit(adatMappa, zipFajl);
+    } catch (const PelvanoHiba& h) {
+        hiba = h.uzenet();
+    }
+    db.nyit(adatMappa);
+    return hiba;
+}
+
 } // namespace Archivalas

@@ -9,6 +9,8 @@
 #include <QDate>
 #include <QString>
 
+class Kapcsolat;
+
 namespace Archivalas {
 
 // The proposed archive: <program folder>/Archiv/yyyymmdd.zip.
@@ -18,5 +20,13 @@ QString JavasoltFajl(const QDate& nap = QDate::currentDate());
 // Throws PelvanoHiba with the message of what failed; an existing archive of
 // that name then stays as it was.
 void Keszit(const QString& adatMappa, const QString& zipFajl);
+
+// The archive of an open connection's folder, as the register makes it: the
+// connection is closed while the folder is read and opened again on the
+// same folder afterwards, whether or not the archive was written (whatever
+// reads through the connection is closed by the caller before and opened
+// after). Returns the failure's message, empty when the archive is complete;
+// a folder that cannot be opened again throws AdatbazisHiba.
+QString KeszitZarva(Kapcsolat& db, const QString& zipFajl);
 
 } // namespace Archivalas

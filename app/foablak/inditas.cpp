@@ -1,6 +1,9 @@
 #include "foablak/inditas.h"
 
 #include "hiba.h"
+#include "kapcsolat.h"
+#include "mappazar.h"
+#include "motorhiba.h"
 #include "seged.h"
 
 #include <QDir>
@@ -23,6 +26,15 @@ QString AdatMappa(const IniErtekek& e, bool* visszaallitva) {
     if (visszaallitva)
         *visszaallitva = hibas;
     return hibas ? Seged::ProgramUtvonal(QStringLiteral("Data")) : e.Path;
+}
+
+void Kapcsolodik(Kapcsolat& db, MappaZar& zar, const QString& adatMappa) {
+    db.zar();
+    db.nyit(adatMappa);
+    if (zar.zar(adatMappa, MappaZar::Mod::Megosztott) == MappaZar::Eredmeny::Foglalt) {
+        db.zar();
+        throw AdatbazisHiba(QStringLiteral("A karbantartó program dolgozik az adatbázison."));
+    }
 }
 
 } // namespace Inditas

@@ -1,9 +1,13 @@
 #pragma once
 
 // The start-up's decisions that need no window: the program folder's
-// sub-folders and the data folder that Pelvano.ini names.
+// sub-folders, the data folder that Pelvano.ini names, and the connection
+// with the folder's lock.
 
 #include "pelvanoini.h"
+
+class Kapcsolat;
+class MappaZar;
 
 #include <QString>
 
@@ -17,5 +21,12 @@ void MappakLetrehoz();
 // they name none or a folder that does not exist (`visszaallitva` is then
 // set, and the user is told).
 QString AdatMappa(const IniErtekek& e, bool* visszaallitva = nullptr);
+
+// Opens the connection on the data folder (closing what it had open) and
+// takes the folder's lock shared. Throws AdatbazisHiba when the folder holds
+// no database, or when the maintenance tool works on it (the connection is
+// then closed again). The lock is taken only once the folder proved to hold
+// a database, so nothing is left in a wrong one.
+void Kapcsolodik(Kapcsolat& db, MappaZar& zar, const QString& adatMappa);
 
 } // namespace Inditas

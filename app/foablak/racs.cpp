@@ -1,9 +1,13 @@
 #include "foablak/racs.h"
 
+#include "ikonok.h"
+
 #include <QApplication>
 #include <QDate>
+#include <QHeaderView>
 #include <QLocale>
 #include <QPainter>
+#include <QTableView>
 
 RacsDelegate::RacsDelegate(Fajta fajta, QObject* szulo, QIcon igen, QIcon nem)
     : QStyledItemDelegate(szulo), m_fajta(fajta), m_igen(std::move(igen)), m_nem(std::move(nem)) {}
@@ -132,3 +136,96 @@ QVariant RacsModell::headerData(int section, Qt::Orientation o, int role) const 
         return QString();
     return QAbstractTableModel::headerData(section, o, role);
 }
+
+namespace Racs {
+
+using Fajta = RacsDelegate::Fajta;
+
+// The plan grid: field, title, share.
+const QList<RacsOszlop>& TervOszlopok() {
+    static const QList<RacsOszlop> l{
+        {"szur", "!", 0, Fajta::Jelzo},
+        {"Tervszam", "tervszám", 8, Fajta::Felkover},
+        {"datum", "dátum", 8, Fajta::Datum},
+        {"tervezo_nev", "tervező", 12, Fajta::Szoveg},
+        {"Cim", "tárgy", 25, Fajta::Szoveg},
+        {"szakag_nev", "szakág", 9, Fajta::Szoveg},
+        {"tervjel", "tervjel", 9, Fajta::Szoveg},
+        {"tervfajta_nev", "terv.fajta", 9, Fajta::Szoveg},
+        {"tervszakasz_nev", "terv.szakasz", 9, Fajta::Szoveg},
+        {"ugyfel_nev", "ügyfél", 9, Fajta::Szoveg},
+    };
+    return l;
+}
+
+// The line grid.
+const QList<RacsOszlop>& SorOszlopok() {
+    static const QList<RacsOszlop> l{
+        {"kiadni", "!", 0, Fajta::Jelzo},
+        {"sor", "sor", 4, Fajta::KetJegy},
+        {"reszmuvelet", "részművelet", 25, Fajta::Szoveg},
+        {"rajzszam", "rajzszám", 9, Fajta::Szoveg},
+        {"pausz", "pausz", 9, Fajta::Szoveg},
+        {"irata4", "irat A4", 9, Fajta::Szoveg},
+        {"irata5", "irat A3", 9, Fajta::Szoveg},
+        {"dat_tkiad", "terv kiadva", 9, Fajta::Datum},
+        {"tkiadva", "terv kinél", 8, Fajta::Szoveg},
+        {"dat_lkiad", "ti. kiadva", 8, Fajta::Datum},
+        {"lkiadva", "ti.kinél", 8, Fajta::Szoveg},
+    };
+    return l;
+}
+
+QList<RacsModell::Oszlop> ModellOszlopok(const QList<RacsOszlop>& l) {
+    QList<RacsModell::Oszlop> o;
+    for (const RacsOszlop& r : l)
+        o.append({QString::fromUtf8(r.mezo), QString::fromUtf8(r.cim)});
+    return o;
+}
+
+QList<int> Szazadok(const QList<RacsOszlop>& l) {
+    QList<int> s;
+    for (const RacsOszlop& r : l.mid(1))
+        s << r.szazad;
+    return s;
+}
+
+QTableView* Letrehoz(QWidget* szulo, const QString& nev, const QList<RacsOszlop>& oszlopok,
+                     const QIcon& igen) {
+    auto* r = new QTableView(szulo);
+    r->setObjectName(nev);
+    r->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    r->setSelectionBehavior(QAbstractItemView::SelectRows);
+    r->setSelectionMode(QAbstractItemView::SingleSelection);
+    r->setTabKeyNavigation(false);
+    r->verticalHeader()->setDefaultSectionSize(r->fontMetrics().height() + 4);
+    r->verticalHeader()->setFixedWidth(12);
+    r->horizontalHeader()->setHighlightSections(false);
+    r->horizontalHeader()->setMinimumSectionSize(10);
+    QPalette p = r->palette();
+    p.setColor(QPalette::Inactive, QPalette::Highlight,
+               p.color(QPalette::Active, QPalette::Highlight));
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText,
+               p.color(QPalette::Active, QPalette::HighlightedText));
+    r->setPalette(p);
+    for (int i = 0; i < oszlopok.size(); ++i)
+        r->setItemDelegateForColumn(
+            i, new RacsDelegate(oszlopok.at(i).fajta, r, igen, Ikon::Kep(Ikon::KisKereszt)));
+    return r;
+}
+
+void SzelessegekMegtartasa(QTableView* racs, QAbstractItemModel* modell) {
+    auto szelessegek = std::make_shared<QList<int>>();
+    QObject::connect(modell, &QAbstractItemModel::modelAboutToBeReset, racs, [racs, szelessegek] {
+        szelessegek->clear();
+        for (int i = 0; i < racs->horizontalHeader()->count(); ++i)
+            szelessegek->append(racs->columnWidth(i));
+    });
+    QObject::connect(modell, &QAbstractItemModel::modelReset, racs, [racs, szelessegek] {
+        if (szelessegek->size() == racs->horizontalHeader()->count())
+            for (int i = 0; i < szelessegek->size(); ++i)
+                racs->setColumnWidth(i, szelessegek->at(i));
+    });
+}
+
+} // namespace Racs

@@ -10,6 +10,8 @@
 #include <QStyledItemDelegate>
 #include <functional>
 
+class QTableView;
+
 class RacsDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
@@ -73,3 +75,34 @@ private:
     Kereso m_kereso;
     QList<int> m_forrasOszlop;
 };
+
+// One column of a main-window grid: field, title, share of the width in
+// hundredths (0: the fixed 18-pixel marker column) and how its cells show.
+struct RacsOszlop {
+    const char* mezo;
+    const char* cim;
+    int szazad;
+    RacsDelegate::Fajta fajta;
+};
+
+namespace Racs {
+
+// The plan grid's and the line grid's columns, in the grid's order.
+const QList<RacsOszlop>& TervOszlopok();
+const QList<RacsOszlop>& SorOszlopok();
+
+// The columns as the grid model takes them.
+QList<RacsModell::Oszlop> ModellOszlopok(const QList<RacsOszlop>& l);
+// The shares of the columns after the marker column.
+QList<int> Szazadok(const QList<RacsOszlop>& l);
+
+// A read-only grid of whole-row selection with a delegate per column (`igen`
+// is the marker column's picture of the 'I' value).
+QTableView* Letrehoz(QWidget* szulo, const QString& nev, const QList<RacsOszlop>& oszlopok,
+                     const QIcon& igen);
+
+// Column widths survive the re-reading of a grid's rows: the header forgets
+// them when its model is reset, so they are put back.
+void SzelessegekMegtartasa(QTableView* racs, QAbstractItemModel* modell);
+
+} // namespace Racs

@@ -58,88 +58,6 @@
 
 namespace {
 
-using Fajta = RacsDelegate::Fajta;
-
-struct RacsOszlop {
-    const char* mezo;
-    const char* cim;
-    int szazad; // share in hundredths; 0: the fixed 18-pixel marker column
-    Fajta fajta;
-};
-
-// The plan grid: field, title, share.
-const QList<RacsOszlop>& TervOszlopok() {
-    static const QList<RacsOszlop> l{
-        {"szur", "!", 0, Fajta::Jelzo},
-        {"Tervszam", "tervszám", 8, Fajta::Felkover},
-        {"datum", "dátum", 8, Fajta::Datum},
-        {"tervezo_nev", "tervező", 12, Fajta::Szoveg},
-        {"Cim", "tárgy", 25, Fajta::Szoveg},
-        {"szakag_nev", "szakág", 9, Fajta::Szoveg},
-        {"tervjel", "tervjel", 9, Fajta::Szoveg},
-        {"tervfajta_nev", "terv.fajta", 9, Fajta::Szoveg},
-        {"tervszakasz_nev", "terv.szakasz", 9, Fajta::Szoveg},
-        {"ugyfel_nev", "ügyfél", 9, Fajta::Szoveg},
-    };
-    return l;
-}
-
-// The line grid.
-const QList<RacsOszlop>& SorOszlopok() {
-    static const QList<RacsOszlop> l{
-        {"kiadni", "!", 0, Fajta::Jelzo},
-        {"sor", "sor", 4, Fajta::KetJegy},
-        {"reszmuvelet", "részművelet", 25, Fajta::Szoveg},
-        {"rajzszam", "rajzszám", 9, Fajta::Szoveg},
-        {"pausz", "pausz", 9, Fajta::Szoveg},
-        {"irata4", "irat A4", 9, Fajta::Szoveg},
-        {"irata5", "irat A3", 9, Fajta::Szoveg},
-        {"dat_tkiad", "terv kiadva", 9, Fajta::Datum},
-        {"tkiadva", "terv kinél", 8, Fajta::Szoveg},
-        {"dat_lkiad", "ti. kiadva", 8, Fajta::Datum},
-        {"lkiadva", "ti.kinél", 8, Fajta::Szoveg},
-    };
-    return l;
-}
-
-QList<RacsModell::Oszlop> racsOszlopok(const QList<RacsOszlop>& l) {
-    QList<RacsModell::Oszlop> o;
-    for (const RacsOszlop& r : l)
-        o.append({QString::fromUtf8(r.mezo), QString::fromUtf8(r.cim)});
-    return o;
-}
-
-QList<int> szazadok(const QList<RacsOszlop>& l) {
-    QList<int> s;
-    for (const RacsOszlop& r : l.mid(1))
-        s << r.szazad;
-    return s;
-}
-
-QTableView* racsLetrehoz(QWidget* szulo, const QString& nev, const QList<RacsOszlop>& oszlopok,
-                         const QIcon& igen) {
-    auto* r = new QTableView(szulo);
-    r->setObjectName(nev);
-    r->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    r->setSelectionBehavior(QAbstractItemView::SelectRows);
-    r->setSelectionMode(QAbstractItemView::SingleSelection);
-    r->setTabKeyNavigation(false);
-    r->verticalHeader()->setDefaultSectionSize(r->fontMetrics().height() + 4);
-    r->verticalHeader()->setFixedWidth(12);
-    r->horizontalHeader()->setHighlightSections(false);
-    r->horizontalHeader()->setMinimumSectionSize(10);
-    QPalette p = r->palette();
-    p.setColor(QPalette::Inactive, QPalette::Highlight,
-               p.color(QPalette::Active, QPalette::Highlight));
-    p.setColor(QPalette::Inactive, QPalette::HighlightedText,
-               p.color(QPalette::Active, QPalette::HighlightedText));
-    r->setPalette(p);
-    for (int i = 0; i < oszlopok.size(); ++i)
-        r->setItemDelegateForColumn(
-            i, new RacsDelegate(oszlopok.at(i).fajta, r, igen, Ikon::Kep(Ikon::KisKereszt)));
-    return r;
-}
-
 QToolBar* eszkoztar(QWidget* szulo, const QString& nev) {
     auto* t = new QToolBar(szulo);
     t->setObjectName(nev);
@@ -154,22 +72,6 @@ void legorduloGomb(QToolBar* tar, QAction* akcio, QMenu* menu) {
         gomb->setMenu(menu);
         gomb->setPopupMode(QToolButton::MenuButtonPopup);
     }
-}
-
-// Column widths survive the re-reading of a grid's rows: the header forgets
-// them when its model is reset, so they are put back.
-void szelessegekMegtartasa(QTableView* racs, QAbstractItemModel* modell) {
-    auto szelessegek = std::make_shared<QList<int>>();
-    QObject::connect(modell, &QAbstractItemModel::modelAboutToBeReset, racs, [racs, szelessegek] {
-        szelessegek->clear();
-        for (int i = 0; i < racs->horizontalHeader()->count(); ++i)
-            szelessegek->append(racs->columnWidth(i));
-    });
-    QObject::connect(modell, &QAbstractItemModel::modelReset, racs, [racs, szelessegek] {
-        if (szelessegek->size() == racs->horizontalHeader()->count())
-            for (int i = 0; i < szelessegek->size(); ++i)
-                racs->setColumnWidth(i, szelessegek->at(i));
-    });
 }
 
 } // namespace
@@ -270,8 +172,8 @@ void Tfrm_Main::ablakEpit() {
     legorduloGomb(tar2, m_akciok.value(QStringLiteral("aNyomtat")), nyomtatMenu);
     elrendezes->addWidget(tar2);
 
-    DBGrid1 =
-        racsLetrehoz(kozep, QStringLiteral("DBGrid1"), TervOszlopok(), Ikon::Kep(Ikon::Szuro));
+    DBGrid1 = Racs::Letrehoz(kozep, QStringLiteral("DBGrid1"), Racs::TervOszlopok(),
+                             Ikon::Kep(Ikon::Szuro));
     DBGrid1->setMinimumHeight(227);
     DBGrid1->horizontalHeader()->setCursor(Qt::PointingHandCursor);
     DBGrid1->horizontalHeader()->setSectionsClickable(true);
@@ -300,8 +202,8 @@ void Tfrm_Main::ablakEpit() {
     tar3->addAction(m_akciok.value(QStringLiteral("aLevVissza")));
     elrendezes->addWidget(tar3);
 
-    DBGrid2 =
-        racsLetrehoz(kozep, QStringLiteral("DBGrid2"), SorOszlopok(), Ikon::Kep(Ikon::TervKiad));
+    DBGrid2 = Racs::Letrehoz(kozep, QStringLiteral("DBGrid2"), Racs::SorOszlopok(),
+                             Ikon::Kep(Ikon::TervKiad));
     elrendezes->addWidget(DBGrid2, 1);
     setCentralWidget(kozep);
 
@@ -481,7 +383,7 @@ bool Tfrm_Main::Inditas() {
         Inditas::MappakLetrehoz();
         IniBeolvas();
         try {
-            kapcsolodik();
+            Inditas::Kapcsolodik(m_db1, m_mappaZar, m_beall.AdatUtvonal);
         } catch (const AdatbazisHiba& h) {
             Seged::HibaAblak(QStringLiteral("Adatbázis megnyitása sikertelen\r\n") + h.uzenet(),
                              this);
@@ -555,43 +457,26 @@ void Tfrm_Main::archival() {
         Archivalas::JavasoltFajl(), QStringLiteral("zip"), this);
     if (fajl.isEmpty())
         return;
-    // The data sets and the connection are closed while the folder is read,
-    // and opened again on the same folder (a folder chosen in the settings
-    // counts only from the next start).
-    const QString adatMappa = m_db1.mappa();
+    // The data sets go before the connection is closed for the archive, and
+    // come back on the same folder (a folder chosen in the settings counts
+    // only from the next start).
     DBGrid2->setModel(nullptr);
     delete m_sorRacs;
     m_sorRacs = nullptr;
     delete TblSor;
     TblSor = nullptr;
     Qry->zar();
-    m_db1.zar();
     QString hiba;
-    try {
+    {
         const Seged::HomokOra varj;
-        Archivalas::Keszit(adatMappa, fajl);
-    } catch (const PelvanoHiba& h) {
-        hiba = h.uzenet();
+        hiba = Archivalas::KeszitZarva(m_db1, fajl);
     }
     if (hiba.isEmpty())
         Seged::UzenetAblak(QStringLiteral("Archív állomány kész."), this);
     else
         Seged::HibaAblak(QStringLiteral("Hiba az archiválás közben\r\n") + hiba, this);
-    m_db1.nyit(adatMappa);
     TblSorNyit();
     QryNyit();
-}
-
-void Tfrm_Main::kapcsolodik() {
-    m_db1.zar();
-    m_db1.nyit(m_beall.AdatUtvonal);
-    // The maintenance tool works on the folder alone. (Locked only once
-    // the folder proved to hold a database: nothing is left in a wrong one.)
-    if (m_mappaZar.zar(m_beall.AdatUtvonal, MappaZar::Mod::Megosztott) ==
-        MappaZar::Eredmeny::Foglalt) {
-        m_db1.zar();
-        throw AdatbazisHiba(QStringLiteral("A karbantartó program dolgozik az adatbázison."));
-    }
 }
 
 void Tfrm_Main::BelepesBeolvas() {
@@ -602,12 +487,12 @@ void Tfrm_Main::QryNyit() {
     if (!Qry) {
         Qry = new TervListaModell(m_db1, this);
         m_tervRacs = new RacsModell(
-            Qry, racsOszlopok(TervOszlopok()),
+            Qry, Racs::ModellOszlopok(Racs::TervOszlopok()),
             [this](const QString& mezo) { return Qry->oszlop(mezo); }, this);
         DBGrid1->setModel(m_tervRacs);
         connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 &Tfrm_Main::sorokKovetik);
-        szelessegekMegtartasa(DBGrid1, m_tervRacs);
+        Racs::SzelessegekMegtartasa(DBGrid1, m_tervRacs);
     }
     Qry->nyit(m_rendezOszlop, m_akciok.value(QStringLiteral("aSzur"))->isChecked());
     if (Qry->rowCount() > 0)
@@ -639,10 +524,10 @@ void Tfrm_Main::TblSorNyit() {
     if (!TblSor) {
         TblSor = new TablaModell(m_db1, QStringLiteral("terv_sor.DB"), this);
         m_sorRacs = new RacsModell(
-            TblSor, racsOszlopok(SorOszlopok()),
+            TblSor, Racs::ModellOszlopok(Racs::SorOszlopok()),
             [this](const QString& mezo) { return TblSor->record().indexOf(mezo); }, this);
         DBGrid2->setModel(m_sorRacs);
-        szelessegekMegtartasa(DBGrid2, m_sorRacs);
+        Racs::SzelessegekMegtartasa(DBGrid2, m_sorRacs);
         connect(m_sorRacs, &QAbstractItemModel::modelReset, this, [this] {
             if (m_sorRacs->rowCount() > 0)
                 DBGrid2->setCurrentIndex(m_sorRacs->index(0, 1));
@@ -737,11 +622,11 @@ void Tfrm_Main::szurTorzsbol(TorzsFajta fajta, const QString& oszlop) {
 void Tfrm_Main::oszlopSzelessegek() {
     const int w = frameGeometry().width();
     const QList<QPair<QTableView*, QPair<int, const QList<RacsOszlop>*>>> racsok{
-        {DBGrid1, {57, &TervOszlopok()}}, {DBGrid2, {55, &SorOszlopok()}}};
+        {DBGrid1, {57, &Racs::TervOszlopok()}}, {DBGrid2, {55, &Racs::SorOszlopok()}}};
     for (const auto& [racs, adat] : racsok) {
         if (!racs->model())
             continue;
-        const QList<int> sz = OszlopSzelessegek(w, adat.first, szazadok(*adat.second));
+        const QList<int> sz = OszlopSzelessegek(w, adat.first, Racs::Szazadok(*adat.second));
         racs->setColumnWidth(0, 18);
         for (int i = 0; i < sz.size(); ++i)
             racs->setColumnWidth(i + 1, sz.at(i));

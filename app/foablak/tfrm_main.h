@@ -83,7 +83,6 @@ protected:
 private:
     void ablakEpit();
     void akciokBekot();
-    void kapcsolodik();
     void archival();
     void QryNyit();
     void TblSorNyit();
