@@ -58,6 +58,7 @@ private slots:
     void sajatMagatNemTartalmazza();
     void irasKozben();
     void hibak();
+    void zartKapcsolattal();
     void foablakbol();
 
 private:
@@ -200,6 +201,30 @@ void TstArchivalas::hibak() {
     QVERIFY_THROWS_EXCEPTION(PelvanoHiba,
                              Archivalas::Keszit(m_ki.filePath(QStringLiteral("nincs")), zip));
     QCOMPARE(Teszt::FajlHash(zip), elotte);
+}
+
+void TstArchivalas::zartKapcsolattal() {
+    // The connection is open again on its folder after the archive, written
+    // or not, and reads and writes as before.
+    Kapcsolat db(QStringLiteral("archiv"));
+    db.nyit(m_prog->adatMappa());
+    const QString zip = m_ki.filePath(QStringLiteral("z.zip"));
+    QCOMPARE(Archivalas::KeszitZarva(db, zip), QString());
+    QVERIFY(QFile::exists(zip));
+    QVERIFY(db.nyitva());
+    QCOMPARE(db.mappa(), m_prog->adatMappa());
+    QSqlQuery q = db.sql(QStringLiteral("SELECT count(*) FROM terv"));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toInt(), 2);
+
+    const QString hiba = Archivalas::KeszitZarva(db, m_ki.filePath(QStringLiteral("nincs/z.zip")));
+    QVERIFY(!hiba.isEmpty());
+    QVERIFY(db.nyitva());
+    QCOMPARE(db.mappa(), m_prog->adatMappa());
+    db.sql(QStringLiteral("UPDATE terv SET szur = 'I' WHERE Terv = 2"));
+    q = db.sql(QStringLiteral("SELECT szur FROM terv WHERE Terv = 2"));
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toString(), QStringLiteral("I"));
 }
 
 void TstArchivalas::foablakbol() {

@@ -9,6 +9,7 @@
 #include "foablak/tfrm_main.h"
 #include "inifajl.h"
 #include "kapcsolat.h"
+#include "modalis.h"
 #include "seged.h"
 #include "tesztkornyezet.h"
 #include "urlfogo.h"
@@ -62,7 +63,7 @@ void TstBeallit::okMindentMegtart() {
         QCOMPARE(w->Akcio(QStringLiteral("aBeallit"))->shortcut(),
                  QKeySequence(Qt::ALT | Qt::Key_Return));
         FajlParbeszed::kovetkezo(uj);
-        Teszt::Modalisban<Tfrm_Beallit>([](Tfrm_Beallit* d) {
+        auto modalis = Teszt::Modalisban<Tfrm_Beallit>([](Tfrm_Beallit* d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Beállítások"));
             QVERIFY(!d->chkTeljesKepernyo->isChecked()); // the INI says window mode
             QVERIFY(!d->chkBelepes->isChecked());
@@ -94,7 +95,7 @@ void TstBeallit::megsemSemmitSemValtoztat() {
     TBeall b;
     b.AdatUtvonal = QStringLiteral("C:/regi");
     b.TeljesKepernyo = false;
-    Teszt::Modalisban<Tfrm_Beallit>([](Tfrm_Beallit* d) {
+    auto megsem = Teszt::Modalisban<Tfrm_Beallit>([](Tfrm_Beallit* d) {
         d->edtAdatUtvonal->setText(QStringLiteral("D:/uj"));
         d->chkTeljesKepernyo->setChecked(true);
         d->chkBelepes->setChecked(true);
@@ -106,7 +107,7 @@ void TstBeallit::megsemSemmitSemValtoztat() {
     QVERIFY(!Beallitas::VanBelep(k));
     // OK with the switch cleared after it was on.
     Beallitas::VanBelepMent(k, true);
-    Teszt::Modalisban<Tfrm_Beallit>([](Tfrm_Beallit* d) {
+    auto ok = Teszt::Modalisban<Tfrm_Beallit>([](Tfrm_Beallit* d) {
         QVERIFY(d->chkBelepes->isChecked());
         d->chkBelepes->setChecked(false);
         d->edtAdatUtvonal->setText(QStringLiteral("nem létező mappa"));

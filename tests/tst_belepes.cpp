@@ -6,6 +6,7 @@
 #include "jelszo.h"
 #include "kapcsolat.h"
 #include "parbeszed.h"
+#include "tesztadat.h"
 #include "tesztkornyezet.h"
 #include "uzenetteszt.h"
 
@@ -34,12 +35,6 @@ QList<NaploSor> naplo(Kapcsolat& k) {
     while (q.next())
         l.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString()});
     return l;
-}
-
-QString taroltJelszo(Kapcsolat& k, const QString& nev) {
-    QSqlQuery q = k.sql(QStringLiteral("SELECT jelszo FROM felhasznalo WHERE felhasznalo=:n"),
-                        {{QStringLiteral("n"), nev}});
-    return q.next() ? q.value(0).toString() : QStringLiteral("<nincs>");
 }
 
 void felhasznalo(Kapcsolat& k, const QString& nev, const QString& jelszo, const QString& rg,
@@ -194,10 +189,10 @@ void TstBelepes::regiSzovegesJelszoHashLesz() {
     Belepes belepes(*m_k);
     TBeall b;
     QVERIFY(!belepes.Bejelentkezik(QStringLiteral("regi"), QStringLiteral("rossz"), b));
-    QCOMPARE(taroltJelszo(*m_k, QStringLiteral("regi")),
+    QCOMPARE(Teszt::TaroltJelszo(*m_k, QStringLiteral("regi")),
              QStringLiteral("sima")); // a refused login changes nothing
     QVERIFY(belepes.Bejelentkezik(QStringLiteral("regi"), QStringLiteral("sima"), b));
-    const QString tarolt = taroltJelszo(*m_k, QStringLiteral("regi"));
+    const QString tarolt = Teszt::TaroltJelszo(*m_k, QStringLiteral("regi"));
     QVERIFY(Jelszo::HashE(tarolt));
     QVERIFY(belepes.Bejelentkezik(QStringLiteral("regi"), QStringLiteral("sima"), b));
     QVERIFY(!belepes.Bejelentkezik(QStringLiteral("regi"), tarolt, b));
@@ -216,7 +211,7 @@ void TstBelepes::ujJelszo() {
         {Fajta::Uzenet, QStringLiteral("Üzenet"), QStringLiteral("Jelszó változtatás kész.")}};
     QCOMPARE(UzenetTeszt::ablakok(), vart);
     QVERIFY(naplo(*m_k).isEmpty());
-    QVERIFY(Jelszo::HashE(taroltJelszo(*m_k, QStringLiteral("kiss"))));
+    QVERIFY(Jelszo::HashE(Teszt::TaroltJelszo(*m_k, QStringLiteral("kiss"))));
     UzenetTeszt::torol();
     QVERIFY(!belepes.Bejelentkezik(QStringLiteral("kiss"), QStringLiteral("Titok1"), b));
     QVERIFY(belepes.Bejelentkezik(QStringLiteral("kiss"), QStringLiteral("Uj-Jelszo"), b));
@@ -244,7 +239,7 @@ void TstBelepes::ujJelszoHibak() {
     QFETCH(QStringList, bevitelek);
     QFETCH(QStringList, vartAblakok);
     QFETCH(QString, utolsoSzoveg);
-    const QString elotte = taroltJelszo(*m_k, QStringLiteral("kiss"));
+    const QString elotte = Teszt::TaroltJelszo(*m_k, QStringLiteral("kiss"));
     for (const QString& s : bevitelek)
         UzenetTeszt::bevitel(s == QLatin1String("<cancel>") ? std::nullopt
                                                             : std::optional<QString>(s));
@@ -256,7 +251,7 @@ void TstBelepes::ujJelszoHibak() {
         cimek << a.cim;
     QCOMPARE(cimek, vartAblakok);
     QCOMPARE(UzenetTeszt::ablakok().last().szoveg, utolsoSzoveg);
-    QCOMPARE(taroltJelszo(*m_k, QStringLiteral("kiss")), elotte);
+    QCOMPARE(Teszt::TaroltJelszo(*m_k, QStringLiteral("kiss")), elotte);
     QCOMPARE(UzenetTeszt::maradekValasz(), 0);
 }
 
@@ -280,7 +275,7 @@ void TstBelepes::ujJelszoUres() {
     Belepes belepes(*m_k);
     TBeall b;
     QVERIFY(belepes.UjJelszo(QStringLiteral("kiss"), QStringLiteral("Titok1"), b));
-    QCOMPARE(taroltJelszo(*m_k, QStringLiteral("kiss")), QString(""));
+    QCOMPARE(Teszt::TaroltJelszo(*m_k, QStringLiteral("kiss")), QString(""));
     UzenetTeszt::torol();
     QVERIFY(!belepes.Bejelentkezik(QStringLiteral("kiss"), QString(), b));
     QVERIFY(!belepes.Bejelentkezik(QStringLiteral("kiss"), QStringLiteral("Titok1"), b));

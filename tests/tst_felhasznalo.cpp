@@ -8,7 +8,9 @@
 #include "felhasznalo/tfrm_felhasznaloszerkeszt.h"
 #include "jelszo.h"
 #include "kapcsolat.h"
+#include "modalis.h"
 #include "parbeszed.h"
+#include "tesztadat.h"
 #include "tesztkornyezet.h"
 #include "uzenetteszt.h"
 
@@ -22,12 +24,6 @@
 
 namespace {
 
-QString Tarolt(Kapcsolat& k, const QString& nev) {
-    QSqlQuery q = k.sql(QStringLiteral("SELECT jelszo FROM felhasznalo WHERE felhasznalo=:n"),
-                        {{QStringLiteral("n"), nev}});
-    return q.next() ? q.value(0).toString() : QStringLiteral("<none>");
-}
-
 bool Belep(Kapcsolat& k, const QString& nev, const QString& jelszo, TBeall* beall = nullptr) {
     TBeall b;
     const bool jo = Belepes(k).JelszoEllenoriz(nev, jelszo, b);
@@ -37,8 +33,10 @@ bool Belep(Kapcsolat& k, const QString& nev, const QString& jelszo, TBeall* beal
 }
 
 // Runs `fv` on the edit dialog once it is shown.
-void Szerkesztoben(std::function<void(Tfrm_FelhasznaloSzerkeszt*)> fv) {
-    Teszt::Modalisban<Tfrm_FelhasznaloSzerkeszt>(std::move(fv));
+[[nodiscard]] std::unique_ptr<Teszt::Modalis>
+Szerkesztoben(std::function<void(Tfrm_FelhasznaloSzerkeszt*)> fv,
+              Teszt::Nyitva nyitva = Teszt::Nyitva::Hiba) {
+    return Teszt::Modalisban<Tfrm_FelhasznaloSzerkeszt>(std::move(fv), nyitva);
 }
 
 } // namespace
@@ -123,15 +121,15 @@ void TstFelhasznalo::mentes() {
     QFETCH(bool, jelszoUj);
     QFETCH(QString, uzenet);
     const QStringList elotte = Felhasznalok::Nevek(*m_k);
-    const QString annaElotte = Tarolt(*m_k, QStringLiteral("anna"));
+    const QString annaElotte = Teszt::TaroltJelszo(*m_k, QStringLiteral("anna"));
     QCOMPARE(Felhasznalok::Ment(*m_k, {regiNev, nev, jelszo, megerosites, jelszoUj}), uzenet);
     if (!uzenet.isEmpty()) {
         QCOMPARE(Felhasznalok::Nevek(*m_k), elotte);
-        QCOMPARE(Tarolt(*m_k, QStringLiteral("anna")), annaElotte);
+        QCOMPARE(Teszt::TaroltJelszo(*m_k, QStringLiteral("anna")), annaElotte);
         return;
     }
     // Stored as a hash of the typed password, never as plain text.
-    const QString t = Tarolt(*m_k, nev);
+    const QString t = Teszt::TaroltJelszo(*m_k, nev);
     QVERIFY(Jelszo::HashE(t));
     QVERIFY(Jelszo::Egyezik(t, jelszo));
     QVERIFY(!Jelszo::Egyezik(t, jelszo.toUpper()));
@@ -156,7 +154,7 @@ void TstFelhasznalo::atnevezesJelszoval() {
     QCOMPARE(Felhasznalok::Ment(*m_k, {QStringLiteral("anna"), QStringLiteral("Anna"),
                                        QStringLiteral("uj"), QStringLiteral("uj"), true}),
              QString());
-    QCOMPARE(Tarolt(*m_k, QStringLiteral("anna")), QStringLiteral("<none>"));
+    QCOMPARE(Teszt::TaroltJelszo(*m_k, QStringLiteral("anna")), QStringLiteral("<none>"));
     QVERIFY(Belep(*m_k, QStringLiteral("Anna"), QStringLiteral("uj")));
     UzenetTeszt::bekapcsol(); // the failed login below shows its box
     QVERIFY(!Belep(*m_k, QStringLiteral("Anna"), QStringLiteral("titok")));
@@ -164,7 +162,8 @@ void TstFelhasznalo::atnevezesJelszoval() {
 }
 
 void TstFelhasznalo::szerkesztoAblak() {
-    Tfrm_FelhasznaloSzerkeszt d(*m_k, QStringLiteral("anna"), Tarolt(*m_k, QStringLiteral("anna")));
+    Tfrm_FelhasznaloSzerkeszt d(*m_k, QStringLiteral("anna"),
+                                Teszt::TaroltJelszo(*m_k, QStringLiteral("anna")));
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
     QCOMPARE(d.windowTitle(), QStringLiteral("Felhasználó adatainak szerkesztése"));
@@ -213,16 +212,18 @@ void TstFelhasznalo::listaAblak() {
     QCOMPARE(w.aktualis(), QStringLiteral("anna"));
 
     // New user; a duplicate first, then "Mégsem" keeps nothing.
-    Szerkesztoben([](Tfrm_FelhasznaloSzerkeszt* d) {
-        d->edtFelhasznalo->setText(QStringLiteral("anna"));
-        d->edtJelszo->setText(QStringLiteral("x"));
-        d->edtJelszo2->setText(QStringLiteral("x"));
-        d->btnOK->click();
-        QCOMPARE(UzenetTeszt::ablakok().last().szoveg, QStringLiteral("Hiányos adat megadás"));
-    });
+    auto duplikalt = Szerkesztoben(
+        [](Tfrm_FelhasznaloSzerkeszt* d) {
+            d->edtFelhasznalo->setText(QStringLiteral("anna"));
+            d->edtJelszo->setText(QStringLiteral("x"));
+            d->edtJelszo2->setText(QStringLiteral("x"));
+            d->btnOK->click();
+            QCOMPARE(UzenetTeszt::ablakok().last().szoveg, QStringLiteral("Hiányos adat megadás"));
+        },
+        Teszt::Nyitva::Megsem);
     w.aUj->trigger();
     QCOMPARE(Felhasznalok::Nevek(*m_k), (QStringList{"anna", "rendszergazda"}));
-    Szerkesztoben([](Tfrm_FelhasznaloSzerkeszt* d) {
+    auto uj = Szerkesztoben([](Tfrm_FelhasznaloSzerkeszt* d) {
         QVERIFY(d->edtFelhasznalo->text().isEmpty());
         d->edtFelhasznalo->setText(QStringLiteral("Ábel"));
         d->edtJelszo->setText(QStringLiteral("y"));
@@ -239,7 +240,9 @@ void TstFelhasznalo::listaAblak() {
     QTRY_VERIFY(w.isActiveWindow());
     w.DBGrid1->setFocus();
     QTRY_VERIFY(w.DBGrid1->hasFocus());
-    Szerkesztoben([&](Tfrm_FelhasznaloSzerkeszt* d) { szerkesztett = d->edtFelhasznalo->text(); });
+    auto szerkeszt = Szerkesztoben(
+        [&](Tfrm_FelhasznaloSzerkeszt* d) { szerkesztett = d->edtFelhasznalo->text(); },
+        Teszt::Nyitva::Megsem);
     QTest::keyClick(w.DBGrid1, Qt::Key_Return);
     QCOMPARE(szerkesztett, QStringLiteral("Ábel"));
 

@@ -7,6 +7,7 @@
 #include "foablak/racs.h"
 #include "foablak/tfrm_main.h"
 #include "kapcsolat.h"
+#include "modalis.h"
 #include "seged.h"
 #include "tablamodell.h"
 #include "terv/tfrm_sorszerkeszt.h"
@@ -634,18 +635,8 @@ void TstFoablak::tervesSorBillentyukkel() {
         w->activateWindow();
         return QTest::qWaitForWindowActive(w);
     };
-    // Answers the next modal dialog of the given class with `fv`.
-    auto majd = [this](auto* tipus, auto fv) {
-        using D = std::remove_pointer_t<decltype(tipus)>;
-        QTimer::singleShot(0, this, [fv] {
-            if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget()))
-                fv(d);
-            else if (QWidget* m = QApplication::activeModalWidget())
-                m->close(); // not the dialog expected: the checks below fail
-        });
-    };
     QVERIFY(aktiv());
-    majd(static_cast<Tfrm_Szerkeszt*>(nullptr), [](Tfrm_Szerkeszt* d) {
+    auto ujAblak = Teszt::Modalisban<Tfrm_Szerkeszt>([](Tfrm_Szerkeszt* d) {
         d->edtTervszam->setText(QStringLiteral("T-00"));
         d->edtCim->setText(QStringLiteral("Új tervünk"));
         QTest::keyClick(d->btnOK, Qt::Key_Return);
@@ -654,20 +645,20 @@ void TstFoablak::tervesSorBillentyukkel() {
     QCOMPARE(w->Qry->rowCount(), 9);
     QCOMPARE(w->Qry->ertek(w->DBGrid1->currentIndex().row(), QStringLiteral("Tervszam")).toString(),
              QStringLiteral("T-00"));
-    const int uj = w->AktualisTerv();
+    const int ujTerv = w->AktualisTerv();
     QCOMPARE(w->StatusPanel[0]->text(), QStringLiteral(" 9 / 1"));
     QVERIFY(aktiv());
-    majd(static_cast<Tfrm_Szerkeszt*>(nullptr), [](Tfrm_Szerkeszt* d) {
+    auto megsem = Teszt::Modalisban<Tfrm_Szerkeszt>([](Tfrm_Szerkeszt* d) {
         QCOMPARE(d->edtTervszam->text(), QStringLiteral("T-00"));
         d->edtCim->setText(QStringLiteral("eldobva"));
         QTest::keyClick(d->btnMegsem, Qt::Key_Escape);
     });
     QTest::keyClick(w, Qt::Key_F2);
-    QCOMPARE(w->AktualisTerv(), uj);
+    QCOMPARE(w->AktualisTerv(), ujTerv);
     QCOMPARE(w->Qry->ertek(0, QStringLiteral("Cim")).toString(), QStringLiteral("Új tervünk"));
     for (const char* r : {"első", "második", "harmadik"}) {
         QVERIFY(aktiv());
-        majd(static_cast<Tfrm_SorSzerkeszt*>(nullptr), [r](Tfrm_SorSzerkeszt* d) {
+        auto sor = Teszt::Modalisban<Tfrm_SorSzerkeszt>([r](Tfrm_SorSzerkeszt* d) {
             d->edtReszmuvelet->setText(QString::fromUtf8(r));
             QTest::keyClick(d->btnOK, Qt::Key_Return);
         });
@@ -691,10 +682,10 @@ void TstFoablak::tervesSorBillentyukkel() {
     UzenetTeszt::valasz(true);
     QTest::keyClick(w, Qt::Key_Delete, Qt::ControlModifier);
     QCOMPARE(w->Qry->rowCount(), 8);
-    QCOMPARE(w->Qry->sorKulcsa(uj), -1);
+    QCOMPARE(w->Qry->sorKulcsa(ujTerv), -1);
     QCOMPARE(w->DBGrid1->currentIndex().row(), 0);
     QSqlQuery q = w->Db1().sql(QStringLiteral("SELECT count(*) FROM terv_sor WHERE terv=:t"),
-                               {{QStringLiteral("t"), uj}});
+                               {{QStringLiteral("t"), ujTerv}});
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), 2);
     QCOMPARE(UzenetTeszt::maradekValasz(), 0);

@@ -8,8 +8,12 @@
 #include "foablak/tfrm_logo.h"
 #include "foablak/tfrm_main.h"
 #include "kapcsolat.h"
+#include "mappazar.h"
+#include "modalis.h"
+#include "motorhiba.h"
 #include "seged.h"
 #include "tablamodell.h"
+#include "tesztadat.h"
 #include "tesztkornyezet.h"
 #include "uzenetteszt.h"
 
@@ -29,12 +33,6 @@ using Ablak = UzenetTeszt::Ablak;
 using Fajta = UzenetTeszt::Fajta;
 
 namespace {
-
-void fajlIr(const QString& f, const QByteArray& tartalom) {
-    QFile file(f);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(tartalom);
-}
 
 // The entries of an INI file as "section/key=value", in file order.
 QStringList iniBejegyzesek(const QString& f) {
@@ -76,6 +74,7 @@ private slots:
     void hianyzoTabla_data();
     void hianyzoTabla();
     void almappaNemHozhatoLetre();
+    void kapcsolodasEsZar();
     void belepesMegsem();
     void belepesSikeres();
     void belepesNemKell_data();
@@ -155,8 +154,8 @@ void TstInditas::elsoInditasIniNelkul() {
 void TstInditas::letezoAdatmappa() {
     QTemporaryDir masik;
     adatmappa(masik.path());
-    fajlIr(prog(QStringLiteral("Pelvano.ini")),
-           QStringLiteral("[database]\npath=%1\n").arg(masik.path()).toUtf8());
+    QVERIFY(Teszt::FajlIr(prog(QStringLiteral("Pelvano.ini")),
+                          QStringLiteral("[database]\npath=%1\n").arg(masik.path()).toUtf8()));
     Tfrm_Main w;
     QVERIFY(w.Inditas());
     QVERIFY(UzenetTeszt::ablakok().isEmpty());
@@ -167,13 +166,13 @@ void TstInditas::letezoAdatmappa() {
 
 void TstInditas::ablakHelyeIniBol() {
     adatmappa(prog(QStringLiteral("Data")));
-    fajlIr(
+    QVERIFY(Teszt::FajlIr(
         prog(QStringLiteral("Pelvano.ini")),
         QStringLiteral(
             "; saját megjegyzés\n[Screen]\nFullScreen=0\nLeft=10\nTop=10\nHeight=550\nWidth=770\n"
             "[Egyeb]\nkulcs=érték\n[Database]\nPath=%1\n")
             .arg(prog(QStringLiteral("Data")))
-            .toUtf8());
+            .toUtf8()));
     {
         Tfrm_Main w;
         QVERIFY(w.Inditas());
@@ -200,12 +199,12 @@ void TstInditas::ablakHelyeIniBol() {
 
 void TstInditas::teljesKepernyo() {
     adatmappa(prog(QStringLiteral("Data")));
-    fajlIr(
+    QVERIFY(Teszt::FajlIr(
         prog(QStringLiteral("Pelvano.ini")),
         QStringLiteral(
             "[Database]\nPath=%1\n[Screen]\nFullScreen=1\nLeft=5\nTop=6\nHeight=100\nWidth=200\n")
             .arg(prog(QStringLiteral("Data")))
-            .toUtf8());
+            .toUtf8()));
     Tfrm_Main w;
     QVERIFY(w.Inditas());
     w.show();
@@ -264,13 +263,15 @@ void TstInditas::kapcsolodasiHiba() {
     QVERIFY(QDir().mkpath(prog(QStringLiteral("Data"))));
     const QString fajl = prog(QStringLiteral("Data/pelvano.sqlite"));
     if (eset == QLatin1String("szemet"))
-        fajlIr(fajl, QByteArray("SQLite format 2\0", 16) + QByteArray(5000, '\xa5'));
+        QVERIFY(
+            Teszt::FajlIr(fajl, QByteArray("SQLite format 2\0", 16) + QByteArray(5000, '\xa5')));
     if (eset == QLatin1String("nulla"))
-        fajlIr(fajl, QByteArray());
+        QVERIFY(Teszt::FajlIr(fajl, QByteArray()));
     motorUzenet.replace(QLatin1String(PELVANO_NULLA_FAJL),
                         QDir::toNativeSeparators(fajl) + QStringLiteral(": 0 bytes"));
-    fajlIr(prog(QStringLiteral("Pelvano.ini")),
-           QStringLiteral("[Database]\nPath=%1\n").arg(prog(QStringLiteral("Data"))).toUtf8());
+    QVERIFY(Teszt::FajlIr(
+        prog(QStringLiteral("Pelvano.ini")),
+        QStringLiteral("[Database]\nPath=%1\n").arg(prog(QStringLiteral("Data"))).toUtf8()));
     const QByteArray iniElotte = Teszt::FajlHash(prog(QStringLiteral("Pelvano.ini")));
     const QByteArray elotte = Teszt::FajlHash(fajl);
     {
@@ -319,7 +320,7 @@ void TstInditas::hianyzoTabla() {
 
 void TstInditas::almappaNemHozhatoLetre() {
     adatmappa(prog(QStringLiteral("Data")));
-    fajlIr(prog(QStringLiteral("Help")), "not a folder");
+    QVERIFY(Teszt::FajlIr(prog(QStringLiteral("Help")), "not a folder"));
     Tfrm_Main w;
     QVERIFY(!w.Inditas());
     QCOMPARE(UzenetTeszt::ablakok().size(), 1);
@@ -328,28 +329,60 @@ void TstInditas::almappaNemHozhatoLetre() {
     QVERIFY(!QFileInfo::exists(prog(QStringLiteral("Archiv"))));
 }
 
+void TstInditas::kapcsolodasEsZar() {
+    const QString data = prog(QStringLiteral("Data"));
+    adatmappa(data);
+    Kapcsolat db(QStringLiteral("inditas"));
+    MappaZar zar;
+
+    // The maintenance tool holds the folder: refused, nothing left open.
+    {
+        MappaZar eszkoz;
+        QCOMPARE(eszkoz.zar(data, MappaZar::Mod::Kizarolagos), MappaZar::Eredmeny::Kesz);
+        try {
+            Inditas::Kapcsolodik(db, zar, data);
+            QFAIL("no error");
+        } catch (const AdatbazisHiba& h) {
+            QCOMPARE(h.uzenet(), QStringLiteral("A karbantartó program dolgozik az adatbázison."));
+        }
+        QVERIFY(!db.nyitva());
+        QVERIFY(!zar.zarva());
+    }
+
+    // Connected and held shared: a second program may share it, the tool may
+    // not take it.
+    Inditas::Kapcsolodik(db, zar, data);
+    QVERIFY(db.nyitva());
+    QCOMPARE(db.mappa(), data);
+    QVERIFY(zar.zarva());
+    MappaZar masik;
+    QCOMPARE(masik.zar(data, MappaZar::Mod::Megosztott), MappaZar::Eredmeny::Kesz);
+    masik.felold();
+    QCOMPARE(masik.zar(data, MappaZar::Mod::Kizarolagos), MappaZar::Eredmeny::Foglalt);
+
+    // A folder without a database: the error, and no lock file left in it.
+    const QString ures = prog(QStringLiteral("ures"));
+    QVERIFY(QDir().mkpath(ures));
+    QVERIFY_THROWS_EXCEPTION(AdatbazisHiba, Inditas::Kapcsolodik(db, zar, ures));
+    QVERIFY(!db.nyitva());
+    QCOMPARE(QDir(ures).entryList(QDir::Files | QDir::Hidden), QStringList{});
+}
+
 void TstInditas::belepesMegsem() {
     const QString data = prog(QStringLiteral("Data"));
     adatmappa(data);
     sql(data, QStringLiteral("UPDATE beallit SET vanbelep='I'"));
-    fajlIr(prog(QStringLiteral("Pelvano.ini")),
-           QStringLiteral("[Database]\nPath=%1\n").arg(data).toUtf8());
+    QVERIFY(Teszt::FajlIr(prog(QStringLiteral("Pelvano.ini")),
+                          QStringLiteral("[Database]\nPath=%1\n").arg(data).toUtf8()));
     const QByteArray iniElotte = Teszt::FajlHash(prog(QStringLiteral("Pelvano.ini")));
-    bool latta = false;
-    QTimer::singleShot(0, this, [&latta] {
-        auto* d = qobject_cast<Tfrm_Login*>(QApplication::activeModalWidget());
-        if (!d)
-            return;
-        latta = true;
-        d->btnMegsem->click();
-    });
+    auto login = Teszt::Modalisban<Tfrm_Login>([](Tfrm_Login* d) { d->btnMegsem->click(); });
     {
         Tfrm_Main w;
         QVERIFY(!w.Inditas());
         QVERIFY(!w.isVisible());
         w.close();
     }
-    QVERIFY(latta);
+    QVERIFY(login->latta());
     QCOMPARE(Teszt::FajlHash(prog(QStringLiteral("Pelvano.ini"))), iniElotte);
     Kapcsolat k(QStringLiteral("ellenoriz"));
     k.nyit(data);
@@ -364,12 +397,9 @@ void TstInditas::belepesSikeres() {
     sql(data, QStringLiteral("UPDATE beallit SET vanbelep='I'"));
     sql(data, QStringLiteral("INSERT INTO felhasznalo (felhasznalo, jelszo, rendszergazda, iras) "
                              "VALUES ('olvaso', 'jelszo1', 'N', 'N')"));
-    fajlIr(prog(QStringLiteral("Pelvano.ini")),
-           QStringLiteral("[Database]\nPath=%1\n").arg(data).toUtf8());
-    QTimer::singleShot(0, this, [] {
-        auto* d = qobject_cast<Tfrm_Login*>(QApplication::activeModalWidget());
-        if (!d)
-            return;
+    QVERIFY(Teszt::FajlIr(prog(QStringLiteral("Pelvano.ini")),
+                          QStringLiteral("[Database]\nPath=%1\n").arg(data).toUtf8()));
+    auto login = Teszt::Modalisban<Tfrm_Login>([](Tfrm_Login* d) {
         d->edtFelhasznalo->setText(QStringLiteral("olvaso"));
         d->edtJelszo->setText(QStringLiteral("jelszo1"));
         d->btnOK->click();
@@ -396,20 +426,14 @@ void TstInditas::belepesNemKell() {
     sql(data, vanbelep == QLatin1String("<torol>")
                   ? QStringLiteral("DELETE FROM beallit")
                   : QStringLiteral("UPDATE beallit SET vanbelep=") + vanbelep);
-    fajlIr(prog(QStringLiteral("Pelvano.ini")),
-           QStringLiteral("[Database]\nPath=%1\n").arg(data).toUtf8());
-    // Should a login dialog appear after all, close it so that the test fails
-    // instead of hanging.
-    bool dialogus = false;
-    QTimer::singleShot(0, this, [&dialogus] {
-        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            dialogus = true;
-            d->reject();
-        }
-    });
+    QVERIFY(Teszt::FajlIr(prog(QStringLiteral("Pelvano.ini")),
+                          QStringLiteral("[Database]\nPath=%1\n").arg(data).toUtf8()));
+    // Should a login dialog appear after all, it is closed so that the test
+    // fails instead of hanging.
+    auto dialogus = Teszt::Modalis::Semmi();
     Tfrm_Main w;
     QVERIFY(w.Inditas());
-    QVERIFY(!dialogus);
+    QVERIFY(!dialogus->latta());
     QVERIFY(!w.Beall().Belepes);
     QCOMPARE(w.Beall().FelhasznaloNev, QStringLiteral("rendszergazda"));
     QVERIFY(w.Beall().Rendszergazda && w.Beall().Iras);
@@ -422,7 +446,7 @@ void TstInditas::szemetesIni() {
         "Top=12abc\nHeight=\nWidth=-\n\x80\x81\x82=\x83\n",
         90);
     szemet += QByteArray(20000, 'x') + "\n[Database]\nPath=" + QByteArray(5000, '\xc3') + "\n";
-    fajlIr(prog(QStringLiteral("Pelvano.ini")), szemet);
+    QVERIFY(Teszt::FajlIr(prog(QStringLiteral("Pelvano.ini")), szemet));
     Tfrm_Main w;
     QVERIFY(w.Inditas());
     QCOMPARE(UzenetTeszt::ablakok().size(), 1); // the data folder fell back to Data
@@ -510,7 +534,7 @@ void TstInditas::inditProgramot() {
     // A program is started in the program folder and not waited for.
     const QString jel = prog(QStringLiteral("lefutott.txt"));
     const QString program = prog(QStringLiteral("hosszu program.sh"));
-    fajlIr(program, QByteArray("#!/bin/sh\nsleep 2\npwd > lefutott.txt\n"));
+    QVERIFY(Teszt::FajlIr(program, QByteArray("#!/bin/sh\nsleep 2\npwd > lefutott.txt\n")));
     QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QElapsedTimer ido;
     ido.start();

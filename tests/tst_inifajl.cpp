@@ -2,24 +2,13 @@
 // and writing that keeps every line the program does not set.
 
 #include "inifajl.h"
+#include "tesztadat.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-QByteArray olvas(const QString& fajl) {
-    QFile f(fajl);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArray("<nem olvasható>");
-    return f.readAll();
-}
-
-bool ir(const QString& fajl, const QByteArray& adat) {
-    QFile f(fajl);
-    return f.open(QIODevice::WriteOnly) && f.write(adat) == adat.size();
-}
 
 // The six entries as the application writes them at its close.
 void hatBejegyzes(IniFajl& ini, const QString& ut, bool teljes, int bal, int felso, int mag,
@@ -91,8 +80,8 @@ void TstIniFajl::nevekBetumeretNelkul() {
     QFETCH(QString, szakasz);
     QFETCH(QString, kulcs);
     QFETCH(QString, vart);
-    QVERIFY(ir(m_fajl, "[DATABASE]\r\npAtH = /srv/Tervek Adat \r\n"
-                       "[ Screen ]\r\nleft=15\r\n  TOP  =7\r\n"));
+    QVERIFY(Teszt::FajlIr(m_fajl, "[DATABASE]\r\npAtH = /srv/Tervek Adat \r\n"
+                                  "[ Screen ]\r\nleft=15\r\n  TOP  =7\r\n"));
     IniFajl ini;
     QVERIFY(ini.betolt(m_fajl));
     QCOMPARE(ini.ertek(szakasz, kulcs), std::optional<QString>(vart));
@@ -107,7 +96,7 @@ void TstIniFajl::hianyzoFajlEsKulcs() {
     QCOMPARE(ini.egesz("Screen", "Height", 550), 550);
 
     // A key of the same name in another section is not the entry.
-    QVERIFY(ir(m_fajl, "Left=1\n[Egyeb]\nLeft=2\n[Screen]\nTop=3\n"));
+    QVERIFY(Teszt::FajlIr(m_fajl, "Left=1\n[Egyeb]\nLeft=2\n[Screen]\nTop=3\n"));
     QVERIFY(ini.betolt(m_fajl));
     QCOMPARE(ini.egesz("Screen", "Left", 10), 10);
     QCOMPARE(ini.egesz("Screen", "Top", 10), 3);
@@ -139,7 +128,7 @@ void TstIniFajl::egeszErtekek() {
     QFETCH(QByteArray, ertek);
     QFETCH(int, vartEgesz);
     QFETCH(bool, vartLogikai);
-    QVERIFY(ir(m_fajl, "[Screen]\r\nLeft=" + ertek + "\r\n"));
+    QVERIFY(Teszt::FajlIr(m_fajl, "[Screen]\r\nLeft=" + ertek + "\r\n"));
     IniFajl ini(m_fajl);
     QCOMPARE(ini.egesz("Screen", "Left", 77), vartEgesz);
     QCOMPARE(ini.logikai("Screen", "Left", false), vartLogikai);
@@ -158,7 +147,7 @@ void TstIniFajl::kodolas_data() {
 void TstIniFajl::kodolas() {
     QFETCH(QByteArray, bajtok);
     QFETCH(QString, vart);
-    QVERIFY(ir(m_fajl, "\xEF\xBB\xBF[Database]\r\nPath=" + bajtok + "\r\n"));
+    QVERIFY(Teszt::FajlIr(m_fajl, "\xEF\xBB\xBF[Database]\r\nPath=" + bajtok + "\r\n"));
     IniFajl ini(m_fajl);
     QCOMPARE(ini.szoveg("Database", "Path"), vart);
 }
@@ -185,7 +174,7 @@ void TstIniFajl::szemetEsBinarisSorokMaradnak() {
                                "\r\n"
                                "[Nyomtato]\r\n"
                                "Nev=HP LaserJet";
-    QVERIFY(ir(m_fajl, eredeti));
+    QVERIFY(Teszt::FajlIr(m_fajl, eredeti));
 
     IniFajl ini;
     QVERIFY(ini.betolt(m_fajl));
@@ -217,20 +206,21 @@ void TstIniFajl::szemetEsBinarisSorokMaradnak() {
                             "\r\n"
                             "[Nyomtato]\r\n"
                             "Nev=HP LaserJet";
-    QCOMPARE(olvas(m_fajl), vart);
+    QCOMPARE(Teszt::FajlTartalom(m_fajl), vart);
 }
 
 void TstIniFajl::helybenCserelEsBeszur() {
     // LF endings, an unterminated last line, the section named in capitals.
-    QVERIFY(ir(m_fajl, "[SCREEN]\nleft = 5\n# megjegyzés\n\n\n[Egyeb]\nX=1"));
+    QVERIFY(Teszt::FajlIr(m_fajl, "[SCREEN]\nleft = 5\n# megjegyzés\n\n\n[Egyeb]\nX=1"));
     IniFajl ini(m_fajl);
     ini.beallitEgesz("Screen", "Left", 99);   // in place, spelled as given
     ini.beallitEgesz("Screen", "Width", 770); // after the section's last line
     ini.beallit("Egyeb", "Y", "2");           // after an unterminated last line
     ini.beallit("Database", "Path", "/adat"); // new section at the end
     QVERIFY(ini.ment());
-    QCOMPARE(olvas(m_fajl), QByteArray("[SCREEN]\nLeft=99\n# megjegyzés\nWidth=770\n\n\n"
-                                       "[Egyeb]\nX=1\nY=2\n\n[Database]\nPath=/adat\n"));
+    QCOMPARE(Teszt::FajlTartalom(m_fajl),
+             QByteArray("[SCREEN]\nLeft=99\n# megjegyzés\nWidth=770\n\n\n"
+                        "[Egyeb]\nX=1\nY=2\n\n[Database]\nPath=/adat\n"));
 
     // Read back by a fresh reader.
     IniFajl ujra(m_fajl);
@@ -244,16 +234,16 @@ void TstIniFajl::ujFajlSorrendje() {
     QVERIFY(ini.betolt(m_fajl));
     hatBejegyzes(ini, "/home/iroda/Pelvano/Data", true, 10, 10, 550, 770);
     QVERIFY(ini.ment());
-    QCOMPARE(olvas(m_fajl), QByteArray("[Database]\nPath=/home/iroda/Pelvano/Data\n\n"
-                                       "[Screen]\nFullScreen=1\nLeft=10\nTop=10\n"
-                                       "Height=550\nWidth=770\n"));
+    QCOMPARE(Teszt::FajlTartalom(m_fajl), QByteArray("[Database]\nPath=/home/iroda/Pelvano/Data\n\n"
+                                                     "[Screen]\nFullScreen=1\nLeft=10\nTop=10\n"
+                                                     "Height=550\nWidth=770\n"));
     // The second close rewrites the same entries without adding lines.
     IniFajl masodik(m_fajl);
     hatBejegyzes(masodik, "/máshol", false, -4, 0, 600, 800);
     QVERIFY(masodik.ment());
-    QCOMPARE(olvas(m_fajl), QByteArray("[Database]\nPath=/máshol\n\n"
-                                       "[Screen]\nFullScreen=0\nLeft=-4\nTop=0\n"
-                                       "Height=600\nWidth=800\n"));
+    QCOMPARE(Teszt::FajlTartalom(m_fajl), QByteArray("[Database]\nPath=/máshol\n\n"
+                                                     "[Screen]\nFullScreen=0\nLeft=-4\nTop=0\n"
+                                                     "Height=600\nWidth=800\n"));
 }
 
 void TstIniFajl::kulonlegesErtekekVisszaolvasva_data() {
@@ -291,7 +281,7 @@ void TstIniFajl::kulonlegesErtekekVisszaolvasva() {
 
 void TstIniFajl::tulNagyFajlotNemIrFelul() {
     const QByteArray nagy = "[Database]\nPath=/adat\n" + QByteArray(IniFajl::MaxMeret, 'x');
-    QVERIFY(ir(m_fajl, nagy));
+    QVERIFY(Teszt::FajlIr(m_fajl, nagy));
     IniFajl ini;
     QVERIFY(!ini.betolt(m_fajl));
     QVERIFY(!ini.hibaSzoveg().isEmpty());
@@ -299,7 +289,7 @@ void TstIniFajl::tulNagyFajlotNemIrFelul() {
     QCOMPARE(ini.egesz("Screen", "Left", 10), 10);
     hatBejegyzes(ini, "/adat", true, 10, 10, 550, 770);
     QVERIFY(!ini.ment());
-    QCOMPARE(olvas(m_fajl), nagy);
+    QCOMPARE(Teszt::FajlTartalom(m_fajl), nagy);
 }
 
 void TstIniFajl::sikertelenMentes() {

@@ -6,6 +6,7 @@
 #include "kapcsolat.h"
 #include "lekerdezes/keres.h"
 #include "lekerdezes/tfrm_keres.h"
+#include "modalis.h"
 #include "tervlista.h"
 #include "tesztkornyezet.h"
 #include "uzenetteszt.h"
@@ -201,9 +202,7 @@ void TstKeres::foablakbol() {
     QCOMPARE(w->Akcio(QStringLiteral("aKeresReszletes"))->shortcut(),
              QKeySequence(Qt::CTRL | Qt::Key_T));
     const auto valaszt = [&w](const QString& szoveg, QRect* hely = nullptr) {
-        QTimer::singleShot(0, [szoveg, hely] {
-            auto* d = qobject_cast<Tfrm_Keres*>(QApplication::activeModalWidget());
-            QVERIFY(d);
+        auto keres = Teszt::Modalisban<Tfrm_Keres>([szoveg, hely](Tfrm_Keres* d) {
             if (hely)
                 *hely = d->frameGeometry();
             d->edtKeres->setText(szoveg);

@@ -1,5 +1,6 @@
 // The output choice of the reports.
 
+#include "modalis.h"
 #include "tfrm_nyomvalaszt.h"
 
 #include <QPushButton>
@@ -37,10 +38,7 @@ void TstNyomValaszt::valasztas() {
     QFETCH(QString, opcio);
     QFETCH(QString, vege);
     QFETCH(int, vart);
-    QTimer::singleShot(0, this, [opcio, vege] {
-        auto* d = qobject_cast<Tfrm_NyomValaszt*>(QApplication::activeModalWidget());
-        if (!d)
-            return;
+    auto valaszto = Teszt::Modalisban<Tfrm_NyomValaszt>([opcio, vege](Tfrm_NyomValaszt* d) {
         if (!opcio.isEmpty())
             d->findChild<QRadioButton*>(opcio)->click();
         if (vege == QLatin1String("OK"))

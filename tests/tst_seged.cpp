@@ -3,8 +3,10 @@
 
 #include "bevitelablak.h"
 #include "hiba.h"
+#include "modalis.h"
 #include "parbeszed.h"
 #include "seged.h"
+#include "tesztadat.h"
 #include "uzenetteszt.h"
 
 #include <QApplication>
@@ -27,32 +29,10 @@
 
 namespace {
 
-// Runs `tennivalo` on the modal window that the code under test is about to
-// open with exec(): the timer is set before the call and looks for the window
-// until it is there. The timer lives as long as the returned handle.
-[[nodiscard]] std::unique_ptr<QTimer> modalisAblakkal(std::function<void(QWidget*)> tennivalo) {
-    auto idozito = std::make_unique<QTimer>();
-    QTimer* t = idozito.get();
-    QObject::connect(t, &QTimer::timeout, t, [t, tennivalo]() {
-        if (QWidget* ablak = QApplication::activeModalWidget()) {
-            t->stop();
-            tennivalo(ablak);
-        }
-    });
-    t->start(10);
-    return idozito;
-}
-
 // A key as the user presses it: to the control that has the focus.
 void billentyu(QWidget* ablak, Qt::Key kulcs) {
     QWidget* cel = ablak->focusWidget() ? ablak->focusWidget() : ablak;
     QTest::keyClick(cel, kulcs);
-}
-
-// Typing, accented letters included (QTest::keyClicks knows ASCII only).
-void gepel(QWidget* cel, const QString& szoveg) {
-    for (const QChar c : szoveg)
-        QTest::sendKeyEvent(QTest::Click, cel, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 int egyseg(int n, int d, QSize betu) {
@@ -391,7 +371,7 @@ void TstSeged::valodiDobozok() {
     int ikon = -1, gombok = -1;
     QAbstractButton* alapGomb = nullptr;
     QAbstractButton* igenGomb = nullptr;
-    const auto kezelo = modalisAblakkal([&](QWidget* ablak) {
+    const auto kezelo = Teszt::Modalisban<QWidget>([&](QWidget* ablak) {
         if (auto* doboz = qobject_cast<QMessageBox*>(ablak)) {
             cim = doboz->windowTitle();
             szoveg = doboz->text();
@@ -425,7 +405,8 @@ void TstSeged::valodiDobozok() {
 }
 
 void TstSeged::kerdesAblakEscape() {
-    const auto kezelo = modalisAblakkal([](QWidget* ablak) { billentyu(ablak, Qt::Key_Escape); });
+    const auto kezelo =
+        Teszt::Modalisban<QWidget>([](QWidget* ablak) { billentyu(ablak, Qt::Key_Escape); });
     QCOMPARE(Seged::KerdesAblak("Valóban töröljem a sort?", "Megerősítés"), false);
 }
 
@@ -470,7 +451,7 @@ void TstSeged::bevitelAblak() {
     QFETCH(QString, vartErtek);
 
     QString cim, kijelolt;
-    const auto kezelo = modalisAblakkal([&](QWidget* ablak) {
+    const auto kezelo = Teszt::Modalisban<QWidget>([&](QWidget* ablak) {
         auto* dlg = qobject_cast<BevitelAblakDialog*>(ablak);
         if (!dlg) {
             ablak->close();
@@ -481,7 +462,7 @@ void TstSeged::bevitelAblak() {
         if (torol)
             QTest::keyClick(dlg->szovegMezo(), Qt::Key_Backspace);
         if (!gepelni.isEmpty())
-            gepel(dlg->szovegMezo(), gepelni);
+            Teszt::Gepel(dlg->szovegMezo(), gepelni);
         switch (lezaras) {
         case OkGomb:
             QTest::mouseClick(dlg->okGomb(), Qt::LeftButton);
@@ -506,13 +487,13 @@ void TstSeged::bevitelAblak() {
 
 void TstSeged::bevitelAblak256Karakter() {
     int hosszGepeles = -1;
-    const auto kezelo = modalisAblakkal([&](QWidget* ablak) {
+    const auto kezelo = Teszt::Modalisban<QWidget>([&](QWidget* ablak) {
         auto* dlg = qobject_cast<BevitelAblakDialog*>(ablak);
         if (!dlg) {
             ablak->close();
             return;
         }
-        gepel(dlg->szovegMezo(), QString(255, 'a'));
+        Teszt::Gepel(dlg->szovegMezo(), QString(255, 'a'));
         QTest::keyClick(dlg->szovegMezo(), Qt::Key_B);
         hosszGepeles = dlg->szovegMezo()->text().size();
         billentyu(dlg, Qt::Key_Return);

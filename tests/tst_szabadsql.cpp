@@ -9,7 +9,9 @@
 #include "kapcsolat.h"
 #include "lekerdezes/szabadsql.h"
 #include "lekerdezes/tfrm_sql.h"
+#include "modalis.h"
 #include "seged.h"
+#include "tesztadat.h"
 #include "tesztkornyezet.h"
 #include "uzenetteszt.h"
 
@@ -36,11 +38,6 @@ namespace {
 QByteArray Cp1250(const QString& s) {
     QStringEncoder e("windows-1250");
     return e.encode(s);
-}
-
-QByteArray Olvas(const QString& fajl) {
-    QFile f(fajl);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
 // The captions of a menu's or toolbar's items, "-" for a separator.
@@ -392,8 +389,8 @@ void TstSzabadSql::exportNevJavaslatEsFajl() {
     const QByteArray vart = "kulcs|nev|ertek|\r\n"
                             "1|alma|10|\r\n" +
                             Cp1250(QStringLiteral("2|körte|20|\r\n")) + "3|szilva||\r\n";
-    QCOMPARE(Olvas(elso), vart);
-    QCOMPARE(Olvas(masodik), vart);
+    QCOMPARE(Teszt::FajlTartalom(elso), vart);
+    QCOMPARE(Teszt::FajlTartalom(masodik), vart);
     QCOMPARE(UzenetTeszt::ablakok(), {});
 
     // A fresh window proposes the first name again.
@@ -457,7 +454,7 @@ void TstSzabadSql::sqlFajlMentesMegnyitas() {
     a.Memo1->setText(szoveg);
     FajlParbeszed::kovetkezo(fajl);
     a.aMent->trigger();
-    QCOMPARE(Olvas(fajl),
+    QCOMPARE(Teszt::FajlTartalom(fajl),
              Cp1250(QStringLiteral(
                  "SELECT 'árvíztűrő tükörfúrógép' AS ő\r\nFROM proba\r\n\r\n-- vége\r\n")));
     QCOMPARE(a.FajlNev, fajl);
@@ -556,7 +553,7 @@ void TstSzabadSql::nagyEredmenyFokozatosan() {
     const QString ki = m_ki.filePath(QStringLiteral("nagy.csv"));
     FajlParbeszed::kovetkezo(ki);
     a.aExport->trigger();
-    const QByteArray tartalom = Olvas(ki);
+    const QByteArray tartalom = Teszt::FajlTartalom(ki);
     QCOMPARE(tartalom.count("\r\n"), 1 + 4 * 6561);
     QCOMPARE(UzenetTeszt::ablakok(), {});
 }
@@ -589,7 +586,7 @@ void TstSzabadSql::foAblakbolNyilik() {
     QAction* aSQL = fo->findChild<QAction*>(QStringLiteral("aSQL"));
     QVERIFY(aSQL);
     bool lattuk = false;
-    Teszt::Modalisban<Tfrm_SQL>([&](Tfrm_SQL* d) {
+    auto modalis = Teszt::Modalisban<Tfrm_SQL>([&](Tfrm_SQL* d) {
         lattuk = true;
         QCOMPARE(d->windowTitle(), QStringLiteral("SQL lekérdezés"));
         QVERIFY(d->isModal());

@@ -7,7 +7,9 @@
 #include "kapcsolat.h"
 #include "lekerdezes/szovegexport.h"
 #include "lekerdezes/tfrm_hatarolt.h"
+#include "modalis.h"
 #include "tervlista.h"
+#include "tesztadat.h"
 #include "tesztkornyezet.h"
 #include "uzenetteszt.h"
 
@@ -37,19 +39,6 @@ using Ablak = UzenetTeszt::Ablak;
 using Fajta = UzenetTeszt::Fajta;
 
 namespace {
-
-QByteArray olvas(const QString& fajl) {
-    QFile f(fajl);
-    if (!f.open(QIODevice::ReadOnly))
-        return QByteArrayLiteral("<nincs>");
-    return f.readAll();
-}
-
-void ir(const QString& fajl, const QByteArray& tartalom) {
-    QFile f(fajl);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(tartalom);
-}
 
 QByteArray cp(const char* utf8) {
     return Cp1250(QString::fromUtf8(utf8));
@@ -142,13 +131,6 @@ QList<QStringList> pythonCsv(const QString& fajl, const QString& hatarolo, const
         sorok.append(l);
     }
     return sorok;
-}
-
-template <typename T> T* gyerek(QWidget* w, const char* nev) {
-    T* t = w->findChild<T*>(QLatin1String(nev));
-    if (!t)
-        qFatal("missing widget %s", nev);
-    return t;
 }
 
 } // namespace
@@ -302,7 +284,7 @@ void TstSzovegExport::sima() {
     QFETCH(QByteArray, vart);
     QSqlQuery q = m_k->sql(sql);
     SzovegExport(q, ki(QStringLiteral("a.csv")), hatarolo);
-    QCOMPARE(olvas(ki(QStringLiteral("a.csv"))), vart);
+    QCOMPARE(Teszt::FajlTartalom(ki(QStringLiteral("a.csv"))), vart);
     QVERIFY(UzenetTeszt::ablakok().isEmpty());
 }
 
@@ -318,15 +300,16 @@ void TstSzovegExport::simaTablabol() {
 
     QSqlQuery q = m_k->sql(QStringLiteral("SELECT Tervszam, Cim, Megjegyzes, datum FROM terv"));
     SzovegExport(q, ki(QStringLiteral("t.csv")), QStringLiteral("|"));
-    QCOMPARE(olvas(ki(QStringLiteral("t.csv"))),
+    QCOMPARE(Teszt::FajlTartalom(ki(QStringLiteral("t.csv"))),
              cp("Tervszam|Cim|Megjegyzes|datum|\r\nT-1|Ház \"A\" épület|első\r\nmásodik") +
                  QByteArray(3000, 'x') + QByteArray("|2024. 03. 05.|\r\n"));
 
     QSqlQuery n = m_k->sql(QStringLiteral("SELECT * FROM naplo ORDER BY naplo"));
     SzovegExport(n, ki(QStringLiteral("n.csv")), QStringLiteral("|"));
-    QCOMPARE(olvas(ki(QStringLiteral("n.csv"))), QByteArray("naplo|felhasznalo|datum|sikeres|\r\n"
-                                                            "1|kiss|2024. 03. 05. 13:04:05|I|\r\n"
-                                                            "2|nagy|2024. 03. 06.|N|\r\n"));
+    QCOMPARE(Teszt::FajlTartalom(ki(QStringLiteral("n.csv"))),
+             QByteArray("naplo|felhasznalo|datum|sikeres|\r\n"
+                        "1|kiss|2024. 03. 05. 13:04:05|I|\r\n"
+                        "2|nagy|2024. 03. 06.|N|\r\n"));
 }
 
 void TstSzovegExport::simaQueryAllapot() {
@@ -337,7 +320,7 @@ void TstSzovegExport::simaQueryAllapot() {
     QSqlQuery nyitott = m_k->sql(sql);
     QVERIFY(nyitott.next() && nyitott.next());
     SzovegExport(nyitott, ki(QStringLiteral("1.csv")), QStringLiteral(";"));
-    QCOMPARE(olvas(ki(QStringLiteral("1.csv"))), vart);
+    QCOMPARE(Teszt::FajlTartalom(ki(QStringLiteral("1.csv"))), vart);
     QVERIFY(nyitott.isActive());
     QCOMPARE(nyitott.at(), 1);
     QCOMPARE(nyitott.value(0).toInt(), 2);
@@ -345,7 +328,7 @@ void TstSzovegExport::simaQueryAllapot() {
     // Open, before its first row.
     QSqlQuery elotte = m_k->sql(sql);
     SzovegExport(elotte, ki(QStringLiteral("2.csv")), QStringLiteral(";"));
-    QCOMPARE(olvas(ki(QStringLiteral("2.csv"))), vart);
+    QCOMPARE(Teszt::FajlTartalom(ki(QStringLiteral("2.csv"))), vart);
     QCOMPARE(elotte.at(), int(QSql::BeforeFirstRow));
     QVERIFY(elotte.next());
     QCOMPARE(elotte.value(0).toInt(), 1);
@@ -355,7 +338,7 @@ void TstSzovegExport::simaQueryAllapot() {
     QVERIFY(elore.isForwardOnly());
     QVERIFY(elore.next());
     SzovegExport(elore, ki(QStringLiteral("3.csv")), QStringLiteral(";"));
-    QCOMPARE(olvas(ki(QStringLiteral("3.csv"))), vart);
+    QCOMPARE(Teszt::FajlTartalom(ki(QStringLiteral("3.csv"))), vart);
     QCOMPARE(elore.at(), 0);
     QCOMPARE(elore.value(0).toInt(), 1);
 
@@ -363,7 +346,7 @@ void TstSzovegExport::simaQueryAllapot() {
     QSqlQuery zart(m_k->db());
     QVERIFY(zart.prepare(sql));
     SzovegExport(zart, ki(QStringLiteral("4.csv")), QStringLiteral(";"));
-    QCOMPARE(olvas(ki(QStringLiteral("4.csv"))), vart);
+    QCOMPARE(Teszt::FajlTartalom(ki(QStringLiteral("4.csv"))), vart);
     QVERIFY(!zart.isActive());
     QVERIFY(!zart.isForwardOnly());
 }
@@ -526,8 +509,8 @@ void TstSzovegExport::csvOlvasoVisszaolvassa() {
 
 void TstSzovegExport::irasHibaMeglevoFajlMarad() {
     const QString fajl = ki(QStringLiteral("meglevo.csv"));
-    ir(fajl, "régi tartalom");
-    const QByteArray regi = olvas(fajl);
+    QVERIFY(Teszt::FajlIr(fajl, "régi tartalom"));
+    const QByteArray regi = Teszt::FajlTartalom(fajl);
 
     // A folder that does not exist.
     QVERIFY_THROWS_EXCEPTION(PelvanoHiba,
@@ -552,13 +535,13 @@ void TstSzovegExport::irasHibaMeglevoFajlMarad() {
     setrlimit(RLIMIT_FSIZE, &eredeti);
     std::signal(SIGXFSZ, elozoJelzes);
     QVERIFY2(!hiba.isEmpty(), "the write did not fail");
-    QCOMPARE(olvas(fajl), regi);
+    QCOMPARE(Teszt::FajlTartalom(fajl), regi);
     QCOMPARE(QDir(m_ki->path()).entryList(QDir::Files), QStringList{"meglevo.csv"});
 #endif
 
     // A successful write replaces the contents.
     FajlIras(fajl, QByteArray("új"));
-    QCOMPARE(olvas(fajl), QByteArray("új"));
+    QCOMPARE(Teszt::FajlTartalom(fajl), QByteArray("új"));
 }
 
 void TstSzovegExport::nagyExport() {
@@ -570,7 +553,7 @@ void TstSzovegExport::nagyExport() {
         "SELECT i AS sorszam, 'tervszám ' || i AS nev, i / 4.0 AS tort FROM n"));
     SzovegExport(q, ki(QStringLiteral("sima.csv")), QStringLiteral("|"));
     const qint64 sima = ido.restart();
-    const QByteArray s = olvas(ki(QStringLiteral("sima.csv")));
+    const QByteArray s = Teszt::FajlTartalom(ki(QStringLiteral("sima.csv")));
     QCOMPARE(s.count('\n'), 200001);
     QVERIFY(s.endsWith(cp("200000|tervszám 200000|50000|\r\n")));
     QVERIFY(s.contains(cp("\r\n3|tervszám 3|0,75|\r\n")));
@@ -587,7 +570,7 @@ void TstSzovegExport::nagyExport() {
     const qint64 hatarolt = ido.elapsed();
     QCOMPARE(lepesek, 200000);
     QCOMPARE(legnagyobbOlvasott, 199999);
-    const QByteArray h = olvas(ki(QStringLiteral("hat.csv")));
+    const QByteArray h = Teszt::FajlTartalom(ki(QStringLiteral("hat.csv")));
     QCOMPARE(h.count('\n'), 200001);
     QVERIFY(h.endsWith(cp("\"199999\";\"érték 199999/1\";\"érték 199999/2\";\"érték "
                           "199999/3\";\"érték 199999/4\";\"érték 199999/5\";\r\n")));
@@ -605,49 +588,50 @@ void TstSzovegExport::dialogNyitas() {
     QVERIFY(QTest::qWaitForWindowExposed(&d));
     QCOMPARE(d.windowTitle(), QStringLiteral("Határolt szöveg export"));
     QCOMPARE(d.size(), QSize(482, 207));
-    auto* lista = gyerek<QListWidget>(&d, "lstOszlopok");
+    auto* lista = Teszt::Gyerek<QListWidget>(&d, "lstOszlopok");
     QCOMPARE(lista->count(), 2);
     QCOMPARE(lista->item(0)->text(), QStringLiteral("a")); // names, not captions
     QCOMPARE(lista->item(1)->checkState(), Qt::Checked);
     QCOMPARE(lista->item(0)->checkState(), Qt::Checked);
-    QVERIFY(gyerek<QRadioButton>(&d, "rbPontosvesszo")->isChecked());
-    QVERIFY(gyerek<QRadioButton>(&d, "rbIdezojel")->isChecked());
-    QCOMPARE(gyerek<QRadioButton>(&d, "rbIdezojel")->text(), QStringLiteral("Idézőjel (\")"));
-    auto* fajl = gyerek<QLineEdit>(&d, "edtFilenev");
+    QVERIFY(Teszt::Gyerek<QRadioButton>(&d, "rbPontosvesszo")->isChecked());
+    QVERIFY(Teszt::Gyerek<QRadioButton>(&d, "rbIdezojel")->isChecked());
+    QCOMPARE(Teszt::Gyerek<QRadioButton>(&d, "rbIdezojel")->text(),
+             QStringLiteral("Idézőjel (\")"));
+    auto* fajl = Teszt::Gyerek<QLineEdit>(&d, "edtFilenev");
     QCOMPARE(fajl->text(), QStringLiteral("lista.csv"));
     QCOMPARE(QApplication::focusWidget(), fajl);
     QCOMPARE(fajl->palette().color(QPalette::Base), QColor(166, 202, 240));
-    QVERIFY(!gyerek<QPushButton>(&d, "btnMegallit")->isEnabled());
-    QVERIFY(gyerek<QPushButton>(&d, "btnExport")->isDefault());
+    QVERIFY(!Teszt::Gyerek<QPushButton>(&d, "btnMegallit")->isEnabled());
+    QVERIFY(Teszt::Gyerek<QPushButton>(&d, "btnExport")->isDefault());
 }
 
 void TstSzovegExport::dialogEnterExportal() {
     Tabla t({"a", "b"}, {"A", "B"}, {{1, "x"}, {2, QVariant()}},
             {OszlopFajta::Egesz, OszlopFajta::Szoveg});
     const QString fajl = ki(QStringLiteral("lista.csv"));
-    ir(fajl, "régi");
+    QVERIFY(Teszt::FajlIr(fajl, "régi"));
     Tfrm_Hatarolt d(*t.forras, fajl);
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
-    gyerek<QRadioButton>(&d, "rbTabulator")->setChecked(true);
-    gyerek<QRadioButton>(&d, "rbSemmi")->setChecked(true);
-    auto* fajlMezo = gyerek<QLineEdit>(&d, "edtFilenev");
+    Teszt::Gyerek<QRadioButton>(&d, "rbTabulator")->setChecked(true);
+    Teszt::Gyerek<QRadioButton>(&d, "rbSemmi")->setChecked(true);
+    auto* fajlMezo = Teszt::Gyerek<QLineEdit>(&d, "edtFilenev");
     fajlMezo->setFocus();
     QTest::keyClick(fajlMezo, Qt::Key_Return);
-    QCOMPARE(olvas(fajl), QByteArray("A\tB\t\r\n1\tx\t\r\n2\t\t\r\n"));
+    QCOMPARE(Teszt::FajlTartalom(fajl), QByteArray("A\tB\t\r\n1\tx\t\r\n2\t\t\r\n"));
     QCOMPARE(UzenetTeszt::ablakok(), (QList<Ablak>{{Fajta::Uzenet, QStringLiteral("Üzenet"),
                                                     fajl + QStringLiteral(" file export kész.")}}));
     QVERIFY(d.isVisible());
-    QCOMPARE(gyerek<QProgressBar>(&d, "pbHaladas")->value(), 0);
-    QVERIFY(!gyerek<QPushButton>(&d, "btnMegallit")->isEnabled());
+    QCOMPARE(Teszt::Gyerek<QProgressBar>(&d, "pbHaladas")->value(), 0);
+    QVERIFY(!Teszt::Gyerek<QPushButton>(&d, "btnMegallit")->isEnabled());
 
     // Once more, with one column unticked; the file is replaced.
     UzenetTeszt::torol();
-    gyerek<QListWidget>(&d, "lstOszlopok")->item(0)->setCheckState(Qt::Unchecked);
-    gyerek<QRadioButton>(&d, "rbVesszo")->setChecked(true);
-    gyerek<QRadioButton>(&d, "rbAposztrof")->setChecked(true);
-    QTest::mouseClick(gyerek<QPushButton>(&d, "btnExport"), Qt::LeftButton);
-    QCOMPARE(olvas(fajl), QByteArray("'B',\r\n'x',\r\n'',\r\n"));
+    Teszt::Gyerek<QListWidget>(&d, "lstOszlopok")->item(0)->setCheckState(Qt::Unchecked);
+    Teszt::Gyerek<QRadioButton>(&d, "rbVesszo")->setChecked(true);
+    Teszt::Gyerek<QRadioButton>(&d, "rbAposztrof")->setChecked(true);
+    QTest::mouseClick(Teszt::Gyerek<QPushButton>(&d, "btnExport"), Qt::LeftButton);
+    QCOMPARE(Teszt::FajlTartalom(fajl), QByteArray("'B',\r\n'x',\r\n'',\r\n"));
     QCOMPARE(UzenetTeszt::ablakok().size(), 1);
 }
 
@@ -656,10 +640,10 @@ void TstSzovegExport::dialogNincsFajlnev() {
     Tfrm_Hatarolt d(*t.forras, QString());
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
-    QTest::mouseClick(gyerek<QPushButton>(&d, "btnExport"), Qt::LeftButton);
+    QTest::mouseClick(Teszt::Gyerek<QPushButton>(&d, "btnExport"), Qt::LeftButton);
     QCOMPARE(UzenetTeszt::ablakok(), (QList<Ablak>{{Fajta::Hiba, QStringLiteral("Hiba"),
                                                     QStringLiteral("Nincs filenév megadva.")}}));
-    QCOMPARE(QApplication::focusWidget(), gyerek<QLineEdit>(&d, "edtFilenev"));
+    QCOMPARE(QApplication::focusWidget(), Teszt::Gyerek<QLineEdit>(&d, "edtFilenev"));
     QVERIFY(QDir(m_ki->path()).entryList(QDir::Files).isEmpty());
 }
 
@@ -673,24 +657,24 @@ void TstSzovegExport::dialogHibasUtvonal() {
     QVERIFY(QTest::qWaitForWindowExposed(&d));
     for (const QString& rossz : rosszak) {
         UzenetTeszt::torol();
-        gyerek<QLineEdit>(&d, "edtFilenev")->setText(rossz);
-        QTest::mouseClick(gyerek<QPushButton>(&d, "btnExport"), Qt::LeftButton);
+        Teszt::Gyerek<QLineEdit>(&d, "edtFilenev")->setText(rossz);
+        QTest::mouseClick(Teszt::Gyerek<QPushButton>(&d, "btnExport"), Qt::LeftButton);
         QCOMPARE(UzenetTeszt::ablakok().size(), 1);
         const Ablak a = UzenetTeszt::ablakok().constFirst();
         QVERIFY2(a.fajta == Fajta::Hiba, qPrintable(rossz + QStringLiteral(": ") + a.szoveg));
         QVERIFY2(a.szoveg.startsWith(QStringLiteral("Hiba: ")) && a.szoveg.size() > 6,
                  qPrintable(a.szoveg));
         QVERIFY(d.isVisible());
-        QVERIFY(!gyerek<QPushButton>(&d, "btnMegallit")->isEnabled());
+        QVERIFY(!Teszt::Gyerek<QPushButton>(&d, "btnMegallit")->isEnabled());
     }
     QVERIFY(QDir(m_ki->path()).entryList(QDir::Files).isEmpty());
 
     // Odd but valid characters make a correct file.
     UzenetTeszt::torol();
     const QString furcsa = ki(QString::fromUtf8("név ;'\"&$ 中 #1.csv"));
-    gyerek<QLineEdit>(&d, "edtFilenev")->setText(furcsa);
-    QTest::mouseClick(gyerek<QPushButton>(&d, "btnExport"), Qt::LeftButton);
-    QCOMPARE(olvas(furcsa), QByteArray("\"A\";\r\n\"1\";\r\n"));
+    Teszt::Gyerek<QLineEdit>(&d, "edtFilenev")->setText(furcsa);
+    QTest::mouseClick(Teszt::Gyerek<QPushButton>(&d, "btnExport"), Qt::LeftButton);
+    QCOMPARE(Teszt::FajlTartalom(furcsa), QByteArray("\"A\";\r\n\"1\";\r\n"));
 }
 
 void TstSzovegExport::dialogOlvasasiHibaNemIr() {
@@ -699,15 +683,15 @@ void TstSzovegExport::dialogOlvasasiHibaNemIr() {
         m.setItem(i, 0, new QStandardItem(QString::number(i)));
     HibasForras forras(m, 5);
     const QString fajl = ki(QStringLiteral("meglevo.csv"));
-    ir(fajl, "régi");
+    QVERIFY(Teszt::FajlIr(fajl, "régi"));
     Tfrm_Hatarolt d(forras, fajl);
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
-    QTest::mouseClick(gyerek<QPushButton>(&d, "btnExport"), Qt::LeftButton);
+    QTest::mouseClick(Teszt::Gyerek<QPushButton>(&d, "btnExport"), Qt::LeftButton);
     QCOMPARE(UzenetTeszt::ablakok(), (QList<Ablak>{{Fajta::Hiba, QStringLiteral("Hiba"),
                                                     QStringLiteral("Hiba: olvasási hiba")}}));
-    QCOMPARE(olvas(fajl), QByteArray("régi"));
-    QVERIFY(!gyerek<QPushButton>(&d, "btnMegallit")->isEnabled());
+    QCOMPARE(Teszt::FajlTartalom(fajl), QByteArray("régi"));
+    QVERIFY(!Teszt::Gyerek<QPushButton>(&d, "btnMegallit")->isEnabled());
 }
 
 void TstSzovegExport::dialogMegallit() {
@@ -717,8 +701,8 @@ void TstSzovegExport::dialogMegallit() {
     Tfrm_Hatarolt d(forras, fajl);
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
-    auto* megallit = gyerek<QPushButton>(&d, "btnMegallit");
-    auto* haladas = gyerek<QProgressBar>(&d, "pbHaladas");
+    auto* megallit = Teszt::Gyerek<QPushButton>(&d, "btnMegallit");
+    auto* haladas = Teszt::Gyerek<QProgressBar>(&d, "pbHaladas");
     bool engedelyezve = false;
     int maximum = -1;
     int ertekMegallitaskor = -1;
@@ -731,13 +715,13 @@ void TstSzovegExport::dialogMegallit() {
         ertekMegallitaskor = haladas->value();
         QTest::mouseClick(megallit, Qt::LeftButton);
     };
-    QTest::mouseClick(gyerek<QPushButton>(&d, "btnExport"), Qt::LeftButton);
+    QTest::mouseClick(Teszt::Gyerek<QPushButton>(&d, "btnExport"), Qt::LeftButton);
     QVERIFY(engedelyezve);
     QCOMPARE(maximum, 1000);
     QCOMPARE(ertekMegallitaskor, 4);
-    QCOMPARE(olvas(fajl), cp("\"oszlop0\";\"oszlop1\";\r\n"
-                             "\"0\";\"érték 0/1\";\r\n\"1\";\"érték 1/1\";\r\n"
-                             "\"2\";\"érték 2/1\";\r\n\"3\";\"érték 3/1\";\r\n"));
+    QCOMPARE(Teszt::FajlTartalom(fajl), cp("\"oszlop0\";\"oszlop1\";\r\n"
+                                           "\"0\";\"érték 0/1\";\r\n\"1\";\"érték 1/1\";\r\n"
+                                           "\"2\";\"érték 2/1\";\r\n\"3\";\"érték 3/1\";\r\n"));
     QCOMPARE(UzenetTeszt::ablakok(), (QList<Ablak>{{Fajta::Uzenet, QStringLiteral("Üzenet"),
                                                     fajl + QStringLiteral(" file export kész.")}}));
     QVERIFY(!megallit->isEnabled());
@@ -745,8 +729,8 @@ void TstSzovegExport::dialogMegallit() {
     // The next export runs to the end.
     m.figyelo = nullptr;
     UzenetTeszt::torol();
-    QTest::mouseClick(gyerek<QPushButton>(&d, "btnExport"), Qt::LeftButton);
-    QCOMPARE(olvas(fajl).count('\n'), 1001);
+    QTest::mouseClick(Teszt::Gyerek<QPushButton>(&d, "btnExport"), Qt::LeftButton);
+    QCOMPARE(Teszt::FajlTartalom(fajl).count('\n'), 1001);
 }
 
 void TstSzovegExport::dialogTallozas() {
@@ -754,8 +738,8 @@ void TstSzovegExport::dialogTallozas() {
     Tfrm_Hatarolt d(*t.forras, QStringLiteral("lista.csv"));
     d.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
-    auto* fajl = gyerek<QLineEdit>(&d, "edtFilenev");
-    auto* tallozas = gyerek<QToolButton>(&d, "btnTallozas");
+    auto* fajl = Teszt::Gyerek<QLineEdit>(&d, "edtFilenev");
+    auto* tallozas = Teszt::Gyerek<QToolButton>(&d, "btnTallozas");
 
     FajlParbeszed::kovetkezo(std::nullopt);
     QTest::mouseClick(tallozas, Qt::LeftButton);
@@ -780,21 +764,15 @@ void TstSzovegExport::dialogTallozas() {
 void TstSzovegExport::dialogBezar() {
     Tabla t({"a"}, {"A"}, {{1}});
     bool bezarta = false;
-    QTimer::singleShot(0, [&] {
-        auto* d = qobject_cast<Tfrm_Hatarolt*>(QApplication::activeModalWidget());
-        QVERIFY(d);
-        QTest::keyClick(gyerek<QListWidget>(d, "lstOszlopok"), Qt::Key_Escape);
+    auto escape = Teszt::Modalisban<Tfrm_Hatarolt>([&](Tfrm_Hatarolt* d) {
+        QTest::keyClick(Teszt::Gyerek<QListWidget>(d, "lstOszlopok"), Qt::Key_Escape);
         bezarta = !d->isVisible();
-        if (!bezarta)
-            d->reject();
     });
     ShowHatarolt(*t.forras, QStringLiteral("x.csv"));
     QVERIFY(bezarta);
 
-    QTimer::singleShot(0, [&] {
-        auto* d = qobject_cast<Tfrm_Hatarolt*>(QApplication::activeModalWidget());
-        QVERIFY(d);
-        QTest::mouseClick(gyerek<QPushButton>(d, "btnBezar"), Qt::LeftButton);
+    auto gomb = Teszt::Modalisban<Tfrm_Hatarolt>([&](Tfrm_Hatarolt* d) {
+        QTest::mouseClick(Teszt::Gyerek<QPushButton>(d, "btnBezar"), Qt::LeftButton);
     });
     ShowHatarolt(*t.forras, QStringLiteral("x.csv"));
     QVERIFY(UzenetTeszt::ablakok().isEmpty());
@@ -810,10 +788,10 @@ void TstSzovegExport::dialogNagy() {
     QVERIFY(QTest::qWaitForWindowExposed(&d));
     QElapsedTimer ido;
     ido.start();
-    QTest::mouseClick(gyerek<QPushButton>(&d, "btnExport"), Qt::LeftButton);
+    QTest::mouseClick(Teszt::Gyerek<QPushButton>(&d, "btnExport"), Qt::LeftButton);
     qInfo("dialog, 200000 rows: %lld ms", ido.elapsed());
     QVERIFY(ido.elapsed() < 60000);
-    QCOMPARE(olvas(fajl).count('\n'), 200001);
+    QCOMPARE(Teszt::FajlTartalom(fajl).count('\n'), 200001);
     QCOMPARE(UzenetTeszt::ablakok().size(), 1);
 }
 

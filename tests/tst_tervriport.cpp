@@ -6,12 +6,14 @@
 #include "fajlparbeszed.h"
 #include "foablak/tfrm_main.h"
 #include "kapcsolat.h"
+#include "kimenetvalaszto.h"
 #include "lekerdezes/tfrm_hatarolt.h"
 #include "oldalkeret.h"
 #include "riport.h"
 #include "riportkimenet.h"
 #include "terv/tervriportok.h"
 #include "tervlista.h"
+#include "tesztadat.h"
 #include "tesztkornyezet.h"
 #include "tfrm_nyomvalaszt.h"
 #include "uzenetteszt.h"
@@ -126,33 +128,6 @@ const Betu Sima8{QStringLiteral("Tahoma"), 8, false, false};
 const Betu Dolt9{QStringLiteral("Tahoma"), 9, false, true};
 const Betu Felkover9{QStringLiteral("Tahoma"), 9, true, false};
 const Betu Cim16{QStringLiteral("Tahoma"), 16, true, false};
-
-QString PdfSzoveg(const QString& fajl, int lap) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"),
-            {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(lap),
-             QStringLiteral("-l"), QString::number(lap), fajl, QStringLiteral("-")});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return QStringLiteral("<pdftotext failed>");
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-// Answers the next output choice with the option (-1: "Mégsem"), then runs
-// `utana` on the window that opens next, if any.
-void Valaszt(int opcio, std::function<void()> utana = {}) {
-    QTimer::singleShot(0, [opcio, utana] {
-        auto* d = qobject_cast<Tfrm_NyomValaszt*>(QApplication::activeModalWidget());
-        QVERIFY(d);
-        if (utana)
-            QTimer::singleShot(0, utana);
-        if (opcio < 0) {
-            d->btnMegsem->click();
-            return;
-        }
-        (opcio == 0 ? d->rbKep : opcio == 1 ? d->rbNyomtatas : d->rbCsv)->click();
-        d->btnOK->click();
-    });
-}
 
 } // namespace
 
@@ -438,11 +413,11 @@ void TstTervRiport::uresListaEgyLap() {
     QTemporaryDir dir;
     const QString fajl = dir.filePath(QStringLiteral("ures.pdf"));
     QVERIFY(RiportKimenet::PdfIr(d, fajl));
-    const QString t = PdfSzoveg(fajl, 1);
+    const QString t = Teszt::PdfSzoveg(fajl, 1);
     for (const char* s : {"Egyszerű lista", "Sorrend: Tervszám", "tervszám", "Kőfal Tervező Kft.",
                           "Lista nyomtatás", "qrLista", "oldal: 1"})
         QVERIFY2(t.contains(QString::fromUtf8(s)), s);
-    QVERIFY(PdfSzoveg(fajl, 2).startsWith(QLatin1String("<")));
+    QVERIFY(Teszt::PdfSzoveg(fajl, 2).startsWith(QLatin1String("<")));
 }
 
 void TstTervRiport::listaPdf() {
@@ -461,7 +436,7 @@ void TstTervRiport::listaPdf() {
     const QString fajl = dir.filePath(QStringLiteral("lista.pdf"));
     QVERIFY(RiportKimenet::PdfIr(d, fajl));
     for (int lap = 1; lap <= 4; ++lap) {
-        const QString t = PdfSzoveg(fajl, lap);
+        const QString t = Teszt::PdfSzoveg(fajl, lap);
         for (const QString& s :
              {QStringLiteral("Egyszerű lista"), QStringLiteral("Sorrend: Tervszám"),
               QStringLiteral("terv szakasz"), Ceg.telefon, QStringLiteral("qrLista"),
@@ -469,11 +444,11 @@ void TstTervRiport::listaPdf() {
             QVERIFY2(t.contains(s),
                      qPrintable(QStringLiteral("page %1: %2\n%3").arg(lap).arg(s, t)));
     }
-    const QString elso = PdfSzoveg(fajl, 1);
+    const QString elso = Teszt::PdfSzoveg(fajl, 1);
     QVERIFY(elso.contains(QStringLiteral("T-02")));
     QVERIFY(elso.contains(QStringLiteral("Városháza felújítása")));
     QVERIFY(elso.contains(QStringLiteral("Város Önkormányzata")));
-    QVERIFY(PdfSzoveg(fajl, 4).contains(QStringLiteral("X-059")));
+    QVERIFY(Teszt::PdfSzoveg(fajl, 4).contains(QStringLiteral("X-059")));
 }
 
 void TstTervRiport::adatlapPdf() {
@@ -484,7 +459,7 @@ void TstTervRiport::adatlapPdf() {
     QTemporaryDir dir;
     const QString fajl = dir.filePath(QStringLiteral("adatlap.pdf"));
     QVERIFY(RiportKimenet::PdfIr(d, fajl));
-    const QString t = PdfSzoveg(fajl, 1);
+    const QString t = Teszt::PdfSzoveg(fajl, 1);
     for (const char* s : {"Adatlap", "T-10", "Városháza felújítása", "Kovács Anna", "részművelet",
                           "07", "Alaprajzok", "Nagy Péter", "Kis Éva", "Homlokzat", "12",
                           "qrListaReszl", "Lista nyomtatás", "oldal: 1", "Kőfal Tervező Kft."})
@@ -530,10 +505,7 @@ void TstTervRiport::akciokKimenet() {
     QVERIFY(q.next());
     QVERIFY(w->TervKeres(q.value(0).toInt()));
     QString javasolt;
-    Valaszt(opcio, [&javasolt] {
-        auto* h = qobject_cast<Tfrm_Hatarolt*>(QApplication::activeModalWidget());
-        if (!h)
-            return;
+    const auto v = Teszt::Kimenet(opcio, [&javasolt](Tfrm_Hatarolt* h) {
         javasolt = h->findChild<QLineEdit*>(QStringLiteral("edtFilenev"))->text();
         h->reject();
     });
@@ -564,9 +536,7 @@ void TstTervRiport::csvSzurtLista() {
     QCOMPARE(w->Qry->rowCount(), 2);
     QTemporaryDir dir;
     const QString fajl = dir.filePath(QStringLiteral("lista.csv"));
-    Valaszt(2, [&fajl] {
-        auto* h = qobject_cast<Tfrm_Hatarolt*>(QApplication::activeModalWidget());
-        QVERIFY(h);
+    const auto csv = Teszt::Kimenet(2, [&fajl](Tfrm_Hatarolt* h) {
         h->findChild<QLineEdit*>(QStringLiteral("edtFilenev"))->setText(fajl);
         h->exportIndit();
         h->reject();
@@ -581,7 +551,7 @@ void TstTervRiport::csvSzurtLista() {
     QVERIFY(sorok.at(1).contains("T-02"));
     QVERIFY(sorok.at(2).contains("T-05"));
 
-    Valaszt(0);
+    const auto kep = Teszt::Kimenet(0);
     QVERIFY(Teszt::Indit(*w, QStringLiteral("aNyomtat")));
     QCOMPARE(m_kapott.size(), 1);
     QVERIFY(Keres(m_kapott.first().fejlec, QStringLiteral("Sorrend: dátum")));

@@ -3,6 +3,7 @@
 // dialog, delete with renumbering in one transaction).
 
 #include "kapcsolat.h"
+#include "modalis.h"
 #include "parbeszed.h"
 #include "tablamodell.h"
 #include "terv/tervfolyamatok.h"
@@ -33,47 +34,6 @@ namespace {
 const QString Kerdes = QStringLiteral("Valóban töröljem a sort?");
 const Ablak TorlesKerdes{Fajta::Kerdes, QStringLiteral("Megerősítés"), Kerdes};
 const QColor Fokusz(166, 202, 240);
-
-// What happened to a modal dialog that a test drove.
-struct Megjelenes {
-    bool latta = false;
-    bool nyitvaMaradt = false; // the test's steps did not close it
-};
-
-// Runs `lepesek` on the modal dialog of type D as soon as it shows; a dialog
-// the steps leave open is rejected, so that a failing test does not hang.
-template <class D> std::shared_ptr<Megjelenes> amikorMegjelenik(std::function<void(D&)> lepesek) {
-    auto m = std::make_shared<Megjelenes>();
-    QTimer::singleShot(0, qApp, [m, lepesek] {
-        auto* d = qobject_cast<D*>(QApplication::activeModalWidget());
-        if (!d) {
-            if (auto* masik = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                masik->reject();
-            return;
-        }
-        m->latta = true;
-        if (!QTest::qWaitForWindowActive(d))
-            qWarning("the dialog did not become active");
-        lepesek(*d);
-        if (d->isVisible()) {
-            m->nyitvaMaradt = true;
-            d->reject();
-        }
-    });
-    return m;
-}
-
-// Fails the test when any modal dialog shows (and closes it).
-std::shared_ptr<Megjelenes> nemJelenhetMeg() {
-    auto m = std::make_shared<Megjelenes>();
-    QTimer::singleShot(0, qApp, [m] {
-        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            m->latta = true;
-            d->reject();
-        }
-    });
-    return m;
-}
 
 void kattint(QWidget* w) {
     w->setFocus();
@@ -324,26 +284,26 @@ void TstTervSzerkesztes::ujTerv() {
     const Rekord regi = terv(m_terv);
     const QString furcsa = QStringLiteral("'); DROP TABLE terv;--");
     const int csaba = torzsKulcs(QStringLiteral("tervezo"), QStringLiteral("Csaba"));
-    auto m = amikorMegjelenik<Tfrm_Szerkeszt>([&](Tfrm_Szerkeszt& d) {
-        QCOMPARE(d.windowTitle(), QStringLiteral("Szerkesztés"));
-        QCOMPARE(d.size(), QSize(517, 316));
-        QCOMPARE(d.PageControl1->currentIndex(), 0);
-        QCOMPARE(QApplication::focusWidget(), d.edtTervszam);
-        for (QLineEdit* e : {d.edtTervszam, d.edtCim, d.edtHelyszin, d.edtTervjel})
+    auto m = Teszt::Modalisban<Tfrm_Szerkeszt>([&](Tfrm_Szerkeszt* d) {
+        QCOMPARE(d->windowTitle(), QStringLiteral("Szerkesztés"));
+        QCOMPARE(d->size(), QSize(517, 316));
+        QCOMPARE(d->PageControl1->currentIndex(), 0);
+        QCOMPARE(QApplication::focusWidget(), d->edtTervszam);
+        for (QLineEdit* e : {d->edtTervszam, d->edtCim, d->edtHelyszin, d->edtTervjel})
             QVERIFY(e->text().isEmpty());
-        for (KulcsValaszto* l : d.Listak)
+        for (KulcsValaszto* l : d->Listak)
             QCOMPARE(l->currentIndex(), 0);
-        QVERIFY(d.memMegjegyzes->toPlainText().isEmpty());
-        QCOMPARE(d.dtpDatum->date(), QDate::currentDate());
+        QVERIFY(d->memMegjegyzes->toPlainText().isEmpty());
+        QCOMPARE(d->dtpDatum->date(), QDate::currentDate());
         // No field is checked: a plan number that another plan has is fine.
-        QTest::keyClicks(d.edtTervszam, QStringLiteral("T-100"));
-        d.edtCim->setText(furcsa);
-        d.cbTervezo->setCurrentIndex(d.cbTervezo->findText(QStringLiteral("Csaba")));
-        d.btnOK->click();
+        QTest::keyClicks(d->edtTervszam, QStringLiteral("T-100"));
+        d->edtCim->setText(furcsa);
+        d->cbTervezo->setCurrentIndex(d->cbTervezo->findText(QStringLiteral("Csaba")));
+        d->btnOK->click();
     });
     const int kulcs = TervSzerkesztes(*m_k, uresLista ? 0 : m_terv, uj, m_nincsValasztas);
-    QVERIFY(m->latta);
-    QVERIFY(!m->nyitvaMaradt);
+    QVERIFY(m->latta());
+    QVERIFY(!m->nyitvaMaradt());
     QCOMPARE(tervekSzama(), elotte + 1);
     QVERIFY(kulcs > m_terv2);
     const Rekord r = terv(kulcs);
@@ -381,21 +341,21 @@ void TstTervSzerkesztes::karakterHatarGepelve() {
     // A plan number of 20 characters whose last is an emoji is typed whole
     // and stored whole; a 21st character is refused.
     const QString e = QString::fromUtf8("\xF0\x9F\x98\x80");
-    auto m = amikorMegjelenik<Tfrm_Szerkeszt>([&](Tfrm_Szerkeszt& d) {
-        QTest::keyClicks(d.edtTervszam, QString(19, QLatin1Char('A')));
+    auto m = Teszt::Modalisban<Tfrm_Szerkeszt>([&](Tfrm_Szerkeszt* d) {
+        QTest::keyClicks(d->edtTervszam, QString(19, QLatin1Char('A')));
         QKeyEvent le(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, e);
-        QApplication::sendEvent(d.edtTervszam, &le);
-        QTest::keyClicks(d.edtTervszam, QStringLiteral("B"));
-        QCOMPARE(d.edtTervszam->text(), QString(19, QLatin1Char('A')) + e);
+        QApplication::sendEvent(d->edtTervszam, &le);
+        QTest::keyClicks(d->edtTervszam, QStringLiteral("B"));
+        QCOMPARE(d->edtTervszam->text(), QString(19, QLatin1Char('A')) + e);
         // The subject, 100 characters: an emoji fits as the hundredth, a
         // second one does not.
-        QTest::keyClicks(d.edtCim, QString(99, QLatin1Char('c')));
-        QApplication::sendEvent(d.edtCim, &le);
-        QApplication::sendEvent(d.edtCim, &le);
-        d.btnOK->click();
+        QTest::keyClicks(d->edtCim, QString(99, QLatin1Char('c')));
+        QApplication::sendEvent(d->edtCim, &le);
+        QApplication::sendEvent(d->edtCim, &le);
+        d->btnOK->click();
     });
     const int kulcs = TervSzerkesztes(*m_k, m_terv, true, m_nincsValasztas);
-    QVERIFY(m->latta);
+    QVERIFY(m->latta());
     const Rekord r = terv(kulcs);
     QCOMPARE(r.value("Tervszam").toString(), QString(19, QLatin1Char('A')) + e);
     QCOMPARE(r.value("Cim").toString(), QString(99, QLatin1Char('c')) + e);
@@ -403,21 +363,21 @@ void TstTervSzerkesztes::karakterHatarGepelve() {
 
 void TstTervSzerkesztes::szerkesztes() {
     Rekord vart = terv(m_terv);
-    auto m = amikorMegjelenik<Tfrm_Szerkeszt>([&](Tfrm_Szerkeszt& d) {
-        QCOMPARE(d.edtTervszam->text(), QStringLiteral("T-100"));
-        QCOMPARE(d.cbUgyfel->currentText(), QStringLiteral("Alfa Bt"));
-        QCOMPARE(d.cbTervezo->currentText(), QStringLiteral("Cecil"));
-        QCOMPARE(d.dtpDatum->date(), QDate(2023, 4, 17));
-        QCOMPARE(d.memMegjegyzes->toPlainText(), QStringLiteral("első sor"));
-        d.edtCim->clear();
-        d.edtHelyszin->setText(QStringLiteral("Pécs"));
-        d.cbUgyfel->setCurrentIndex(0);
-        d.cbTipus->setCurrentIndex(d.cbTipus->findText(QStringLiteral("Iroda")));
-        d.memMegjegyzes->setPlainText(QStringLiteral("első sor\nmásodik"));
-        d.btnOK->click();
+    auto m = Teszt::Modalisban<Tfrm_Szerkeszt>([&](Tfrm_Szerkeszt* d) {
+        QCOMPARE(d->edtTervszam->text(), QStringLiteral("T-100"));
+        QCOMPARE(d->cbUgyfel->currentText(), QStringLiteral("Alfa Bt"));
+        QCOMPARE(d->cbTervezo->currentText(), QStringLiteral("Cecil"));
+        QCOMPARE(d->dtpDatum->date(), QDate(2023, 4, 17));
+        QCOMPARE(d->memMegjegyzes->toPlainText(), QStringLiteral("első sor"));
+        d->edtCim->clear();
+        d->edtHelyszin->setText(QStringLiteral("Pécs"));
+        d->cbUgyfel->setCurrentIndex(0);
+        d->cbTipus->setCurrentIndex(d->cbTipus->findText(QStringLiteral("Iroda")));
+        d->memMegjegyzes->setPlainText(QStringLiteral("első sor\nmásodik"));
+        d->btnOK->click();
     });
     QCOMPARE(TervSzerkesztes(*m_k, m_terv, false, m_nincsValasztas), m_terv);
-    QVERIFY(m->latta);
+    QVERIFY(m->latta());
     vart["Cim"] = QVariant();
     vart["Helyszin"] = QStringLiteral("Pécs");
     vart["Ugyfel"] = QVariant();
@@ -439,14 +399,14 @@ void TstTervSzerkesztes::csakDatum() {
                        "Megjegyzes=:m WHERE Terv=:t"),
         {{QStringLiteral("m"), QStringLiteral("egy\r\nkettő\r\n")}, {QStringLiteral("t"), m_terv}});
     Rekord vart = terv(m_terv);
-    auto m = amikorMegjelenik<Tfrm_Szerkeszt>([](Tfrm_Szerkeszt& d) {
-        QCOMPARE(d.cbTervezo->currentIndex(), 0); // 999: shown empty
-        QVERIFY(d.cbTervezo->currentText().isEmpty());
-        d.dtpDatum->setDate(QDate(2024, 2, 29));
-        d.btnOK->click();
+    auto m = Teszt::Modalisban<Tfrm_Szerkeszt>([](Tfrm_Szerkeszt* d) {
+        QCOMPARE(d->cbTervezo->currentIndex(), 0); // 999: shown empty
+        QVERIFY(d->cbTervezo->currentText().isEmpty());
+        d->dtpDatum->setDate(QDate(2024, 2, 29));
+        d->btnOK->click();
     });
     QCOMPARE(TervSzerkesztes(*m_k, m_terv, false, m_nincsValasztas), m_terv);
-    QVERIFY(m->latta);
+    QVERIFY(m->latta());
     vart["datum"] = QStringLiteral("2024-02-29");
     QCOMPARE(terv(m_terv), vart);
 }
@@ -456,9 +416,9 @@ void TstTervSzerkesztes::uresDatum() {
     m_k->sql(QStringLiteral("UPDATE terv SET datum=NULL WHERE Terv=:t"),
              {{QStringLiteral("t"), m_terv}});
     QDate latott;
-    amikorMegjelenik<Tfrm_Szerkeszt>([&](Tfrm_Szerkeszt& d) {
-        latott = d.dtpDatum->date();
-        d.btnOK->click();
+    auto m = Teszt::Modalisban<Tfrm_Szerkeszt>([&](Tfrm_Szerkeszt* d) {
+        latott = d->dtpDatum->date();
+        d->btnOK->click();
     });
     TervSzerkesztes(*m_k, m_terv, false, m_nincsValasztas);
     QCOMPARE(latott, QDate::currentDate());
@@ -483,30 +443,30 @@ void TstTervSzerkesztes::megsem() {
         ++hivas;
         return torzsKulcs(QStringLiteral("tervezo"), QStringLiteral("Dávid"));
     };
-    auto m = amikorMegjelenik<Tfrm_Szerkeszt>([&](Tfrm_Szerkeszt& d) {
-        d.edtTervszam->setText(QStringLiteral("más"));
-        d.edtCim->clear();
-        d.dtpDatum->setDate(QDate(2001, 1, 1));
-        d.btnTervezo->click();
-        QCOMPARE(d.cbTervezo->currentText(), QStringLiteral("Dávid"));
+    auto m = Teszt::Modalisban<Tfrm_Szerkeszt>([&](Tfrm_Szerkeszt* d) {
+        d->edtTervszam->setText(QStringLiteral("más"));
+        d->edtCim->clear();
+        d->dtpDatum->setDate(QDate(2001, 1, 1));
+        d->btnTervezo->click();
+        QCOMPARE(d->cbTervezo->currentText(), QStringLiteral("Dávid"));
         if (mod == 0)
-            d.btnMegsem->click();
+            d->btnMegsem->click();
         else if (mod == 1)
-            QTest::keyClick(d.edtHelyszin, Qt::Key_Escape);
+            QTest::keyClick(d->edtHelyszin, Qt::Key_Escape);
         else
-            d.close();
+            d->close();
     });
     QCOMPARE(TervSzerkesztes(*m_k, m_terv, false, valaszto), m_terv);
-    QVERIFY(m->latta);
-    QVERIFY(!m->nyitvaMaradt);
+    QVERIFY(m->latta());
+    QVERIFY(!m->nyitvaMaradt());
     QCOMPARE(hivas, 1);
     QCOMPARE(terv(m_terv), regi);
     QCOMPARE(tervekSzama(), elotte);
 
     // A new plan cancelled is not stored either.
-    amikorMegjelenik<Tfrm_Szerkeszt>([](Tfrm_Szerkeszt& d) {
-        d.edtTervszam->setText(QStringLiteral("új"));
-        d.btnMegsem->click();
+    auto m2 = Teszt::Modalisban<Tfrm_Szerkeszt>([](Tfrm_Szerkeszt* d) {
+        d->edtTervszam->setText(QStringLiteral("új"));
+        d->btnMegsem->click();
     });
     QCOMPARE(TervSzerkesztes(*m_k, m_terv2, true, valaszto), m_terv2);
     QCOMPARE(tervekSzama(), elotte);
@@ -533,34 +493,34 @@ void TstTervSzerkesztes::valasztoGombok() {
         ujKulcs = torzs(Torzs(h.fajta).tabla, QStringLiteral("Újonnan felvett"));
         return ujKulcs;
     };
-    auto m = amikorMegjelenik<Tfrm_Szerkeszt>([&](Tfrm_Szerkeszt& d) {
-        KulcsValaszto* lista = d.Listak[i];
-        QToolButton* gomb = d.Gombok[i];
+    auto m = Teszt::Modalisban<Tfrm_Szerkeszt>([&](Tfrm_Szerkeszt* d) {
+        KulcsValaszto* lista = d->Listak[i];
+        QToolButton* gomb = d->Gombok[i];
         QCOMPARE(gomb->size(), QSize(25, 21));
         const QString nev = lista->currentText();
         QVERIFY(!nev.isEmpty());
         kattint(gomb); // Enter on a focused button presses it
         QCOMPARE(lista->currentText(), nev);
-        QWidget* vart = h.fajta == TorzsFajta::Ugyfel ? static_cast<QWidget*>(d.edtHelyszin)
+        QWidget* vart = h.fajta == TorzsFajta::Ugyfel ? static_cast<QWidget*>(d->edtHelyszin)
                                                       : static_cast<QWidget*>(gomb);
         QCOMPARE(QApplication::focusWidget(), vart);
         kattint(gomb);
         QCOMPARE(lista->currentText(), QStringLiteral("Újonnan felvett"));
         QCOMPARE(QApplication::focusWidget(), vart);
-        d.btnOK->click();
+        d->btnOK->click();
     });
     QCOMPARE(TervSzerkesztes(*m_k, m_terv, false, valaszto), m_terv);
-    QVERIFY(m->latta);
-    QVERIFY(!m->nyitvaMaradt);
+    QVERIFY(m->latta());
+    QVERIFY(!m->nyitvaMaradt());
     const QList<QPair<TorzsFajta, int>> vartHivasok{{h.fajta, eredeti}, {h.fajta, eredeti}};
     QCOMPARE(hivasok, vartHivasok);
     QCOMPARE(terv(m_terv).value(h.oszlop).toInt(), ujKulcs);
 
     // On a new plan the button passes 0.
     hivasok.clear();
-    amikorMegjelenik<Tfrm_Szerkeszt>([&](Tfrm_Szerkeszt& d) {
-        d.Gombok[i]->click();
-        d.btnMegsem->click();
+    auto m2 = Teszt::Modalisban<Tfrm_Szerkeszt>([&](Tfrm_Szerkeszt* d) {
+        d->Gombok[i]->click();
+        d->btnMegsem->click();
     });
     TervSzerkesztes(*m_k, m_terv, true, [&](TorzsFajta f, int kulcs) {
         hivasok.append({f, kulcs});
@@ -645,12 +605,12 @@ void TstTervSzerkesztes::tervTarolasHiba() {
                             "BEGIN SELECT RAISE(ABORT, 'a tárolás tiltva'); END"));
     const Rekord regi = terv(m_terv);
     const int elotte = tervekSzama();
-    auto m = amikorMegjelenik<Tfrm_Szerkeszt>([](Tfrm_Szerkeszt& d) {
-        d.edtTervszam->setText(QStringLiteral("X-1"));
-        d.btnOK->click();
+    auto m = Teszt::Modalisban<Tfrm_Szerkeszt>([](Tfrm_Szerkeszt* d) {
+        d->edtTervszam->setText(QStringLiteral("X-1"));
+        d->btnOK->click();
     });
     QCOMPARE(TervSzerkesztes(*m_k, m_terv, uj, m_nincsValasztas), m_terv);
-    QVERIFY(m->latta);
+    QVERIFY(m->latta());
     QCOMPARE(UzenetTeszt::ablakok(), (QList<Ablak>{{Fajta::Altalanos, QStringLiteral("Pelvano"),
                                                     QStringLiteral("a tárolás tiltva.")}}));
     QCOMPARE(terv(m_terv), regi);
@@ -662,9 +622,9 @@ void TstTervSzerkesztes::tervTarolasHiba() {
     m_k->sql(QStringLiteral("DROP TRIGGER tilt_at"));
     m_k->tranzakcioKezd();
     m_k->tranzakcioVissza();
-    amikorMegjelenik<Tfrm_Szerkeszt>([](Tfrm_Szerkeszt& d) {
-        d.edtTervszam->setText(QStringLiteral("X-2"));
-        d.btnOK->click();
+    auto m2 = Teszt::Modalisban<Tfrm_Szerkeszt>([](Tfrm_Szerkeszt* d) {
+        d->edtTervszam->setText(QStringLiteral("X-2"));
+        d->btnOK->click();
     });
     QCOMPARE(TervSzerkesztes(*m_k, m_terv, false, m_nincsValasztas), m_terv);
     QCOMPARE(terv(m_terv).value("Tervszam").toString(), QStringLiteral("X-2"));
@@ -675,10 +635,10 @@ void TstTervSzerkesztes::kozbenToroltTerv() {
     m_k->sql(QStringLiteral("DELETE FROM terv WHERE Terv=:t"), {{QStringLiteral("t"), m_terv}});
     const Rekord masik = terv(m_terv2);
     const int elotte = tervekSzama();
-    auto m = nemJelenhetMeg();
+    auto m = Teszt::Modalis::Semmi();
     QCOMPARE(TervSzerkesztes(*m_k, m_terv, false, m_nincsValasztas), m_terv);
     QCoreApplication::processEvents();
-    QVERIFY(!m->latta);
+    QVERIFY(!m->latta());
     QCOMPARE(UzenetTeszt::ablakok(),
              (QList<Ablak>{{Fajta::Hiba, QStringLiteral("Hiba"),
                             QStringLiteral("A terv időközben törlődött.")}}));
@@ -741,19 +701,19 @@ void TstTervSzerkesztes::ujSorok() {
     QCOMPARE(KovetkezoSorszam(*m_k, m_terv), 1);
 
     for (const QString& nev : {QStringLiteral("01"), QStringLiteral("02")}) {
-        auto m = amikorMegjelenik<Tfrm_SorSzerkeszt>([&](Tfrm_SorSzerkeszt& d) {
-            QCOMPARE(d.edtSor->text(), nev);
-            QVERIFY(d.chkTbent->isChecked());
-            QVERIFY(d.chkLbent->isChecked());
+        auto m = Teszt::Modalisban<Tfrm_SorSzerkeszt>([&](Tfrm_SorSzerkeszt* d) {
+            QCOMPARE(d->edtSor->text(), nev);
+            QVERIFY(d->chkTbent->isChecked());
+            QVERIFY(d->chkLbent->isChecked());
             for (QLineEdit* e :
-                 {d.edtDatTkiad, d.edtTkiadva, d.edtDatLkiad, d.edtLkiadva, d.edtReszmuvelet})
+                 {d->edtDatTkiad, d->edtTkiadva, d->edtDatLkiad, d->edtLkiadva, d->edtReszmuvelet})
                 QVERIFY(e->text().isEmpty());
-            QTest::keyClicks(d.edtReszmuvelet, QStringLiteral("resz ") + nev);
-            d.btnOK->click();
+            QTest::keyClicks(d->edtReszmuvelet, QStringLiteral("resz ") + nev);
+            d->btnOK->click();
         });
         const int sor = SorSzerkesztes(*m_k, *m_sor, -1, true, m_terv);
-        QVERIFY(m->latta);
-        QVERIFY(!m->nyitvaMaradt);
+        QVERIFY(m->latta());
+        QVERIFY(!m->nyitvaMaradt());
         QCOMPARE(sor, sorSora(nev.toInt()));
         QCOMPARE(m_sor->ertek(sor, QStringLiteral("reszmuvelet")).toString(),
                  QStringLiteral("resz ") + nev);
@@ -773,9 +733,9 @@ void TstTervSzerkesztes::ujSorok() {
 
     // The number comes from the table, not from the line grid.
     sorBe(m_terv, 7, QStringLiteral("máshol felvett"));
-    amikorMegjelenik<Tfrm_SorSzerkeszt>([](Tfrm_SorSzerkeszt& d) {
-        QCOMPARE(d.edtSor->text(), QStringLiteral("08"));
-        d.btnOK->click();
+    auto m = Teszt::Modalisban<Tfrm_SorSzerkeszt>([](Tfrm_SorSzerkeszt* d) {
+        QCOMPARE(d->edtSor->text(), QStringLiteral("08"));
+        d->btnOK->click();
     });
     SorSzerkesztes(*m_k, *m_sor, 0, true, m_terv);
     QCOMPARE(sorok(m_terv).last().first.toInt(), 8);
@@ -794,21 +754,21 @@ void TstTervSzerkesztes::sorSzerkesztes() {
     sorokNyit(m_terv);
     const int sor = sorSora(3);
     QList<Rekord> vart = sorRekordok();
-    auto m = amikorMegjelenik<Tfrm_SorSzerkeszt>([](Tfrm_SorSzerkeszt& d) {
-        QCOMPARE(d.edtSor->text(), QStringLiteral("03"));
-        QCOMPARE(d.edtDatTkiad->text(),
+    auto m = Teszt::Modalisban<Tfrm_SorSzerkeszt>([](Tfrm_SorSzerkeszt* d) {
+        QCOMPARE(d->edtSor->text(), QStringLiteral("03"));
+        QCOMPARE(d->edtDatTkiad->text(),
                  QLocale().toString(QDate(2024, 3, 5), Kotes::RovidDatumFormatum()));
-        QCOMPARE(d.edtTkiadva->text(), QStringLiteral("Kiss"));
-        QVERIFY(!d.chkTbent->isChecked());
-        QVERIFY(d.chkLbent->isChecked());
-        QCOMPARE(QApplication::focusWidget(), d.edtReszmuvelet);
-        d.edtReszmuvelet->setText(QStringLiteral("új név"));
-        d.edtRajzszam->clear();
-        d.memMegjegyzes->setPlainText(QStringLiteral("megjegyzés\nkét sor"));
-        d.btnOK->click();
+        QCOMPARE(d->edtTkiadva->text(), QStringLiteral("Kiss"));
+        QVERIFY(!d->chkTbent->isChecked());
+        QVERIFY(d->chkLbent->isChecked());
+        QCOMPARE(QApplication::focusWidget(), d->edtReszmuvelet);
+        d->edtReszmuvelet->setText(QStringLiteral("új név"));
+        d->edtRajzszam->clear();
+        d->memMegjegyzes->setPlainText(QStringLiteral("megjegyzés\nkét sor"));
+        d->btnOK->click();
     });
     QCOMPARE(SorSzerkesztes(*m_k, *m_sor, sor, false, m_terv), sor);
-    QVERIFY(m->latta);
+    QVERIFY(m->latta());
     vart[1]["reszmuvelet"] = QStringLiteral("új név");
     vart[1]["rajzszam"] = QVariant();
     vart[1]["megjegyzes"] = QStringLiteral("megjegyzés\nkét sor");
@@ -840,19 +800,19 @@ void TstTervSzerkesztes::sorMegsem() {
     sorBe(m_terv, 2, QStringLiteral("b"));
     sorokNyit(m_terv);
     const QList<Rekord> elotte = sorRekordok();
-    auto m = amikorMegjelenik<Tfrm_SorSzerkeszt>([&](Tfrm_SorSzerkeszt& d) {
-        d.edtReszmuvelet->setText(QStringLiteral("eldobni"));
-        d.edtPausz->setText(QStringLiteral("3 db"));
+    auto m = Teszt::Modalisban<Tfrm_SorSzerkeszt>([&](Tfrm_SorSzerkeszt* d) {
+        d->edtReszmuvelet->setText(QStringLiteral("eldobni"));
+        d->edtPausz->setText(QStringLiteral("3 db"));
         if (mod == 0)
-            d.btnMegsem->click();
+            d->btnMegsem->click();
         else if (mod == 1)
-            QTest::keyClick(d.edtPausz, Qt::Key_Escape);
+            QTest::keyClick(d->edtPausz, Qt::Key_Escape);
         else
-            d.close();
+            d->close();
     });
     QCOMPARE(SorSzerkesztes(*m_k, *m_sor, 1, uj, m_terv), 1);
-    QVERIFY(m->latta);
-    QVERIFY(!m->nyitvaMaradt);
+    QVERIFY(m->latta());
+    QVERIFY(!m->nyitvaMaradt());
     QCOMPARE(sorRekordok(), elotte);
     QCOMPARE(m_sor->rowCount(), 2);
     QVERIFY(!m_sor->isDirty());
@@ -880,7 +840,7 @@ void TstTervSzerkesztes::sorHianyzik() {
     // The line table of an empty plan list filters on plan 0.
     sorokNyit(muvelet == QLatin1String("uj") ? 0 : m_terv);
     const QList<Rekord> elotte = sorRekordok();
-    auto m = nemJelenhetMeg();
+    auto m = Teszt::Modalis::Semmi();
     if (muvelet == QLatin1String("uj")) {
         QCOMPARE(SorSzerkesztes(*m_k, *m_sor, -1, true, 0), -1);
     } else if (muvelet == QLatin1String("szerkeszt")) {
@@ -890,7 +850,7 @@ void TstTervSzerkesztes::sorHianyzik() {
         QVERIFY(!SorTorles(*m_k, *m_sor, -1));
     }
     QCoreApplication::processEvents();
-    QVERIFY(!m->latta);
+    QVERIFY(!m->latta());
     QCOMPARE(UzenetTeszt::ablakok(), vart);
     QCOMPARE(sorRekordok(), elotte);
     QCOMPARE(m_sor->rowCount(), 0);
@@ -985,18 +945,18 @@ void TstTervSzerkesztes::sorTarolasHiba() {
     // Two workstations add a line to the same plan at the same moment.
     sorBe(m_terv, 1, QStringLiteral("a"));
     sorokNyit(m_terv);
-    auto m = amikorMegjelenik<Tfrm_SorSzerkeszt>([this](Tfrm_SorSzerkeszt& d) {
-        QCOMPARE(d.edtSor->text(), QStringLiteral("02"));
-        d.edtReszmuvelet->setText(QStringLiteral("enyém"));
+    auto m = Teszt::Modalisban<Tfrm_SorSzerkeszt>([this](Tfrm_SorSzerkeszt* d) {
+        QCOMPARE(d->edtSor->text(), QStringLiteral("02"));
+        d->edtReszmuvelet->setText(QStringLiteral("enyém"));
         Kapcsolat masik(QStringLiteral("masik"));
         masik.nyit(m_mappa->utvonal());
         masik.sql(QStringLiteral("INSERT INTO terv_sor (terv, sor, reszmuvelet) VALUES (:t, 2, "
                                  "'másé')"),
                   {{QStringLiteral("t"), m_terv}});
-        d.btnOK->click();
+        d->btnOK->click();
     });
     QCOMPARE(SorSzerkesztes(*m_k, *m_sor, 0, true, m_terv), 0);
-    QVERIFY(m->latta);
+    QVERIFY(m->latta());
     QCOMPARE(UzenetTeszt::ablakok().size(), 1);
     QCOMPARE(UzenetTeszt::ablakok()[0].fajta, Fajta::Altalanos);
     QVERIFY2(UzenetTeszt::ablakok()[0].szoveg.contains(QStringLiteral("UNIQUE")),
@@ -1008,9 +968,9 @@ void TstTervSzerkesztes::sorTarolasHiba() {
     // The edit ended cleanly: the next new line gets the next number.
     UzenetTeszt::torol();
     m_sor->megnyit();
-    amikorMegjelenik<Tfrm_SorSzerkeszt>([](Tfrm_SorSzerkeszt& d) {
-        QCOMPARE(d.edtSor->text(), QStringLiteral("03"));
-        d.btnOK->click();
+    auto m2 = Teszt::Modalisban<Tfrm_SorSzerkeszt>([](Tfrm_SorSzerkeszt* d) {
+        QCOMPARE(d->edtSor->text(), QStringLiteral("03"));
+        d->btnOK->click();
     });
     QCOMPARE(SorSzerkesztes(*m_k, *m_sor, 0, true, m_terv), 2);
     QCOMPARE(sorok(m_terv).size(), 3);

@@ -4,9 +4,11 @@
 
 #include "alkalmazas.h"
 #include "kapcsolat.h"
+#include "modalis.h"
 #include "parbeszed.h"
 #include "seged.h"
 #include "tablamodell.h"
+#include "tesztadat.h"
 #include "tesztkornyezet.h"
 #include "torzs/tfrm_torzs.h"
 #include "torzs/tfrm_torzs_szerkeszt.h"
@@ -40,36 +42,6 @@ namespace {
 
 const QColor Fokusz(166, 202, 240);
 
-// Runs `tennivalo` on the modal window of class T that the code under test
-// is about to open with exec(). A window that a failed check left open is
-// closed, so that a failure never hangs the test.
-template <class T>
-[[nodiscard]] std::unique_ptr<QTimer> modalis(std::function<void(T*)> tennivalo) {
-    auto idozito = std::make_unique<QTimer>();
-    QTimer* t = idozito.get();
-    QObject::connect(t, &QTimer::timeout, t, [t, tennivalo] {
-        auto* ablak = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!ablak || !ablak->isVisible())
-            return;
-        // Keys reach the window's shortcuts only once it is active; under
-        // load the offscreen platform may take a moment.
-        if (!ablak->isActiveWindow()) {
-            ablak->activateWindow();
-            return;
-        }
-        t->stop();
-        QPointer<T> p(ablak);
-        tennivalo(ablak);
-        if (p && p->isVisible()) {
-            if (!QTest::currentTestFailed())
-                QTest::qFail("the window was left open", __FILE__, __LINE__);
-            p->reject();
-        }
-    });
-    t->start(10);
-    return idozito;
-}
-
 // A key as the user presses it: to the control of the window that has the
 // focus (shortcuts included).
 void billentyu(QWidget* ablak, int kulcs, Qt::KeyboardModifiers mod = Qt::NoModifier) {
@@ -82,12 +54,6 @@ void billentyu(QWidget* ablak, int kulcs, Qt::KeyboardModifiers mod = Qt::NoModi
 void ujraAktiv(QWidget* w) {
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w));
-}
-
-// Typing, accented letters included (QTest::keyClicks knows ASCII only).
-void gepel(QWidget* cel, const QString& szoveg) {
-    for (const QChar c : szoveg)
-        QTest::sendKeyEvent(QTest::Click, cel, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 int beszur(Kapcsolat& k, TorzsFajta fajta, const QString& nev) {
@@ -263,7 +229,7 @@ void TstTorzs::tagok() {
     beszur(*m_k, fajta, QStringLiteral("Első név"));
 
     bool szerkesztoLatta = false;
-    auto lista = modalis<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
+    auto lista = Teszt::Modalisban<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
         QCOMPARE(QString::fromLatin1(w->metaObject()->className()), osztaly);
         QCOMPARE(w->windowTitle(), cim);
         QCOMPARE(w->size(), meret);
@@ -308,7 +274,7 @@ void TstTorzs::tagok() {
         QCOMPARE(w->aSzerkeszt->toolTip(), QStringLiteral("Szerkeszt"));
 
         // F2 in the search box: the member's edit dialog on the current row.
-        auto szerkeszto = modalis<Tfrm_TorzsSzerkeszt>([&](Tfrm_TorzsSzerkeszt* d) {
+        auto szerkeszto = Teszt::Modalisban<Tfrm_TorzsSzerkeszt>([&](Tfrm_TorzsSzerkeszt* d) {
             szerkesztoLatta = true;
             QCOMPARE(QString::fromLatin1(d->metaObject()->className()), szerkesztoOsztaly);
             QCOMPARE(d->windowTitle(), szerkesztoCim);
@@ -366,7 +332,7 @@ void TstTorzs::valaszto() {
     const int kezdoKulcs =
         kezdo.isEmpty() ? -1 : (kezdo == "?" ? 9999 : kulcsNevvel(*m_k, f, kezdo));
 
-    auto lista = modalis<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
+    auto lista = Teszt::Modalisban<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
         QVERIFY(w->Valaszto());
         QVERIFY(w->aElfogad->isVisible());
         QVERIFY(w->aElfogad->isEnabled());
@@ -386,7 +352,7 @@ void TstTorzs::valaszto() {
 
 void TstTorzs::elfogadUresListan() {
     bool latta = false;
-    auto lista = modalis<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
+    auto lista = Teszt::Modalisban<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
         latta = true;
         QCOMPARE(w->AktualisSor(), -1);
         billentyu(w, Qt::Key_Return);
@@ -399,7 +365,7 @@ void TstTorzs::bongeszoEnterNemZar() {
     const TorzsFajta f = TorzsFajta::Tervezo;
     const QList<int> k = beszur(*m_k, f, {"Antal", "Béla"});
     bool vegig = false;
-    auto lista = modalis<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
+    auto lista = Teszt::Modalisban<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
         QTRY_VERIFY(w->edtKeres->hasFocus());
         billentyu(w, Qt::Key_Return);
         QTest::qWait(20);
@@ -428,11 +394,14 @@ void TstTorzs::ketszeresKattintas() {
     const TorzsFajta f = TorzsFajta::Szakag;
     const QList<int> k = beszur(*m_k, f, {"Építész", "Gépész", "Statikus"});
     QString szerkesztett;
-    auto lista = modalis<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
-        auto szerkeszto = modalis<Tfrm_TorzsSzerkeszt>([&](Tfrm_TorzsSzerkeszt* d) {
-            szerkesztett = d->Mezo(QStringLiteral("szakag_nev"))->text();
-            billentyu(d, Qt::Key_Escape);
-        });
+    auto lista = Teszt::Modalisban<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
+        // Picking accepts the row; only browsing opens the edit dialog.
+        std::unique_ptr<Teszt::Modalis> szerkeszto;
+        if (!valaszto)
+            szerkeszto = Teszt::Modalisban<Tfrm_TorzsSzerkeszt>([&](Tfrm_TorzsSzerkeszt* d) {
+                szerkesztett = d->Mezo(QStringLiteral("szakag_nev"))->text();
+                billentyu(d, Qt::Key_Escape);
+            });
         QTableView* g = w->DBGrid1;
         const QRect hely = g->visualRect(g->model()->index(
             1, w->Tabla().modell().record().indexOf(QStringLiteral("szakag_nev"))));
@@ -458,13 +427,13 @@ void TstTorzs::ujSorValasztoban() {
     const TorzsFajta f = TorzsFajta::Tervezo;
     beszur(*m_k, f, {"Zoltán", "Antal"});
     bool mentve = false;
-    auto lista = modalis<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
+    auto lista = Teszt::Modalisban<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
         QTRY_VERIFY(w->edtKeres->hasFocus());
-        auto szerkeszto = modalis<Tfrm_TorzsSzerkeszt>([&](Tfrm_TorzsSzerkeszt* d) {
+        auto szerkeszto = Teszt::Modalisban<Tfrm_TorzsSzerkeszt>([&](Tfrm_TorzsSzerkeszt* d) {
             QLineEdit* nev = d->Mezo(QStringLiteral("tervezo_nev"));
             QTRY_VERIFY(nev->hasFocus());
             QVERIFY(nev->text().isEmpty());
-            gepel(nev, QStringLiteral("Márton Ödön"));
+            Teszt::Gepel(nev, QStringLiteral("Márton Ödön"));
             billentyu(d, Qt::Key_Return); // Enter moves to "OK"
             QVERIFY(d->btnOK->hasFocus());
             billentyu(d, Qt::Key_Return); // and presses it
@@ -506,13 +475,13 @@ void TstTorzs::megsem() {
     const QList<int> k = beszur(*m_k, f, {"Családi ház", "Iroda", "Tetőtér"});
     const QMap<int, QString> elotte = tartalom(*m_k, f);
     bool latta = false;
-    auto lista = modalis<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
+    auto lista = Teszt::Modalisban<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
         QCOMPARE(aktualisNev(w), QStringLiteral("Iroda"));
-        auto szerkeszto = modalis<Tfrm_TorzsSzerkeszt>([&](Tfrm_TorzsSzerkeszt* d) {
+        auto szerkeszto = Teszt::Modalisban<Tfrm_TorzsSzerkeszt>([&](Tfrm_TorzsSzerkeszt* d) {
             latta = true;
             QLineEdit* nev = d->Mezo(QStringLiteral("Tipus_nev"));
             nev->selectAll();
-            gepel(nev, QStringLiteral("Átírt"));
+            Teszt::Gepel(nev, QStringLiteral("Átírt"));
             if (kilepes == "Mégsem")
                 QTest::mouseClick(d->btnMegsem, Qt::LeftButton);
             else if (kilepes == "Escape")
@@ -562,14 +531,14 @@ void TstTorzs::szerkesztMent() {
     beszur(*m_k, f, nevek);
     const int kezdoKulcs = kezdo.isEmpty() ? -1 : kulcsNevvel(*m_k, f, kezdo);
     bool latta = false;
-    auto lista = modalis<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
-        auto szerkeszto = modalis<Tfrm_TorzsSzerkeszt>([&](Tfrm_TorzsSzerkeszt* d) {
+    auto lista = Teszt::Modalisban<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
+        auto szerkeszto = Teszt::Modalisban<Tfrm_TorzsSzerkeszt>([&](Tfrm_TorzsSzerkeszt* d) {
             latta = true;
             QLineEdit* nev = d->Mezo(QStringLiteral("tervszakasz_nev"));
             QCOMPARE(nev->text(), kezdo);
             if (!ujNev.isNull()) {
                 nev->selectAll();
-                gepel(nev, ujNev);
+                Teszt::Gepel(nev, ujNev);
             }
             d->btnOK->setFocus();
             billentyu(d, Qt::Key_Return);
@@ -612,11 +581,11 @@ void TstTorzs::elutasitottMentes() {
                                 "BEGIN SELECT RAISE(ABORT, 'a rekord zárolt'); END")
                      .arg(QLatin1String(mikor)));
     bool vegig = false;
-    auto lista = modalis<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
-        auto szerkeszto = modalis<Tfrm_TorzsSzerkeszt>([&](Tfrm_TorzsSzerkeszt* d) {
+    auto lista = Teszt::Modalisban<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
+        auto szerkeszto = Teszt::Modalisban<Tfrm_TorzsSzerkeszt>([&](Tfrm_TorzsSzerkeszt* d) {
             QLineEdit* nev = d->Mezo(QStringLiteral("szakag_nev"));
             nev->selectAll();
-            gepel(nev, QStringLiteral("Gépész"));
+            Teszt::Gepel(nev, QStringLiteral("Gépész"));
             billentyu(d, Qt::Key_Return);
             billentyu(d, Qt::Key_Return); // "OK"
             QCOMPARE(UzenetTeszt::ablakok(),
@@ -665,7 +634,7 @@ void TstTorzs::kereses() {
     const QStringList sorrend{"Ábrahám Bt",   "Kiss Anna",    "kocsis Béla", "KOVÁCS KFT",
                               "kovács péter", "Kovács Péter", "Kőszegi Zrt", "Zala Kft"};
     bool vegig = false;
-    auto lista = modalis<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
+    auto lista = Teszt::Modalisban<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
         QLineEdit* keres = w->edtKeres;
         QTRY_VERIFY(keres->hasFocus());
         QCOMPARE(racsNevek(w), sorrend);
@@ -679,7 +648,7 @@ void TstTorzs::kereses() {
                                                      {"x", "KOVÁCS KFT"},
                                                      {"z", "KOVÁCS KFT"}};
         for (const auto& [betu, vart] : gepeles) {
-            gepel(keres, betu);
+            Teszt::Gepel(keres, betu);
             QCOMPARE(aktualisNev(w), vart);
         }
         QCOMPARE(keres->text(), QStringLiteral("kovxz"));
@@ -710,12 +679,12 @@ void TstTorzs::kereses() {
         QTest::mouseClick(keres, Qt::LeftButton, {}, QPoint(3, keres->height() / 2));
         QTRY_VERIFY(keres->hasFocus());
         QTRY_COMPARE(keres->selectedText(), QStringLiteral("ko"));
-        gepel(keres, QStringLiteral("kő"));
+        Teszt::Gepel(keres, QStringLiteral("kő"));
         QCOMPARE(keres->text(), QStringLiteral("kő"));
         QCOMPARE(aktualisNev(w), QStringLiteral("Kőszegi Zrt"));
 
         keres->selectAll();
-        gepel(keres, QStringLiteral("KOVÁCS P"));
+        Teszt::Gepel(keres, QStringLiteral("KOVÁCS P"));
         QCOMPARE(aktualisNev(w), QStringLiteral("kovács péter"));
         keres->clear(); // the empty box matches the first row
         QCOMPARE(aktualisNev(w), QStringLiteral("Ábrahám Bt"));
@@ -774,7 +743,7 @@ void TstTorzs::torles() {
     const int kezdoKulcs = kezdo.isEmpty() ? -1 : kulcsNevvel(*m_k, f, kezdo);
     UzenetTeszt::valasz(igen);
     bool vegig = false;
-    auto lista = modalis<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
+    auto lista = Teszt::Modalisban<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
         QTRY_VERIFY(w->edtKeres->hasFocus());
         billentyu(w, Qt::Key_Delete, Qt::ControlModifier);
         QCOMPARE(racsNevek(w), vartNevek);
@@ -803,14 +772,10 @@ void TstTorzs::torles() {
 
 void TstTorzs::hianyzoTabla() {
     m_k->sql(QStringLiteral("DROP TABLE szakag"));
-    bool ablak = false;
-    auto figyelo = modalis<QDialog>([&](QDialog* d) {
-        ablak = true;
-        d->reject();
-    });
+    auto figyelo = Teszt::Modalis::Semmi();
     QCOMPARE(TorzsValasztoAblak(*m_k)(TorzsFajta::Szakag, -1), -1);
     QTest::qWait(30);
-    QVERIFY(!ablak);
+    QVERIFY(!figyelo->latta());
     QCOMPARE(UzenetTeszt::ablakok(),
              (QList<Ablak>{{Fajta::Altalanos, QStringLiteral("Pelvano"),
                             HelyzetMondat(MotorHelyzet::NincsTabla) +
@@ -868,8 +833,8 @@ void TstTorzs::ugyfelParbeszed() {
                                      {"Kapcstarto", 25},  {"Cim_irsz", 5}, {"Cim_varos", 25},
                                      {"Cim_cim", 100}};
     int lepes = 0;
-    auto lista = modalis<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
-        auto uj = modalis<Tfrm_TorzsSzerkeszt>([&](Tfrm_TorzsSzerkeszt* alap) {
+    auto lista = Teszt::Modalisban<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
+        auto uj = Teszt::Modalisban<Tfrm_TorzsSzerkeszt>([&](Tfrm_TorzsSzerkeszt* alap) {
             auto* d = qobject_cast<Tfrm_TorzsUgyfel_Szerkeszt*>(alap);
             QVERIFY(d);
             QCOMPARE(d->size(), QSize(445, 322));
@@ -911,7 +876,7 @@ void TstTorzs::ugyfelParbeszed() {
         ujraAktiv(w);
 
         // Shown again by "Szerkeszt".
-        auto ujra = modalis<Tfrm_TorzsSzerkeszt>([&](Tfrm_TorzsSzerkeszt* alap) {
+        auto ujra = Teszt::Modalisban<Tfrm_TorzsSzerkeszt>([&](Tfrm_TorzsSzerkeszt* alap) {
             auto* d = qobject_cast<Tfrm_TorzsUgyfel_Szerkeszt*>(alap);
             QVERIFY(d);
             for (const auto& [oszlop, ertek] : ertekek)
@@ -961,8 +926,8 @@ void TstTorzs::irszParbeszedben() {
     k.sql(QStringLiteral("INSERT INTO ugyfel (Ugyfel_nev, Cim_irsz, Cim_varos) "
                          "VALUES ('Minta Kft', '1011', 'Pest')"));
     bool vegig = false;
-    auto lista = modalis<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
-        auto szerkeszto = modalis<Tfrm_TorzsSzerkeszt>([&](Tfrm_TorzsSzerkeszt* alap) {
+    auto lista = Teszt::Modalisban<Tfrm_Torzs>([&](Tfrm_Torzs* w) {
+        auto szerkeszto = Teszt::Modalisban<Tfrm_TorzsSzerkeszt>([&](Tfrm_TorzsSzerkeszt* alap) {
             auto* d = qobject_cast<Tfrm_TorzsUgyfel_Szerkeszt*>(alap);
             QVERIFY(d);
             QCOMPARE(d->edtCim_varos->text(), QStringLiteral("Pest"));
@@ -972,7 +937,7 @@ void TstTorzs::irszParbeszedben() {
             QTRY_VERIFY(d->edtCim_irsz->hasFocus());
             if (!irsz.isNull()) {
                 d->edtCim_irsz->selectAll();
-                gepel(d->edtCim_irsz, irsz);
+                Teszt::Gepel(d->edtCim_irsz, irsz);
             }
             if (okKattintas) {
                 QTest::mouseClick(d->btnOK, Qt::LeftButton);

@@ -83,16 +83,4 @@ public:
     ~Varakozas();
 };
 
-// Runs `fv` on the modal dialog of type T as soon as the event loop of its
-// exec() runs; the dialog is closed afterwards when `fv` left it open.
-template <typename T> void Modalisban(std::function<void(T*)> fv) {
-    QTimer::singleShot(0, [fv] {
-        auto* d = qobject_cast<T*>(QApplication::activeModalWidget());
-        QVERIFY(d);
-        fv(d);
-        if (d->isVisible())
-            d->reject();
-    });
-}
-
 } // namespace Teszt

@@ -1,0 +1,76 @@
+#include "tesztadat.h"
+
+#include "kapcsolat.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSqlQuery>
+#include <QTest>
+
+namespace Teszt {
+
+int Szam(Kapcsolat& k, const QString& sql, const QVariantMap& parameterek) {
+    QSqlQuery q = k.sql(sql, parameterek);
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+QStringList Rekord(Kapcsolat& k, const QString& sql, const QStringList& mezok) {
+    QSqlQuery q = k.sql(sql);
+    if (!q.next())
+        return {QStringLiteral("<none>")};
+    QStringList l;
+    for (const QString& m : mezok) {
+        const QVariant v = q.value(m);
+        l << m + QLatin1Char('=') + (v.isNull() ? QStringLiteral("-") : v.toString());
+    }
+    return l;
+}
+
+QString TaroltJelszo(Kapcsolat& k, const QString& nev) {
+    QSqlQuery q = k.sql(QStringLiteral("SELECT jelszo FROM felhasznalo WHERE felhasznalo=:n"),
+                        {{QStringLiteral("n"), nev}});
+    return q.next() ? q.value(0).toString() : QStringLiteral("<none>");
+}
+
+QByteArray FajlTartalom(const QString& fajl) {
+    QFile f(fajl);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArrayLiteral("<unreadable>");
+}
+
+bool FajlIr(const QString& fajl, const QByteArray& tartalom) {
+    QFile f(fajl);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           f.write(tartalom) == tartalom.size();
+}
+
+void Gepel(QWidget* cel, const QString& szoveg) {
+    for (const QChar c : szoveg)
+        QTest::sendKeyEvent(QTest::Click, cel, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+QString PdfSzoveg(const QString& fajl, int lap) {
+    QProcess p;
+    QStringList arg{QStringLiteral("-layout")};
+    if (lap > 0)
+        arg << QStringLiteral("-f") << QString::number(lap) << QStringLiteral("-l")
+            << QString::number(lap);
+    arg << fajl << QStringLiteral("-");
+    p.start(QStringLiteral("pdftotext"), arg);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return QStringLiteral("<pdftotext failed: %1>")
+            .arg(QString::fromLocal8Bit(p.readAllStandardError()));
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int PdfLapok(const QString& fajl) {
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {fajl});
+    p.waitForFinished(60000);
+    const QString s = QString::fromUtf8(p.readAllStandardOutput());
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(s);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+} // namespace Teszt

@@ -1,0 +1,50 @@
+#pragma once
+
+// What several tests read and write around the code under test: a number or
+// a record of a query, a user's stored password, whole files, typed text,
+// the text of a PDF page.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVariantMap>
+#include <QWidget>
+
+class Kapcsolat;
+
+namespace Teszt {
+
+// The first column of the query's first row as a number; -1 without a row.
+int Szam(Kapcsolat& k, const QString& sql, const QVariantMap& parameterek = {});
+
+// The query's first row as "field=value" texts (null as "-"), in the order
+// of `mezok`; {"<none>"} without a row.
+QStringList Rekord(Kapcsolat& k, const QString& sql, const QStringList& mezok);
+
+// The password text stored for the user; "<none>" when there is no such user.
+QString TaroltJelszo(Kapcsolat& k, const QString& nev);
+
+// A file's whole contents; "<unreadable>" when it cannot be read.
+QByteArray FajlTartalom(const QString& fajl);
+// Writes a file anew; false when it could not be written whole.
+[[nodiscard]] bool FajlIr(const QString& fajl, const QByteArray& tartalom);
+
+// Typing, accented letters included (QTest::keyClicks knows ASCII only).
+void Gepel(QWidget* cel, const QString& szoveg);
+
+// The child widget of that object name; a missing one ends the test run
+// with its name rather than a crash.
+template <typename T> T* Gyerek(QWidget* w, const QString& nev) {
+    T* t = w->findChild<T*>(nev);
+    if (!t)
+        qFatal("missing widget %s", qPrintable(nev));
+    return t;
+}
+
+// The text of a PDF file as pdftotext lays it out, of page `lap` only when
+// it is above 0; a "<pdftotext failed: …>" text when the tool fails.
+QString PdfSzoveg(const QString& fajl, int lap = 0);
+// The number of pages of a PDF file; -1 when pdfinfo cannot tell.
+int PdfLapok(const QString& fajl);
+
+} // namespace Teszt
