@@ -11,6 +11,7 @@ const QString Screen = QStringLiteral("Screen");
 IniErtekek IniOlvas(const IniFajl& ini) {
     IniErtekek e;
     e.Path = ini.szoveg(QStringLiteral("database"), QStringLiteral("path"));
+    e.Server = ini.szoveg(QStringLiteral("database"), QStringLiteral("server")).trimmed();
     e.FullScreen = ini.logikai(Screen, QStringLiteral("FullScreen"), true);
     e.Left = ini.egesz(Screen, QStringLiteral("Left"), 10);
     e.Top = ini.egesz(Screen, QStringLiteral("Top"), 10);

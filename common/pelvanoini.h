@@ -1,7 +1,7 @@
 #pragma once
 
-// What Pelvano.ini holds for the application: the data folder and the main
-// window's placement.
+// What Pelvano.ini holds for the application: the data folder, the database
+// server when the office has one, and the main window's placement.
 
 #include <QString>
 
@@ -9,6 +9,7 @@ class IniFajl;
 
 struct IniErtekek {
     QString Path;           // [Database] Path, empty when missing
+    QString Server;         // [Database] Server: a libpq connection string, or empty
     bool FullScreen = true; // [Screen] FullScreen
     int Left = 10;          // [Screen] Left
     int Top = 10;           // [Screen] Top
@@ -20,7 +21,8 @@ struct IniErtekek {
 // or non-integer values).
 IniErtekek IniOlvas(const IniFajl& ini);
 // Sets the six entries in their order: Database/Path first, then Screen's
-// FullScreen, Left, Top, Height, Width. Other entries stay.
+// FullScreen, Left, Top, Height, Width. Other entries (Server among them,
+// which only the office's administrator writes) stay.
 void IniIr(IniFajl& ini, const IniErtekek& e);
 
 // The file under the program folder.

@@ -104,4 +104,28 @@ bool Keszit(const QString& mappa, const QString& irszCsv) {
     return true;
 }
 
+bool SzerverenKeszit(const QString& szerver, const QString& irszCsv) {
+    Kapcsolat k(QStringLiteral("adatbazis-") + QUuid::createUuid().toString(QUuid::Id128));
+    k.nyit(Adatforras{QString(), szerver}, true);
+    for (const Sema::Tabla& t : Sema::Tablak())
+        if (!k.tablaNev(t.nev).isEmpty())
+            return false;
+    try {
+        SemaLetrehoz(k);
+        KezdoAdatok(k);
+        if (!irszCsv.isEmpty())
+            IrszBetolt(k, irszCsv);
+    } catch (...) {
+        // Nothing half built is left behind.
+        for (const Sema::Tabla& t : Sema::Tablak()) {
+            try {
+                k.sql(QStringLiteral("DROP TABLE IF EXISTS %1").arg(t.nev));
+            } catch (const AdatbazisHiba&) {
+            }
+        }
+        throw;
+    }
+    return true;
+}
+
 } // namespace Adatmappa

@@ -1,7 +1,7 @@
 #pragma once
 
-// Building a data folder: the fourteen tables, their name indexes and the
-// records delivered with the system.
+// Building a data folder, or a server database: the fourteen tables, their
+// name indexes and the records delivered with the system.
 
 #include <QString>
 
@@ -32,5 +32,11 @@ int IrszBetolt(Kapcsolat& k, const QString& csvFajl);
 // a folder that already holds a database is never touched. Returns false
 // (and leaves everything as it was) when a database was already there.
 bool Keszit(const QString& mappa, const QString& irszCsv);
+
+// The same in a database of the server named by the connection string:
+// the schema with the delivered records (and the postal codes when
+// `irszCsv` is not empty). False, with nothing changed, when the database
+// already holds a table of the schema; a failure leaves none of them.
+bool SzerverenKeszit(const QString& szerver, const QString& irszCsv);
 
 } // namespace Adatmappa

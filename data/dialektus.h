@@ -1,17 +1,29 @@
 #pragma once
 
 // The local SQL dialect of the programs (CREATE TABLE with AUTOINC, INT,
-// CHAR(n), DATE, PRIMARY KEY (...); ALTER TABLE ... ADD ...) turned into the
-// SQL of the embedded engine. Every statement of the programs and every
-// statement typed by a user passes through here before it reaches SQLite.
+// CHAR(n), DATE, PRIMARY KEY (...); ALTER TABLE ... ADD ...; UPPER(...)
+// LIKE; BEGIN IMMEDIATE; COLLATE NOCASE) turned into the SQL of the engine
+// it runs on. Every statement of the programs and every statement typed by
+// a user passes through here before it reaches the engine.
 
 #include <QString>
 
 namespace Dialektus {
 
-// The statement in SQLite's SQL. Statements that need no change come back
-// as they are.
-QString SqliteSql(const QString& helyi);
+// The engines the dialect is turned into.
+enum class Cel { Sqlite, Postgres };
+
+// The statement in the engine's SQL. Statements that need no change come
+// back as they are.
+QString MotorSql(const QString& helyi, Cel cel);
+inline QString SqliteSql(const QString& helyi) {
+    return MotorSql(helyi, Cel::Sqlite);
+}
+
+// The number of statements in a text (split at semicolons outside quotes
+// and comments; an empty piece, such as after a closing semicolon, does not
+// count).
+int UtasitasSzam(const QString& sql);
 
 // Every order over a text column is the Hungarian, case-insensitive order
 // of names. In the ORDER BY of a query (the outermost one), each item that

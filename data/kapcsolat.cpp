@@ -1,6 +1,7 @@
 #include "kapcsolat.h"
 
 #include "dialektus.h"
+#include "pgmotor.h"
 #include "sqlitemotor.h"
 
 #include <QDate>
@@ -21,6 +22,12 @@ QString DatumSzoveg(const QDate& d) {
 
 QString DatumIdoSzoveg(const QDateTime& dt) {
     return dt.isValid() ? dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QString();
+}
+
+std::unique_ptr<Motor> Motor::Letrehoz(const Adatforras& forras) {
+    if (forras.szerveren())
+        return std::make_unique<PgMotor>();
+    return std::make_unique<SqliteMotor>();
 }
 
 // ---------------------------------------------------------------- Kapcsolat
@@ -70,22 +77,29 @@ bool Kapcsolat::nyitva() const {
     return QSqlDatabase::contains(m_nev) && db().isOpen();
 }
 
-void Kapcsolat::nyit(const QString& mappa) {
+void Kapcsolat::motorValaszt(const Adatforras& forras) {
     zar();
-    QSqlDatabase d = QSqlDatabase::contains(m_nev)
-                         ? QSqlDatabase::database(m_nev, false)
-                         : QSqlDatabase::addDatabase(m_motor->driver(), m_nev);
-    m_motor->megnyit(d, mappa);
-    m_mappa = mappa;
+    std::unique_ptr<Motor> uj = Motor::Letrehoz(forras);
+    if (QSqlDatabase::contains(m_nev) && db().driverName() != uj->driver())
+        QSqlDatabase::removeDatabase(m_nev);
+    m_motor = std::move(uj);
+    if (!QSqlDatabase::contains(m_nev))
+        QSqlDatabase::addDatabase(m_motor->driver(), m_nev);
+}
+
+void Kapcsolat::nyit(const Adatforras& forras, bool ures) {
+    motorValaszt(forras);
+    QSqlDatabase d = db();
+    m_motor->megnyit(d, forras, ures);
+    m_forras = forras;
 }
 
 void Kapcsolat::letrehoz(const QString& fajl) {
-    zar();
-    QSqlDatabase d = QSqlDatabase::contains(m_nev)
-                         ? QSqlDatabase::database(m_nev, false)
-                         : QSqlDatabase::addDatabase(m_motor->driver(), m_nev);
+    const Adatforras forras{QFileInfo(fajl).absolutePath(), {}};
+    motorValaszt(forras);
+    QSqlDatabase d = db();
     static_cast<SqliteMotor&>(*m_motor).letrehoz(d, fajl);
-    m_mappa = QFileInfo(fajl).absolutePath();
+    m_forras = forras;
 }
 
 void Kapcsolat::zar() {
@@ -97,9 +111,7 @@ void Kapcsolat::zar() {
 }
 
 QStringList Kapcsolat::tablak() const {
-    QStringList t = db().tables(QSql::Tables);
-    t.removeIf([](const QString& n) { return n.startsWith(QStringLiteral("sqlite_")); });
-    return t;
+    return m_motor->tablak(db());
 }
 
 QString Kapcsolat::tablaNev(const QString& nev) const {
@@ -141,11 +153,7 @@ QSqlQuery Kapcsolat::vegrehajt(const QString& szoveg, const QVariantMap& paramet
             return AdatbazisHiba(HelyzetMondat(MotorHelyzet::UresUtasitas));
         return AdatbazisHiba(MotorUzenet(q.lastError()));
     };
-    if (!q.prepare(sql))
-        throw hiba();
-    for (auto it = parameterek.cbegin(); it != parameterek.cend(); ++it)
-        q.bindValue(QLatin1Char(':') + it.key(), it.value());
-    if (!q.exec())
+    if (!m_motor->vegrehajt(q, sql, parameterek))
         throw hiba();
     const QString valtozott = Dialektus::SzerkezetValtoTabla(szoveg);
     if (!valtozott.isEmpty()) {

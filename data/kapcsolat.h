@@ -1,6 +1,7 @@
 #pragma once
 
-// The database connection of a program on its data folder, and the SQL
+// The database connection of a program on its data source (the data
+// folder's embedded database, or the server Pelvano.ini names), and the SQL
 // statements that run on it; the engine behind it is a Motor (motor.h).
 
 #include "motor.h"
@@ -21,8 +22,11 @@ public:
     Kapcsolat(const Kapcsolat&) = delete;
     Kapcsolat& operator=(const Kapcsolat&) = delete;
 
-    // Opens the connection on a data folder (closing it first when open).
-    void nyit(const QString& mappa);
+    // Opens the connection on a data folder's embedded database, or on the
+    // data source's server (closing it first when open). `ures`: a server
+    // database that may still be without tables (for building a schema).
+    void nyit(const QString& mappa) { nyit(Adatforras{mappa, {}}); }
+    void nyit(const Adatforras& forras, bool ures = false);
     // Creates a new, empty database file and opens the connection on it.
     void letrehoz(const QString& fajl);
     // Closes the connection; every table and query on it is closed with it.
@@ -30,7 +34,8 @@ public:
     bool nyitva() const;
 
     QString nev() const { return m_nev; }
-    QString mappa() const { return m_mappa; }
+    QString mappa() const { return m_forras.mappa; }
+    const Adatforras& forras() const { return m_forras; }
     QSqlDatabase db() const;
     Motor& motor() { return *m_motor; }
 
@@ -86,8 +91,10 @@ public:
 private:
     QSqlQuery vegrehajt(const QString& szoveg, const QVariantMap& parameterek, bool csakElore);
 
+    void motorValaszt(const Adatforras& forras);
+
     QString m_nev;
-    QString m_mappa;
+    Adatforras m_forras;
     std::unique_ptr<Motor> m_motor;
     std::function<void(const QString&)> m_figyelo;
 };

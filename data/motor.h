@@ -9,21 +9,42 @@
 #include "motorhiba.h"
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <QVariantMap>
 #include <functional>
 #include <memory>
 
+// Where a program's data lives: its data folder, and the database server
+// when Pelvano.ini names one (a libpq connection string). Without a server
+// the database is the folder's embedded one; with one, the folder keeps
+// everything else.
+struct Adatforras {
+    QString mappa;
+    QString szerver;
+    bool szerveren() const { return !szerver.trimmed().isEmpty(); }
+};
+
 class Motor {
 public:
+    // The engine of a data source.
+    static std::unique_ptr<Motor> Letrehoz(const Adatforras& forras);
+
     virtual ~Motor() = default;
     virtual QString driver() const = 0;
-    // Sets up and opens `db` on the data folder; a folder without a usable
-    // database throws AdatbazisHiba with the engine's message.
-    virtual void megnyit(QSqlDatabase& db, const QString& mappa) = 0;
+    // Sets up and opens `db` on the data source; a source without a usable
+    // database throws AdatbazisHiba with the engine's message. `ures`: the
+    // database may still be without tables (a schema is to be built in it).
+    virtual void megnyit(QSqlDatabase& db, const Adatforras& forras, bool ures = false) = 0;
     // The local dialect in the engine's SQL.
     virtual QString fordit(const QString& helyi) const = 0;
+    // Runs a statement (the engine's SQL) on `q` with its named parameters;
+    // false when it failed (q.lastError() tells why).
+    virtual bool vegrehajt(QSqlQuery& q, const QString& sql, const QVariantMap& parameterek) = 0;
+    // The connection's own table names (the engine's bookkeeping left out).
+    virtual QStringList tablak(const QSqlDatabase& db) const = 0;
     // After a table was created or changed: renew what the engine keeps per
     // table beside the columns (the width rule of text columns).
     virtual void szerkezetValtozott(QSqlDatabase& db, const QString& tabla) = 0;
@@ -54,7 +75,8 @@ public:
     // The engine's check of the whole database: empty when sound, otherwise
     // what it found.
     virtual QString epsegHiba(QSqlDatabase& db) = 0;
-    // Gives the free space of the database file back.
+    // Gives the free space of the database back (and renews the engine's
+    // statistics).
     virtual void tomorit(QSqlDatabase& db) = 0;
     // The table's key counter (of its AUTOINC column) at least `ertek`:
     // the next key given is greater.

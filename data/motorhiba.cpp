@@ -77,6 +77,31 @@ MotorHelyzet SzovegHelyzet(const QString& motorSzoveg) {
     return MotorHelyzet::Egyeb;
 }
 
+// The server's conditions by their SQLSTATE (five characters; a class of
+// codes by its first two).
+struct Allapot {
+    const char* kod;
+    MotorHelyzet helyzet;
+};
+
+constexpr Allapot Allapotok[] = {
+    {"42P01", MotorHelyzet::NincsTabla}, {"42703", MotorHelyzet::NincsOszlop},
+    {"55P03", MotorHelyzet::Foglalt},    {"40P01", MotorHelyzet::Foglalt},
+    {"40001", MotorHelyzet::Foglalt},    {"25006", MotorHelyzet::CsakOlvashato},
+    {"53100", MotorHelyzet::Megtelt},    {"XX001", MotorHelyzet::Serult},
+    {"XX002", MotorHelyzet::Serult},     {"42601", MotorHelyzet::Egyeb},
+};
+
+MotorHelyzet SzerverHelyzet(const QSqlError& hiba) {
+    const QString kod = hiba.nativeErrorCode();
+    if (kod.size() != 5)
+        return MotorHelyzet::Egyeb;
+    for (const Allapot& a : Allapotok)
+        if (kod == QLatin1String(a.kod))
+            return a.helyzet;
+    return MotorHelyzet::Egyeb;
+}
+
 } // namespace
 
 QString HelyzetMondat(MotorHelyzet helyzet) {
@@ -106,5 +131,6 @@ QString MotorSzoveg(const QSqlError& hiba) {
 }
 
 QString MotorUzenet(const QSqlError& hiba) {
-    return MotorHibaSzoveg(SqliteHelyzet(hiba), MotorSzoveg(hiba));
+    const MotorHelyzet h = SqliteHelyzet(hiba);
+    return MotorHibaSzoveg(h == MotorHelyzet::Egyeb ? SzerverHelyzet(hiba) : h, MotorSzoveg(hiba));
 }

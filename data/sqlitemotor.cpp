@@ -202,7 +202,8 @@ QString SqliteMotor::AdatFajl(const QString& mappa) {
     return QDir(mappa).filePath(QStringLiteral("pelvano.sqlite"));
 }
 
-void SqliteMotor::megnyit(QSqlDatabase& db, const QString& mappa) {
+void SqliteMotor::megnyit(QSqlDatabase& db, const Adatforras& forras, bool) {
+    const QString& mappa = forras.mappa;
     // SQLite takes an empty file for an empty database and would build in
     // it; a data folder's database is never empty, so it is refused untouched.
     const QFileInfo fajl(AdatFajl(mappa));
@@ -269,6 +270,20 @@ void SqliteMotor::beallit(QSqlDatabase& db) {
 QString SqliteMotor::fordit(const QString& helyi) const {
     return Dialektus::MagyarSorrend(Dialektus::SqliteSql(helyi), QStringLiteral("hu_kulcs"),
                                     QStringLiteral(" COLLATE HU"));
+}
+
+bool SqliteMotor::vegrehajt(QSqlQuery& q, const QString& sql, const QVariantMap& parameterek) {
+    if (!q.prepare(sql))
+        return false;
+    for (auto it = parameterek.cbegin(); it != parameterek.cend(); ++it)
+        q.bindValue(QLatin1Char(':') + it.key(), it.value());
+    return q.exec();
+}
+
+QStringList SqliteMotor::tablak(const QSqlDatabase& db) const {
+    QStringList t = db.tables(QSql::Tables);
+    t.removeIf([](const QString& n) { return n.startsWith(QStringLiteral("sqlite_")); });
+    return t;
 }
 
 QString SqliteMotor::nevSorrend(const QString& oszlop) const {

@@ -9,8 +9,10 @@ class SqliteMotor : public Motor {
 public:
     static QString AdatFajl(const QString& mappa); // mappa + "/pelvano.sqlite"
     QString driver() const override { return QStringLiteral("QSQLITE"); }
-    void megnyit(QSqlDatabase& db, const QString& mappa) override;
+    void megnyit(QSqlDatabase& db, const Adatforras& forras, bool ures = false) override;
     QString fordit(const QString& helyi) const override;
+    bool vegrehajt(QSqlQuery& q, const QString& sql, const QVariantMap& parameterek) override;
+    QStringList tablak(const QSqlDatabase& db) const override;
     void szerkezetValtozott(QSqlDatabase& db, const QString& tabla) override;
     QString nevSorrend(const QString& oszlop) const override;
     qint64 utolsoKulcs(QSqlDatabase& db) override;

@@ -71,6 +71,7 @@ private slots:
     void teljesKepernyo();
     void kapcsolodasiHiba_data();
     void kapcsolodasiHiba();
+    void szerverNemErheto();
     void hianyzoTabla_data();
     void hianyzoTabla();
     void almappaNemHozhatoLetre();
@@ -289,6 +290,34 @@ void TstInditas::kapcsolodasiHiba() {
     QCOMPARE(Teszt::FajlHash(prog(QStringLiteral("Pelvano.ini"))), iniElotte);
 }
 
+void TstInditas::szerverNemErheto() {
+    // Pelvano.ini names a server nobody listens on: the server's words after
+    // the program's, the program ends, the INI stays as it was.
+    const QString data = prog(QStringLiteral("Data"));
+    adatmappa(data);
+    QTemporaryDir ures;
+    QVERIFY(Teszt::FajlIr(prog(QStringLiteral("Pelvano.ini")),
+                          QStringLiteral("[Database]\nPath=%1\nServer=host=%2 port=1 dbname=iroda "
+                                         "connect_timeout=5\n")
+                              .arg(data, ures.path())
+                              .toUtf8()));
+    const QByteArray iniElotte = Teszt::FajlHash(prog(QStringLiteral("Pelvano.ini")));
+    {
+        Tfrm_Main w;
+        QVERIFY(!w.Inditas());
+        w.close();
+    }
+    const QList<Ablak> a = UzenetTeszt::ablakok();
+    QCOMPARE(a.size(), 1);
+    QCOMPARE(a.first().fajta, Fajta::Hiba);
+    QVERIFY2(a.first().szoveg.startsWith(QStringLiteral("Adatbázis megnyitása sikertelen\r\n")),
+             qPrintable(a.first().szoveg));
+    QVERIFY2(a.first().szoveg.contains(ures.path()), qPrintable(a.first().szoveg));
+    QCOMPARE(Teszt::FajlHash(prog(QStringLiteral("Pelvano.ini"))), iniElotte);
+    // The data folder is not locked by a program that did not start.
+    QVERIFY(!QFile::exists(QDir(data).filePath(MappaZar::FajlNev())));
+}
+
 void TstInditas::hianyzoTabla_data() {
     QTest::addColumn<QString>("tabla");
     for (const char* t : {"beallit", "terv", "terv_sor", "tervezo", "ugyfel"})
@@ -340,7 +369,7 @@ void TstInditas::kapcsolodasEsZar() {
         MappaZar eszkoz;
         QCOMPARE(eszkoz.zar(data, MappaZar::Mod::Kizarolagos), MappaZar::Eredmeny::Kesz);
         try {
-            Inditas::Kapcsolodik(db, zar, data);
+            Inditas::Kapcsolodik(db, zar, {data, {}});
             QFAIL("no error");
         } catch (const AdatbazisHiba& h) {
             QCOMPARE(h.uzenet(), QStringLiteral("A karbantartó program dolgozik az adatbázison."));
@@ -351,7 +380,7 @@ void TstInditas::kapcsolodasEsZar() {
 
     // Connected and held shared: a second program may share it, the tool may
     // not take it.
-    Inditas::Kapcsolodik(db, zar, data);
+    Inditas::Kapcsolodik(db, zar, {data, {}});
     QVERIFY(db.nyitva());
     QCOMPARE(db.mappa(), data);
     QVERIFY(zar.zarva());
@@ -363,7 +392,7 @@ void TstInditas::kapcsolodasEsZar() {
     // A folder without a database: the error, and no lock file left in it.
     const QString ures = prog(QStringLiteral("ures"));
     QVERIFY(QDir().mkpath(ures));
-    QVERIFY_THROWS_EXCEPTION(AdatbazisHiba, Inditas::Kapcsolodik(db, zar, ures));
+    QVERIFY_THROWS_EXCEPTION(AdatbazisHiba, Inditas::Kapcsolodik(db, zar, {ures, {}}));
     QVERIFY(!db.nyitva());
     QCOMPARE(QDir(ures).entryList(QDir::Files | QDir::Hidden), QStringList{});
 }

@@ -28,10 +28,10 @@ QString AdatMappa(const IniErtekek& e, bool* visszaallitva) {
     return hibas ? Seged::ProgramUtvonal(QStringLiteral("Data")) : e.Path;
 }
 
-void Kapcsolodik(Kapcsolat& db, MappaZar& zar, const QString& adatMappa) {
+void Kapcsolodik(Kapcsolat& db, MappaZar& zar, const Adatforras& forras) {
     db.zar();
-    db.nyit(adatMappa);
-    if (zar.zar(adatMappa, MappaZar::Mod::Megosztott) == MappaZar::Eredmeny::Foglalt) {
+    db.nyit(forras);
+    if (zar.zar(forras.mappa, MappaZar::Mod::Megosztott) == MappaZar::Eredmeny::Foglalt) {
         db.zar();
         throw AdatbazisHiba(QStringLiteral("A karbantartó program dolgozik az adatbázison."));
     }

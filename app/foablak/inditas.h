@@ -4,6 +4,7 @@
 // sub-folders, the data folder that Pelvano.ini names, and the connection
 // with the folder's lock.
 
+#include "motor.h"
 #include "pelvanoini.h"
 
 class Kapcsolat;
@@ -22,11 +23,11 @@ void MappakLetrehoz();
 // set, and the user is told).
 QString AdatMappa(const IniErtekek& e, bool* visszaallitva = nullptr);
 
-// Opens the connection on the data folder (closing what it had open) and
-// takes the folder's lock shared. Throws AdatbazisHiba when the folder holds
-// no database, or when the maintenance tool works on it (the connection is
-// then closed again). The lock is taken only once the folder proved to hold
-// a database, so nothing is left in a wrong one.
-void Kapcsolodik(Kapcsolat& db, MappaZar& zar, const QString& adatMappa);
+// Opens the connection on the data source (closing what it had open) and
+// takes the data folder's lock shared. Throws AdatbazisHiba when the source
+// holds no database, or when the maintenance tool works on it (the
+// connection is then closed again). The lock is taken only once the source
+// proved to hold a database, so nothing is left in a wrong folder.
+void Kapcsolodik(Kapcsolat& db, MappaZar& zar, const Adatforras& forras);
 
 } // namespace Inditas

@@ -383,7 +383,7 @@ bool Tfrm_Main::Inditas() {
         Inditas::MappakLetrehoz();
         IniBeolvas();
         try {
-            Inditas::Kapcsolodik(m_db1, m_mappaZar, m_beall.AdatUtvonal);
+            Inditas::Kapcsolodik(m_db1, m_mappaZar, {m_beall.AdatUtvonal, m_beall.Szerver});
         } catch (const AdatbazisHiba& h) {
             Seged::HibaAblak(QStringLiteral("Adatbázis megnyitása sikertelen\r\n") + h.uzenet(),
                              this);
@@ -422,6 +422,7 @@ void Tfrm_Main::IniBeolvas() {
     const IniErtekek e = IniOlvas(ini);
     bool visszaallitva = false;
     m_beall.AdatUtvonal = Inditas::AdatMappa(e, &visszaallitva);
+    m_beall.Szerver = e.Server;
     if (visszaallitva)
         Seged::HibaAblak(
             QStringLiteral("Nem létező adatbázis mappa, alapértelmezés visszaállítva."), this);

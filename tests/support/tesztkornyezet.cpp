@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QUuid>
 #include <QtTest>
 
 namespace Teszt {
@@ -52,10 +53,80 @@ Varakozas::~Varakozas() {
     Kapcsolat::setVarakozasIdo(Kapcsolat::AlapVarakozasMs);
 }
 
+bool SzerverMotoron() {
+    return qEnvironmentVariable("PELVANO_TESZT_MOTOR") == QLatin1String("pg");
+}
+
+QString TesztSzerver() {
+    return qEnvironmentVariable("PELVANO_TESZT_SZERVER").trimmed();
+}
+
+bool SzerverHianyzik() {
+    if (!SzerverMotoron())
+        return false;
+    // The server binaries are there: the test run has started the server,
+    // and a test that cannot reach it fails.
+    if (!TesztSzerver().isEmpty() && !QDir(QStringLiteral("/usr/lib/postgresql"))
+                                          .entryList(QDir::Dirs | QDir::NoDotAndDotDot)
+                                          .isEmpty())
+        return false;
+    QTest::qSkip("no PostgreSQL server for the tests (the server binaries are missing, or the "
+                 "test was started without ./test.sh)",
+                 __FILE__, __LINE__);
+    return true;
+}
+
+namespace {
+
+// Runs a statement on the test server's maintenance database.
+void SzerverParancs(const QString& sql) {
+    Kapcsolat k(QStringLiteral("teszt-szerver-") + QUuid::createUuid().toString(QUuid::Id128));
+    try {
+        k.nyit(Adatforras{QString(), TesztSzerver()}, true);
+        k.sql(sql);
+    } catch (const PelvanoHiba& h) {
+        qFatal("the test server refused \"%s\": %s", qPrintable(sql), qPrintable(h.uzenet()));
+    }
+}
+
+} // namespace
+
+SzerverAdatbazis::SzerverAdatbazis() {
+    static int sorszam = 0;
+    m_nev = QStringLiteral("pelvano_%1_%2").arg(QCoreApplication::applicationPid()).arg(++sorszam);
+    SzerverParancs(QStringLiteral("CREATE DATABASE %1 TEMPLATE template0 ENCODING 'UTF8' "
+                                  "LOCALE 'C.UTF-8'")
+                       .arg(m_nev));
+    m_szerver = TesztSzerver() + QStringLiteral(" dbname=") + m_nev;
+}
+
+SzerverAdatbazis::~SzerverAdatbazis() {
+    try {
+        SzerverParancs(QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_nev));
+    } catch (const PelvanoHiba& h) {
+        qWarning("the test database %s stays: %s", qPrintable(m_nev), qPrintable(h.uzenet()));
+    }
+}
+
 AdatMappa::AdatMappa(bool irszIs) {
     if (!m_dir.isValid())
         qFatal("no temporary directory");
+    if (SzerverMotoron() && !SzerverHianyzik()) {
+        m_szerver = std::make_unique<SzerverAdatbazis>();
+        try {
+            Adatmappa::SzerverenKeszit(m_szerver->szerver(), irszIs ? IrszCsv() : QString());
+        } catch (const PelvanoHiba& h) {
+            qFatal("the test database cannot be built: %s", qPrintable(h.uzenet()));
+        }
+        return;
+    }
     Adatmappa::Keszit(m_dir.path(), irszIs ? IrszCsv() : QString());
+}
+
+AdatMappa::~AdatMappa() = default;
+
+Adatforras AdatMappa::forras() const {
+    return {m_dir.path(), m_szerver ? m_szerver->szerver() : QString()};
 }
 
 QString AdatMappa::adatFajl() const {
@@ -66,14 +137,30 @@ ProgramKornyezet::ProgramKornyezet() {
     if (!m_dir.isValid())
         qFatal("no temporary directory");
     Seged::ProgramMappaBeallit(m_dir.path());
-    Adatmappa::Keszit(adatMappa(), QString());
+    QString szerverSor;
+    if (SzerverMotoron() && !SzerverHianyzik()) {
+        QDir().mkpath(adatMappa());
+        m_szerver = std::make_unique<SzerverAdatbazis>();
+        try {
+            Adatmappa::SzerverenKeszit(m_szerver->szerver(), QString());
+        } catch (const PelvanoHiba& h) {
+            qFatal("the test database cannot be built: %s", qPrintable(h.uzenet()));
+        }
+        szerverSor = QStringLiteral("Server=%1\n").arg(m_szerver->szerver());
+    } else {
+        Adatmappa::Keszit(adatMappa(), QString());
+    }
     QFile ini(m_dir.filePath(QStringLiteral("Pelvano.ini")));
     if (!ini.open(QIODevice::WriteOnly))
         qFatal("Pelvano.ini cannot be written");
     ini.write(
-        QStringLiteral("[Database]\nPath=%1\n[Screen]\nFullScreen=0\nWidth=1000\nHeight=700\n")
-            .arg(adatMappa())
+        QStringLiteral("[Database]\nPath=%1\n%2[Screen]\nFullScreen=0\nWidth=1000\nHeight=700\n")
+            .arg(adatMappa(), szerverSor)
             .toUtf8());
+}
+
+Adatforras ProgramKornyezet::forras() const {
+    return {adatMappa(), m_szerver ? m_szerver->szerver() : QString()};
 }
 
 ProgramKornyezet::~ProgramKornyezet() = default;

@@ -3,6 +3,8 @@
 // Shared ground for the tests: fresh data folders built from the delivered
 // schema in temporary directories, and the paths of the build.
 
+#include "motor.h"
+
 #include <QApplication>
 #include <QString>
 #include <QTemporaryDir>
@@ -17,16 +19,57 @@ class Tfrm_Main;
 
 namespace Teszt {
 
+// The engine a test program runs on: the embedded one, or (when CTest runs
+// its server variant, PELVANO_TESZT_MOTOR=pg) the throw-away server that
+// the test run started (PELVANO_TESZT_SZERVER: its connection string
+// without a database).
+bool SzerverMotoron();
+QString TesztSzerver();
+// In the server variant without a reachable server: skips the calling test
+// with the reason. Use as `if (SzerverHianyzik()) return;` at the start of
+// a test slot (or through PELVANO_SZERVER_KELL).
+bool SzerverHianyzik();
+// Skips a test that checks what only the embedded engine has (its database
+// file, the sqlite3 tool) when the program runs on the server.
+#define PELVANO_CSAK_BEAGYAZOTT()                                                                  \
+    do {                                                                                           \
+        if (Teszt::SzerverMotoron())                                                               \
+            QSKIP("the embedded engine's own files: not on the server");                           \
+    } while (false)
+
+// A fresh, empty database on the test server (dropped with the object),
+// for tests that build their own contents.
+class SzerverAdatbazis {
+public:
+    SzerverAdatbazis();
+    ~SzerverAdatbazis();
+    SzerverAdatbazis(const SzerverAdatbazis&) = delete;
+    SzerverAdatbazis& operator=(const SzerverAdatbazis&) = delete;
+    // The connection string of the database.
+    QString szerver() const { return m_szerver; }
+    QString nev() const { return m_nev; }
+
+private:
+    QString m_nev;
+    QString m_szerver;
+};
+
 // A data folder with the schema and the delivered records (without postal
-// codes unless asked for) in a new temporary directory.
+// codes unless asked for) in a new temporary directory; in the server
+// variant its database is a fresh one on the test server.
 class AdatMappa {
 public:
     explicit AdatMappa(bool irszIs = false);
+    ~AdatMappa();
     QString utvonal() const { return m_dir.path(); }
     QString adatFajl() const;
+    // Where a connection finds the data: the folder, and the server's
+    // database in the server variant.
+    Adatforras forras() const;
 
 private:
     QTemporaryDir m_dir;
+    std::unique_ptr<SzerverAdatbazis> m_szerver;
 };
 
 // A program folder, set as the program's folder while it lives, with its
@@ -38,11 +81,13 @@ public:
     ~ProgramKornyezet();
     QString utvonal() const { return m_dir.path(); }
     QString adatMappa() const;
+    Adatforras forras() const;
     // The main window started on it and shown; null when the start failed.
     std::unique_ptr<Tfrm_Main> foAblak() const;
 
 private:
     QTemporaryDir m_dir;
+    std::unique_ptr<SzerverAdatbazis> m_szerver;
 };
 
 QString IrszCsv();
