@@ -10,7 +10,22 @@
 #include <QFileInfo>
 #include <QUuid>
 
+// The delivered postal codes are built into the programs (a static
+// library's resources are loaded by hand before the first use).
+static void irszBetoltese() {
+    static const bool kesz = [] {
+        Q_INIT_RESOURCE(adat);
+        return true;
+    }();
+    Q_UNUSED(kesz);
+}
+
 namespace Adatmappa {
+
+QString SzallitottIrsz() {
+    irszBetoltese();
+    return QStringLiteral(":/adat/irsz.csv");
+}
 
 void SemaLetrehoz(Kapcsolat& k) {
     Tranzakcio t(k);

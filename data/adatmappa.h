@@ -13,6 +13,10 @@ namespace Adatmappa {
 inline const QString KezdoFelhasznalo = QStringLiteral("rendszergazda");
 inline const QString KezdoJelszo = QStringLiteral("pelvano");
 
+// The postal codes delivered with the system (a file name for
+// IrszBetolt: the list built into the programs).
+QString SzallitottIrsz();
+
 // Creates every table of the schema and its name index on an open
 // connection (through the local dialect, as the maintenance tool does).
 void SemaLetrehoz(Kapcsolat& k);

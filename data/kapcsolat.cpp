@@ -191,6 +191,11 @@ void Kapcsolat::kulcsSzamlalo(const QString& tabla, qint64 ertek) {
     m_motor->kulcsSzamlalo(d, tablaNev(tabla), ertek);
 }
 
+void Kapcsolat::pillanatkep(const QString& fajl) {
+    QSqlDatabase d = db();
+    m_motor->pillanatkep(d, fajl);
+}
+
 void Kapcsolat::tomorit() {
     QSqlDatabase d = db();
     m_motor->tomorit(d);

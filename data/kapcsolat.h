@@ -66,6 +66,9 @@ public:
     QString epsegHiba();
     void tomorit();
     void kulcsSzamlalo(const QString& tabla, qint64 ertek);
+    // A consistent snapshot of the whole database as a new embedded
+    // database file (see Motor::pillanatkep).
+    void pillanatkep(const QString& fajl);
 
     // How long a statement waits for another workstation's hold on the
     // database before it fails, and who is told, once per statement, that

@@ -81,4 +81,12 @@ public:
     // The table's key counter (of its AUTOINC column) at least `ertek`:
     // the next key given is greater.
     virtual void kulcsSzamlalo(QSqlDatabase& db, const QString& tabla, qint64 ertek) = 0;
+    // The highest key the table's counter has given (0 when none yet, or
+    // the table has no AUTOINC column).
+    virtual qint64 kulcsSzamlaloOlvas(QSqlDatabase& db, const QString& tabla) = 0;
+
+    // Writes a consistent snapshot of the whole database (taken in one read
+    // transaction while others may write) as a new embedded database file:
+    // the form every archive holds, whichever engine it came from.
+    virtual void pillanatkep(QSqlDatabase& db, const QString& fajl) = 0;
 };

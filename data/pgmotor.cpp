@@ -1,7 +1,9 @@
 #include "pgmotor.h"
 
+#include "adatmappa.h"
 #include "dialektus.h"
 #include "kapcsolat.h"
+#include "masolas.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -389,4 +391,26 @@ void PgMotor::kulcsSzamlalo(QSqlDatabase& db, const QString& tabla, qint64 ertek
                                       "pg_sequence_last_value(%1), 0)))")
                            .arg(sorozat)
                            .arg(ertek));
+}
+
+qint64 PgMotor::kulcsSzamlaloOlvas(QSqlDatabase& db, const QString& tabla) {
+    QSqlQuery q = futtatVagyHiba(
+        db, QStringLiteral("SELECT pg_sequence_last_value(pg_get_serial_sequence(%1, attname)) "
+                           "FROM pg_attribute WHERE attrelid = %1::regclass AND attidentity <> '' "
+                           "AND NOT attisdropped")
+                .arg(Literal(SqlNev(tabla))));
+    return q.next() ? q.value(0).toLongLong() : 0;
+}
+
+void PgMotor::pillanatkep(QSqlDatabase& db, const QString& fajl) {
+    // The server's records in a new embedded database of the same schema,
+    // read in one snapshot by a connection of its own.
+    const QString nev =
+        QStringLiteral("pelvano_pillanat_") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    Kapcsolat honnan(nev + QStringLiteral("_be"));
+    honnan.nyit(Adatforras{QString(), db.connectOptions()});
+    Kapcsolat hova(nev + QStringLiteral("_ki"));
+    hova.letrehoz(fajl);
+    Adatmappa::SemaLetrehoz(hova);
+    Masolas::Tablak(honnan, hova);
 }

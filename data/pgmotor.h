@@ -25,6 +25,8 @@ public:
     QString epsegHiba(QSqlDatabase& db) override;
     void tomorit(QSqlDatabase& db) override;
     void kulcsSzamlalo(QSqlDatabase& db, const QString& tabla, qint64 ertek) override;
+    qint64 kulcsSzamlaloOlvas(QSqlDatabase& db, const QString& tabla) override;
+    void pillanatkep(QSqlDatabase& db, const QString& fajl) override;
 
     // The server's values as the programs read them from either engine:
     // dates as YYYY-MM-DD, date-times as YYYY-MM-DD HH:MM:SS texts.

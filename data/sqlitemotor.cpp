@@ -503,3 +503,19 @@ void SqliteMotor::kulcsSzamlalo(QSqlDatabase& db, const QString& tabla, qint64 e
 void SqliteMotor::tomorit(QSqlDatabase& db) {
     futtatVagyHiba(db, QStringLiteral("VACUUM"));
 }
+
+qint64 SqliteMotor::kulcsSzamlaloOlvas(QSqlDatabase& db, const QString& tabla) {
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name=:n"));
+    q.bindValue(QStringLiteral(":n"), tabla);
+    // No sqlite_sequence yet: no key given.
+    return q.exec() && q.next() ? q.value(0).toLongLong() : 0;
+}
+
+void SqliteMotor::pillanatkep(QSqlDatabase& db, const QString& fajl) {
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("VACUUM INTO :fajl"));
+    q.bindValue(QStringLiteral(":fajl"), fajl);
+    if (!q.exec())
+        throw AdatbazisHiba(MotorUzenet(q.lastError()));
+}

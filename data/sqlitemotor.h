@@ -24,6 +24,8 @@ public:
     QString epsegHiba(QSqlDatabase& db) override;
     void tomorit(QSqlDatabase& db) override;
     void kulcsSzamlalo(QSqlDatabase& db, const QString& tabla, qint64 ertek) override;
+    qint64 kulcsSzamlaloOlvas(QSqlDatabase& db, const QString& tabla) override;
+    void pillanatkep(QSqlDatabase& db, const QString& fajl) override;
     // Opens (creating when missing) a database file for building a new data
     // folder; the same per-connection set-up as megnyit.
     void letrehoz(QSqlDatabase& db, const QString& fajl);

@@ -95,10 +95,14 @@ bool Karbantarto::mappaValaszt(const QString& doboz) {
 bool Karbantarto::karbantartas(const QString& mappaSzoveg) {
     if (!mappaValaszt(mappaSzoveg))
         return false;
-    m_db.nyit(m_mappa);
+    m_db.nyit(forras());
     Visszaallit visszaallit(m_k);
-    const QString adatFajl = QDir::toNativeSeparators(m_mappa) + QDir::separator() +
-                             QFileInfo(SqliteMotor::AdatFajl(m_mappa)).fileName();
+    // What the "in use" box names: the database file, or the server's
+    // database.
+    const QString adatFajl = forras().szerveren()
+                                 ? forras().szerver
+                                 : QDir::toNativeSeparators(m_mappa) + QDir::separator() +
+                                       QFileInfo(SqliteMotor::AdatFajl(m_mappa)).fileName();
     // The folder is worked on alone: while a copy of Pelvano holds it, no
     // table is touched.
     bool egyedul = false;
@@ -107,7 +111,7 @@ bool Karbantarto::karbantartas(const QString& mappaSzoveg) {
         m_k.lepes();
         m_k.allapot(QStringLiteral("Index készítés: ") + t.fajl);
         if (!egyedul) {
-            egyedul = m_zar.zar(m_mappa, MappaZar::Mod::Kizarolagos) != MappaZar::Eredmeny::Foglalt;
+            egyedul = m_zar.zar(forras(), AdatZar::Mod::Kizarolagos) != AdatZar::Eredmeny::Foglalt;
             if (!egyedul) {
                 hiba(QStringLiteral("A következő file nem törölhető, valószínüleg használatban "
                                     "van:\r\n") +
@@ -144,8 +148,8 @@ bool Karbantarto::verziovaltas(const QString& mappaSzoveg) {
     if (!mappaValaszt(mappaSzoveg))
         return false;
     // A folder of the old file engine: its tables are taken over into a
-    // database first.
-    if (Atvetel::Szukseges(m_mappa)) {
+    // database first (on a server the office moves its folder over instead).
+    if (!forras().szerveren() && Atvetel::Szukseges(m_mappa)) {
         try {
             m_k.uzenet(Atvetel::Osszegzes(Atvetel::Vegrehajt(m_mappa, m_k)));
         } catch (const PelvanoHiba& h) {
@@ -153,7 +157,7 @@ bool Karbantarto::verziovaltas(const QString& mappaSzoveg) {
             return false;
         }
     }
-    m_db.nyit(m_mappa);
+    m_db.nyit(forras());
     m_k.maximum(13);
     m_k.allapot(QStringLiteral("Táblák létrehozása"));
     QStringList tablak = m_db.tablak();

@@ -1,14 +1,13 @@
 #pragma once
 
-// The two operations of the maintenance tool on a data folder, without the
-// window: "Karbantartás" rebuilds the keys and name indexes of eleven
-// tables, checks the database and compacts it; "Verzióváltás" brings an
-// older folder to the current structure. What they show goes to a Kijelzo:
-// the window's progress bar, status line and message boxes, or the
-// terminal.
+// The two operations of the maintenance tool on a data folder (or on the
+// server's database the folder's Pelvano.ini names), without the window: "Karbantartás" rebuilds
+// the keys and name indexes of eleven tables, checks the database and compacts it; "Verzióváltás"
+// brings an older folder to the current structure. What they show goes to a Kijelzo: the window's
+// progress bar, status line and message boxes, or the terminal.
 
+#include "adatzar.h"
 #include "kapcsolat.h"
-#include "mappazar.h"
 
 #include <QString>
 #include <QStringList>
@@ -35,6 +34,11 @@ public:
     bool karbantartas(const QString& mappaSzoveg);
     bool verziovaltas(const QString& mappaSzoveg);
 
+    // The database server the operations work on, when Pelvano.ini names
+    // one (the folder keeps its meaning for everything else).
+    void setSzerver(const QString& szerver) { m_szerver = szerver.trimmed(); }
+    Adatforras forras() const { return {m_mappa, m_szerver}; }
+
     // A table that the maintenance rebuilds.
     struct Tabla {
         QString fajl;      // "terv_sor.DB"
@@ -55,7 +59,8 @@ private:
 
     Kijelzo& m_k;
     Kapcsolat m_db;
-    MappaZar m_zar;
+    AdatZar m_zar;
     QString m_mappa;
+    QString m_szerver;
     bool m_hiba = false;
 };

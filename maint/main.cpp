@@ -1,10 +1,14 @@
 // Pelvano_Upd, the maintenance tool. Without arguments it shows its window;
 // for administrators and scripts the operations also run without one:
-//   Pelvano_Upd --karbantartas [folder]
-//   Pelvano_Upd --verziovaltas [folder]
+//   Pelvano_Upd [--server "..."] --karbantartas [folder]
+//   Pelvano_Upd [--server "..."] --verziovaltas [folder]
+//   Pelvano_Upd [--server "..."] --adatbazis-letrehozas
 // printing the same messages and ending with 1 when one of them was an
-// error (the folder defaults to the one of Pelvano.ini).
+// error (the folder and the server default to those of Pelvano.ini; the
+// last builds the schema with the delivered records in an empty server
+// database).
 
+#include "adatmappa.h"
 #include "alkalmazas.h"
 #include "hiba.h"
 #include "ikonok.h"
@@ -39,15 +43,50 @@ private:
     }
 };
 
-int Parancssor(const QStringList& arg) {
-    const QString muvelet = arg.at(1);
+// Builds the schema and the delivered records in the server's empty
+// database.
+int AdatbazisLetrehozas(const QString& szerver, Terminal& t) {
+    if (szerver.isEmpty()) {
+        t.hiba(QStringLiteral("Nincs megadva adatbázis-szerver: a Pelvano.ini [Database] Server "
+                              "kulcsa vagy a --server kapcsoló nevezze meg."));
+        return 1;
+    }
+    try {
+        if (!Adatmappa::SzerverenKeszit(szerver, Adatmappa::SzallitottIrsz())) {
+            t.hiba(QStringLiteral("Az adatbázisban már vannak a Pelvano táblái; nem változott "
+                                  "semmi."));
+            return 1;
+        }
+    } catch (const PelvanoHiba& h) {
+        t.hiba(QStringLiteral("Adatbázis létrehozása sikertelen\r\n") + h.uzenet());
+        return 1;
+    }
+    t.uzenet(QStringLiteral("Az adatbázis elkészült."));
+    return 0;
+}
+
+int Parancssor(QStringList arg) {
+    QString szerver = Tfrm_Upd::IniSzerver();
+    if (const qsizetype i = arg.indexOf(QStringLiteral("--server")); i > 0) {
+        if (i + 1 >= arg.size()) {
+            std::fprintf(stderr, "--server needs a connection string\n");
+            return 2;
+        }
+        szerver = arg.at(i + 1).trimmed();
+        arg.remove(i, 2);
+    }
+    const QString muvelet = arg.value(1);
+    Terminal t;
+    if (muvelet == QLatin1String("--adatbazis-letrehozas") && arg.size() == 2)
+        return AdatbazisLetrehozas(szerver, t);
     if (muvelet != QLatin1String("--karbantartas") && muvelet != QLatin1String("--verziovaltas")) {
-        std::fprintf(stderr, "usage: Pelvano_Upd [--karbantartas|--verziovaltas [folder]]\n");
+        std::fprintf(stderr, "usage: Pelvano_Upd [--server \"...\"] "
+                             "[--karbantartas|--verziovaltas [folder]|--adatbazis-letrehozas]\n");
         return 2;
     }
     const QString mappa = arg.size() > 2 ? arg.at(2) : Tfrm_Upd::IniMappa();
-    Terminal t;
     Karbantarto k(t);
+    k.setSzerver(szerver);
     try {
         return (muvelet == QLatin1String("--karbantartas") ? k.karbantartas(mappa)
                                                            : k.verziovaltas(mappa))

@@ -92,8 +92,13 @@ QString Tfrm_Upd::IniMappa() {
     return mappa.isEmpty() ? Seged::ProgramUtvonal(QStringLiteral("Data")) : mappa;
 }
 
+QString Tfrm_Upd::IniSzerver() {
+    return IniOlvas(IniFajl(IniFajlNev())).Server;
+}
+
 void Tfrm_Upd::Inditas() {
     edtMappa->setText(IniMappa());
+    m_karbantarto.setSzerver(IniSzerver());
     setWindowTitle(QStringLiteral("Pelvano program adatbázis karbantartás V") + Verzio);
 }
 

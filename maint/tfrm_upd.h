@@ -24,6 +24,8 @@ public:
     // The data folder of Pelvano.ini in the program folder, or the Data
     // folder under it.
     static QString IniMappa();
+    // The database server of Pelvano.ini ([Database] Server), or empty.
+    static QString IniSzerver();
 
     QLineEdit* edtMappa;
     QPushButton* btnKarbantartas;

@@ -821,14 +821,13 @@ void TstAdatbazis::felhasznaloiSzovegVisszakaphato() {
 }
 
 void TstAdatbazis::ketFolyamatEgyszerreIr() {
-    PELVANO_CSAK_BEAGYAZOTT();
     Teszt::AdatMappa m;
     const int n = 150;
     QProcess a, b;
     a.start(Teszt::TesztProgram(QStringLiteral("helper_iro")),
-            {m.utvonal(), QStringLiteral("A"), QString::number(n)});
+            {m.utvonal(), QStringLiteral("A"), QString::number(n), m.forras().szerver});
     b.start(Teszt::TesztProgram(QStringLiteral("helper_iro")),
-            {m.utvonal(), QStringLiteral("B"), QString::number(n)});
+            {m.utvonal(), QStringLiteral("B"), QString::number(n), m.forras().szerver});
     // This process writes as well, with plain single statements.
     Kapcsolat k;
     k.nyit(m.forras());

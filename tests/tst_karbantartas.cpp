@@ -5,11 +5,13 @@
 // folders with the terv_sor mend; the window, and the operations run from
 // the command line.
 
+#include "adatzar.h"
 #include "foablak/tfrm_main.h"
 #include "kapcsolat.h"
 #include "karbantarto.h"
 #include "kijelzonaplo.h"
 #include "mappazar.h"
+#include "tesztadat.h"
 #include "tesztkornyezet.h"
 #include "tfrm_upd.h"
 #include "uzenetteszt.h"
@@ -102,6 +104,7 @@ class TstKarbantartas : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -120,6 +123,9 @@ private slots:
     void verziovaltasRegiMappan();
     void verziovaltasTervNelkul();
 
+    void motoronUjraepites();
+    void motoronHasznalatban();
+    void adatbazisLetrehozas();
     void ablak();
     void parancssor();
     void uresAdatbazisFajl_data();
@@ -132,6 +138,11 @@ private:
     std::unique_ptr<Teszt::AdatMappa> m_mappa;
     QString m_fajl;
 };
+
+void TstKarbantartas::initTestCase() {
+    if (Teszt::SzerverHianyzik())
+        return;
+}
 
 void TstKarbantartas::init() {
     UzenetTeszt::bekapcsol();
@@ -173,6 +184,7 @@ void TstKarbantartas::ujraepites_data() {
 }
 
 void TstKarbantartas::ujraepites() {
+    PELVANO_CSAK_BEAGYAZOTT();
     QFETCH(QString, vege);
     {
         Kapcsolat k(QStringLiteral("elo"));
@@ -226,6 +238,7 @@ void TstKarbantartas::ujraepites() {
 }
 
 void TstKarbantartas::hianyzoTabla() {
+    PELVANO_CSAK_BEAGYAZOTT();
     Futtat(m_fajl, QStringLiteral("DROP TABLE irsz; DROP INDEX idx_ugyfel_nev;"));
     Teszt::KijelzoNaplo n;
     Karbantarto karb(n);
@@ -239,6 +252,7 @@ void TstKarbantartas::hianyzoTabla() {
 }
 
 void TstKarbantartas::kulcsotSertoSorok() {
+    PELVANO_CSAK_BEAGYAZOTT();
     // A terv_sor of an older folder that never had its key, with a line twice.
     Futtat(m_fajl, QStringLiteral("DROP TABLE terv_sor; CREATE TABLE terv_sor (terv INTEGER, "
                                   "sor INTEGER, reszmuvelet CHAR(100)); INSERT INTO terv_sor "
@@ -256,6 +270,7 @@ void TstKarbantartas::kulcsotSertoSorok() {
 }
 
 void TstKarbantartas::futoPelvanoMellett() {
+    PELVANO_CSAK_BEAGYAZOTT();
     Futtat(m_fajl, QStringLiteral("DROP INDEX idx_ugyfel_nev;"));
     QProcess pelvano;
     pelvano.start(Teszt::TesztProgram(QStringLiteral("helper_zar")), {m_mappa->utvonal()});
@@ -286,8 +301,8 @@ void TstKarbantartas::futoPelvanoMellett() {
 
 void TstKarbantartas::pelvanoNemIndulKarbantartasKozben() {
     Teszt::ProgramKornyezet prog;
-    MappaZar eszkoz;
-    QCOMPARE(eszkoz.zar(prog.adatMappa(), MappaZar::Mod::Kizarolagos), MappaZar::Eredmeny::Kesz);
+    AdatZar eszkoz;
+    QCOMPARE(eszkoz.zar(prog.forras(), AdatZar::Mod::Kizarolagos), AdatZar::Eredmeny::Kesz);
     Tfrm_Main fo;
     QVERIFY(!fo.Inditas());
     QCOMPARE(UzenetTeszt::ablakok().value(0).szoveg,
@@ -304,6 +319,7 @@ void TstKarbantartas::pelvanoNemIndulKarbantartasKozben() {
 }
 
 void TstKarbantartas::serultAdatbazis() {
+    PELVANO_CSAK_BEAGYAZOTT();
     // A page of the issue log (a table the maintenance does not rebuild)
     // is overwritten.
     {
@@ -360,10 +376,12 @@ void TstKarbantartas::valtozatlanVerziovaltas() {
 }
 
 void TstKarbantartas::verziovaltasJelenlegiMappan() {
+    PELVANO_CSAK_BEAGYAZOTT();
     valtozatlanVerziovaltas();
 }
 
 void TstKarbantartas::verziovaltasRegiMappan() {
+    PELVANO_CSAK_BEAGYAZOTT();
     // An older folder: terv without the six later columns, no terv_sor,
     // no szakag, and master lists in other letter cases.
     Futtat(m_fajl,
@@ -410,6 +428,7 @@ void TstKarbantartas::verziovaltasRegiMappan() {
 }
 
 void TstKarbantartas::verziovaltasTervNelkul() {
+    PELVANO_CSAK_BEAGYAZOTT();
     Futtat(m_fajl, QStringLiteral("DROP TABLE terv; DROP TRIGGER pelvano_hossz_beszur_terv_sor; "
                                   "DROP TRIGGER pelvano_hossz_modosit_terv_sor; "
                                   "ALTER TABLE terv_sor DROP COLUMN kiadni; "
@@ -430,6 +449,131 @@ void TstKarbantartas::verziovaltasTervNelkul() {
         QCOMPARE(h.uzenet(), HelyzetMondat(MotorHelyzet::NincsTabla) +
                                  QStringLiteral("\r\nno such table: terv.DB"));
     }
+}
+
+void TstKarbantartas::motoronUjraepites() {
+    // On the engine of the run, through the connection alone.
+    const Adatforras forras = m_mappa->forras();
+    Kapcsolat k(QStringLiteral("elo"));
+    k.nyit(forras);
+    for (int i = 1; i <= 30; ++i)
+        k.sql(QStringLiteral("INSERT INTO ugyfel (Ugyfel_nev) VALUES ('Ügyfél %1')").arg(i));
+    k.sql(QStringLiteral("INSERT INTO terv_sor (terv, sor, reszmuvelet) VALUES (1, 1, 'a'), "
+                         "(1, 2, 'b')"));
+    k.sql(QStringLiteral("DELETE FROM ugyfel WHERE Ugyfel > 20"));
+    k.sql(QStringLiteral("DROP INDEX idx_ugyfel_nev"));
+    k.zar();
+
+    Teszt::KijelzoNaplo n;
+    Karbantarto karb(n);
+    karb.setSzerver(forras.szerver);
+    QVERIFY(karb.karbantartas(forras.mappa));
+    QCOMPARE(n.esemenyek, KarbantartasEsemenyek());
+
+    k.nyit(forras);
+    QCOMPARE(Teszt::NevIndexek(k), NevIndexek);
+    k.sql(QStringLiteral("INSERT INTO ugyfel (Ugyfel_nev) VALUES ('%1')").arg(QString(120, 'a')));
+    QCOMPARE(Teszt::Szam(k, QStringLiteral("SELECT max(Ugyfel) FROM ugyfel")), 31);
+    QCOMPARE(Teszt::Szam(k, QStringLiteral("SELECT length(Ugyfel_nev) FROM ugyfel WHERE "
+                                           "Ugyfel = 31")),
+             100);
+    QCOMPARE(Teszt::Szam(k, QStringLiteral("SELECT count(*) FROM terv_sor")), 2);
+    QVERIFY_THROWS_EXCEPTION(
+        AdatbazisHiba, k.sql(QStringLiteral("INSERT INTO terv_sor (terv, sor) VALUES (1, 1)")));
+}
+
+void TstKarbantartas::motoronHasznalatban() {
+    // A running Pelvano holds the data: no table is touched, each step says
+    // so, naming the database; once it has gone, the run goes through.
+    const Adatforras forras = m_mappa->forras();
+    {
+        Kapcsolat k(QStringLiteral("elo"));
+        k.nyit(forras);
+        k.sql(QStringLiteral("DROP INDEX idx_ugyfel_nev"));
+    }
+    auto pelvano = std::make_unique<AdatZar>();
+    QCOMPARE(pelvano->zar(forras, AdatZar::Mod::Megosztott), AdatZar::Eredmeny::Kesz);
+    Teszt::KijelzoNaplo n;
+    Karbantarto karb(n);
+    karb.setSzerver(forras.szerver);
+    QVERIFY(!karb.karbantartas(forras.mappa));
+    const QString nev =
+        forras.szerveren()
+            ? forras.szerver
+            : QDir::toNativeSeparators(forras.mappa + QStringLiteral("/pelvano.sqlite"));
+    QMap<QString, QStringList> hibak;
+    for (const Karbantarto::Tabla& t : Karbantarto::Tablak())
+        hibak[t.fajl] = QStringList{
+            QStringLiteral("A következő file nem törölhető, valószínüleg használatban van:\r\n") +
+            nev};
+    QCOMPARE(n.esemenyek, KarbantartasEsemenyek(hibak));
+    {
+        Kapcsolat k(QStringLiteral("nez"));
+        k.nyit(forras);
+        QVERIFY(!Teszt::NevIndexek(k).contains(QStringLiteral("idx_ugyfel_nev")));
+    }
+    pelvano.reset();
+    Teszt::KijelzoNaplo n2;
+    Karbantarto karb2(n2);
+    karb2.setSzerver(forras.szerver);
+    QVERIFY(karb2.karbantartas(forras.mappa));
+    Kapcsolat k(QStringLiteral("utana"));
+    k.nyit(forras);
+    QCOMPARE(Teszt::NevIndexek(k), NevIndexek);
+}
+
+void TstKarbantartas::adatbazisLetrehozas() {
+    if (!Teszt::SzerverMotoron())
+        QSKIP("a server's database: the server variant");
+    // An empty database: built with the delivered records; a second run
+    // changes nothing and says so.
+    Teszt::SzerverAdatbazis ures;
+    const QString program = QStringLiteral(PELVANO_BIN_DIR "/Pelvano_Upd");
+    QProcess p;
+    p.start(program,
+            {QStringLiteral("--server"), ures.szerver(), QStringLiteral("--adatbazis-letrehozas")});
+    QVERIFY(p.waitForFinished(120000));
+    QCOMPARE(QString::fromUtf8(p.readAllStandardError()), QString());
+    QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()),
+             QStringLiteral("Az adatbázis elkészült.\n"));
+    QCOMPARE(p.exitCode(), 0);
+    {
+        Kapcsolat k(QStringLiteral("uj"));
+        k.nyit(Adatforras{QString(), ures.szerver()});
+        QCOMPARE(k.tablak().size(), 14);
+        QCOMPARE(Teszt::Szam(k, QStringLiteral("SELECT count(*) FROM irsz")), 3574);
+        QCOMPARE(Teszt::Szam(k, QStringLiteral("SELECT count(*) FROM beallit")), 1);
+        QCOMPARE(Teszt::Szam(k, QStringLiteral("SELECT count(*) FROM tulajdonos")), 1);
+        QCOMPARE(Teszt::Rekord(k,
+                               QStringLiteral("SELECT * FROM felhasznalo WHERE felhasznalo = "
+                                              "'rendszergazda'"),
+                               {QStringLiteral("rendszergazda"), QStringLiteral("iras")}),
+                 (QStringList{"rendszergazda=I", "iras=I"}));
+        QCOMPARE(Teszt::NevIndexek(k), NevIndexek);
+        k.sql(QStringLiteral("INSERT INTO irsz (id, irsz, varos) VALUES (99999, '0000', 'x')"));
+    }
+    p.start(program,
+            {QStringLiteral("--server"), ures.szerver(), QStringLiteral("--adatbazis-letrehozas")});
+    QVERIFY(p.waitForFinished(120000));
+    QCOMPARE(p.exitCode(), 1);
+    QCOMPARE(QString::fromUtf8(p.readAllStandardError()),
+             QStringLiteral("Hiba: Az adatbázisban már vannak a Pelvano táblái; nem változott "
+                            "semmi.\n"));
+    Kapcsolat k(QStringLiteral("marad"));
+    k.nyit(Adatforras{QString(), ures.szerver()});
+    QCOMPARE(Teszt::Szam(k, QStringLiteral("SELECT count(*) FROM irsz")), 3575);
+
+    // A server nobody listens on: the server's words, exit code 1.
+    QTemporaryDir senki;
+    p.start(program, {QStringLiteral("--server"),
+                      QStringLiteral("host=%1 port=1 dbname=x").arg(senki.path()),
+                      QStringLiteral("--adatbazis-letrehozas")});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 1);
+    const QString hiba = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(hiba.startsWith(QStringLiteral("Hiba: Adatbázis létrehozása sikertelen\n")) &&
+                 hiba.contains(senki.path()),
+             qPrintable(hiba));
 }
 
 void TstKarbantartas::ablak() {
@@ -505,12 +649,20 @@ void TstKarbantartas::parancssor() {
          1,
          {},
          "Hiba: Nem létező adatbázis mappa.\n"},
-        {{"--mas"}, 2, {}, "usage: Pelvano_Upd [--karbantartas|--verziovaltas [folder]]\n"},
+        {{"--mas"},
+         2,
+         {},
+         "usage: Pelvano_Upd [--server \"...\"] "
+         "[--karbantartas|--verziovaltas [folder]|--adatbazis-letrehozas]\n"},
     };
+    // On the server the tool is told which one.
+    const QString szerver = m_mappa->forras().szerver;
+    const QStringList szerverArg =
+        szerver.isEmpty() ? QStringList() : QStringList{QStringLiteral("--server"), szerver};
     for (const Eset& e : esetek) {
         QProcess p;
         p.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
-        p.start(program, e.arg);
+        p.start(program, szerverArg + e.arg);
         QVERIFY(p.waitForFinished(60000));
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
         QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), e.kimenet);
@@ -518,6 +670,8 @@ void TstKarbantartas::parancssor() {
         QCOMPARE(p.exitCode(), e.kod);
     }
     // The engine's error of a folder without terv: reported, exit code 1.
+    if (!szerver.isEmpty())
+        return;
     Futtat(m_fajl, QStringLiteral("DROP TABLE terv;"));
     QProcess p;
     p.start(program, {"--verziovaltas", m_mappa->utvonal()});
@@ -535,6 +689,7 @@ void TstKarbantartas::uresAdatbazisFajl_data() {
 }
 
 void TstKarbantartas::uresAdatbazisFajl() {
+    PELVANO_CSAK_BEAGYAZOTT();
     // A zero-byte database file is no database: refused before anything is
     // written, by both operations, and left as it was.
     QFETCH(QString, muvelet);

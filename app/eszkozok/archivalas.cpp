@@ -43,21 +43,25 @@ struct ZipZar {
 
 } // namespace
 
-void Keszit(const QString& adatMappa, const QString& zipFajl) {
+void Keszit(const Adatforras& forras, const QString& zipFajl) {
+    const QString& adatMappa = forras.mappa;
     const QDir mappa(adatMappa);
     if (!mappa.exists())
         throw PelvanoHiba(QStringLiteral("Nem létező adatbázis mappa: ") + adatMappa);
     const QString adatFajl = QFileInfo(SqliteMotor::AdatFajl(adatMappa)).fileName();
 
-    // A consistent copy of the database, taken in one read transaction.
+    // A consistent copy of the database, taken in one read transaction; a
+    // server's database is written as the embedded engine's file, so that
+    // every archive opens as a data folder.
     QTemporaryDir ideiglenes;
     if (!ideiglenes.isValid())
         throw PelvanoHiba(QStringLiteral("Nem hozható létre ideiglenes mappa."));
     const QString pillanatkep = ideiglenes.filePath(adatFajl);
-    if (QFileInfo::exists(mappa.filePath(adatFajl))) {
+    const bool vanAdatbazis = forras.szerveren() || QFileInfo::exists(mappa.filePath(adatFajl));
+    if (vanAdatbazis) {
         Kapcsolat k(QStringLiteral("archivalas"));
-        k.nyit(adatMappa);
-        k.sql(QStringLiteral("VACUUM INTO :fajl"), {{QStringLiteral("fajl"), pillanatkep}});
+        k.nyit(forras);
+        k.pillanatkep(pillanatkep);
         k.zar();
     }
 
@@ -71,14 +75,22 @@ void Keszit(const QString& adatMappa, const QString& zipFajl) {
         throw PelvanoHiba(uzenet + QStringLiteral(": ") + zipFajl);
     }
     const QString celAbs = QFileInfo(zipFajl).absoluteFilePath();
+    // The folder's files (its own database file in the snapshot's place),
+    // and the snapshot of a server's database.
+    QList<QPair<QString, QString>> fajlok; // name in the archive, file
     QDirIterator it(adatMappa, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QFileInfo f(it.next());
         const QString relativ = mappa.relativeFilePath(f.absoluteFilePath());
-        if (f.absoluteFilePath() == celAbs || OldalFajl(relativ, adatFajl))
+        if (f.absoluteFilePath() == celAbs || OldalFajl(relativ, adatFajl) || relativ == adatFajl)
             continue;
-        const QString forras = relativ == adatFajl ? pillanatkep : f.absoluteFilePath();
+        fajlok.append({relativ, f.absoluteFilePath()});
+    }
+    if (vanAdatbazis)
+        fajlok.append({adatFajl, pillanatkep});
+    for (const auto& [relativ, forrasFajl] : fajlok) {
+        const QString& forras = forrasFajl;
         zip_source_t* s = zip_source_file(zip.z, QFile::encodeName(forras).constData(), 0, -1);
         if (!s)
             throw PelvanoHiba(ZipHiba(zip.z) + QStringLiteral(": ") + relativ);
@@ -99,15 +111,15 @@ void Keszit(const QString& adatMappa, const QString& zipFajl) {
 }
 
 QString KeszitZarva(Kapcsolat& db, const QString& zipFajl) {
-    const QString adatMappa = db.mappa();
+    const Adatforras forras = db.forras();
     db.zar();
     QString hiba;
     try {
-        Keszit(adatMappa, zipFajl);
+        Keszit(forras, zipFajl);
     } catch (const PelvanoHiba& h) {
         hiba = h.uzenet();
     }
-    db.nyit(adatMappa);
+    db.nyit(forras);
     return hiba;
 }
 

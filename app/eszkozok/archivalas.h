@@ -6,7 +6,9 @@
 // side files (journal, WAL) are left out, and the archive never holds
 // itself.
 
+#include "motor.h"
 #include <QDate>
+
 #include <QString>
 
 class Kapcsolat;
@@ -16,10 +18,15 @@ namespace Archivalas {
 // The proposed archive: <program folder>/Archiv/yyyymmdd.zip.
 QString JavasoltFajl(const QDate& nap = QDate::currentDate());
 
-// Writes the archive `zipFajl` (replaced when it exists) of the data folder.
-// Throws PelvanoHiba with the message of what failed; an existing archive of
-// that name then stays as it was.
-void Keszit(const QString& adatMappa, const QString& zipFajl);
+// Writes the archive `zipFajl` (replaced when it exists) of the data
+// source: the data folder's files, its database (a server's as the embedded
+// engine's database file, pelvano.sqlite) as a consistent snapshot. Throws
+// PelvanoHiba with the message of what failed; an existing archive of that
+// name then stays as it was.
+void Keszit(const Adatforras& forras, const QString& zipFajl);
+inline void Keszit(const QString& adatMappa, const QString& zipFajl) {
+    Keszit(Adatforras{adatMappa, {}}, zipFajl);
+}
 
 // The archive of an open connection's folder, as the register makes it: the
 // connection is closed while the folder is read and opened again on the

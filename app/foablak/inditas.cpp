@@ -1,8 +1,8 @@
 #include "foablak/inditas.h"
 
+#include "adatzar.h"
 #include "hiba.h"
 #include "kapcsolat.h"
-#include "mappazar.h"
 #include "motorhiba.h"
 #include "seged.h"
 
@@ -28,10 +28,10 @@ QString AdatMappa(const IniErtekek& e, bool* visszaallitva) {
     return hibas ? Seged::ProgramUtvonal(QStringLiteral("Data")) : e.Path;
 }
 
-void Kapcsolodik(Kapcsolat& db, MappaZar& zar, const Adatforras& forras) {
+void Kapcsolodik(Kapcsolat& db, AdatZar& zar, const Adatforras& forras) {
     db.zar();
     db.nyit(forras);
-    if (zar.zar(forras.mappa, MappaZar::Mod::Megosztott) == MappaZar::Eredmeny::Foglalt) {
+    if (zar.zar(forras, AdatZar::Mod::Megosztott) == AdatZar::Eredmeny::Foglalt) {
         db.zar();
         throw AdatbazisHiba(QStringLiteral("A karbantartó program dolgozik az adatbázison."));
     }

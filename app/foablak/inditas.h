@@ -8,7 +8,7 @@
 #include "pelvanoini.h"
 
 class Kapcsolat;
-class MappaZar;
+class AdatZar;
 
 #include <QString>
 
@@ -24,10 +24,10 @@ void MappakLetrehoz();
 QString AdatMappa(const IniErtekek& e, bool* visszaallitva = nullptr);
 
 // Opens the connection on the data source (closing what it had open) and
-// takes the data folder's lock shared. Throws AdatbazisHiba when the source
+// takes the data source's lock shared (see AdatZar). Throws AdatbazisHiba when the source
 // holds no database, or when the maintenance tool works on it (the
 // connection is then closed again). The lock is taken only once the source
 // proved to hold a database, so nothing is left in a wrong folder.
-void Kapcsolodik(Kapcsolat& db, MappaZar& zar, const Adatforras& forras);
+void Kapcsolodik(Kapcsolat& db, AdatZar& zar, const Adatforras& forras);
 
 } // namespace Inditas

@@ -4,9 +4,9 @@
 // the current plan, its menus, toolbars and status bar; start-up and the
 // close that writes Pelvano.ini.
 
+#include "adatzar.h"
 #include "foablak/tbeall.h"
 #include "kapcsolat.h"
-#include "mappazar.h"
 #include "termek.h"
 #include "torzs/torzs.h"
 
@@ -95,8 +95,8 @@ private:
     void szurTorzsbol(TorzsFajta fajta, const QString& oszlop);
 
     Kapcsolat m_db1;
-    // Held shared while the program runs on its data folder.
-    MappaZar m_mappaZar;
+    // Held shared while the program runs on its data source.
+    AdatZar m_mappaZar;
     TBeall m_beall;
     QHash<QString, QAction*> m_akciok;
     RacsModell* m_tervRacs = nullptr;

@@ -27,6 +27,20 @@ QStringList Rekord(Kapcsolat& k, const QString& sql, const QStringList& mezok) {
     return l;
 }
 
+QStringList NevIndexek(Kapcsolat& k) {
+    QSqlQuery q =
+        k.sql(k.forras().szerveren()
+                  ? QStringLiteral("SELECT indexname FROM pg_indexes WHERE schemaname = "
+                                   "current_schema() AND indexname LIKE 'idx%' ORDER BY 1")
+                  : QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' "
+                                   "AND name LIKE 'idx%' ORDER BY 1"));
+    QStringList l;
+    while (q.next())
+        l << q.value(0).toString();
+    l.sort();
+    return l;
+}
+
 QString TaroltJelszo(Kapcsolat& k, const QString& nev) {
     QSqlQuery q = k.sql(QStringLiteral("SELECT jelszo FROM felhasznalo WHERE felhasznalo=:n"),
                         {{QStringLiteral("n"), nev}});

@@ -21,6 +21,10 @@ int Szam(Kapcsolat& k, const QString& sql, const QVariantMap& parameterek = {});
 // of `mezok`; {"<none>"} without a row.
 QStringList Rekord(Kapcsolat& k, const QString& sql, const QStringList& mezok);
 
+// The names of the name indexes (idx_…) of the connection's database, in
+// order, on either engine.
+QStringList NevIndexek(Kapcsolat& k);
+
 // The password text stored for the user; "<none>" when there is no such user.
 QString TaroltJelszo(Kapcsolat& k, const QString& nev);
 
