@@ -3,7 +3,9 @@
 #include "kapcsolat.h"
 #include "sema.h"
 
+#include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 
 namespace Masolas {
@@ -46,29 +48,41 @@ QList<QPair<QString, qint64>> Tablak(Kapcsolat& honnan, Kapcsolat& hova,
         if (celNev.isEmpty() || honnan.tablaNev(tabla.nev).isEmpty())
             throw AdatbazisHiba(MotorHibaSzoveg(
                 MotorHelyzet::NincsTabla, QStringLiteral("no such table: %1").arg(tabla.nev)));
+        // The records go in groups, their values written out as the target
+        // engine's literals: no statement is left prepared when one fails.
         QSqlDatabase celDb = hova.db();
-        QSqlQuery be(celDb);
-        if (!be.prepare(
-                QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                    .arg(celNev, oszlopok.join(QLatin1Char(',')), helyek.join(QLatin1Char(',')))))
-            throw AdatbazisHiba(MotorUzenet(be.lastError()));
+        const QSqlDriver* driver = celDb.driver();
+        const QString eleje = QStringLiteral("INSERT INTO %1 (%2) VALUES ")
+                                  .arg(celNev, oszlopok.join(QLatin1Char(',')));
+        QString csoport;
+        int csoportban = 0;
+        const auto kiir = [&] {
+            if (csoportban == 0)
+                return;
+            hova.sql(eleje + csoport);
+            csoport.clear();
+            csoportban = 0;
+        };
         qint64 db = 0;
-        QString hiba;
         QSqlDatabase forrasDb = honnan.db();
         honnan.motor().atolvas(
             forrasDb,
             QStringLiteral("SELECT %1 FROM %2").arg(oszlopok.join(QLatin1Char(',')), tabla.nev),
             oszlopok, [&](const QVariant* ertekek) {
-                if (!hiba.isEmpty())
-                    return;
-                for (int i = 0; i < oszlopok.size(); ++i)
-                    be.bindValue(i, ertekek[i]);
-                if (!be.exec())
-                    hiba = MotorUzenet(be.lastError());
+                QStringList sor;
+                for (int i = 0; i < oszlopok.size(); ++i) {
+                    QSqlField f(oszlopok.at(i), ertekek[i].metaType());
+                    f.setValue(ertekek[i]);
+                    sor << (ertekek[i].isNull() ? QStringLiteral("NULL") : driver->formatValue(f));
+                }
+                if (csoportban > 0)
+                    csoport += QLatin1Char(',');
+                csoport += QLatin1Char('(') + sor.join(QLatin1Char(',')) + QLatin1Char(')');
                 ++db;
+                if (++csoportban == 200)
+                    kiir();
             });
-        if (!hiba.isEmpty())
-            throw AdatbazisHiba(hiba);
+        kiir();
         // The key counter goes over with its table: keys of deleted records
         // are not given again on the other side either.
         for (const Sema::Oszlop& o : tabla.oszlopok)

@@ -1,9 +1,13 @@
 #include "karbantarto.h"
 
+#include "adatmappa.h"
 #include "atvetel.h"
+#include "masolas.h"
+#include "sema.h"
 #include "sqlitemotor.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -224,4 +228,72 @@ bool Karbantarto::verziovaltas(const QString& mappaSzoveg) {
     m_k.alaphelyzet();
     m_k.allapot(QString());
     return !m_hiba;
+}
+
+bool Karbantarto::szerverre(const QString& mappaSzoveg) {
+    if (!mappaValaszt(mappaSzoveg))
+        return false;
+    if (m_szerver.isEmpty()) {
+        hiba(QStringLiteral("Nincs megadva adatbázis-szerver: a Pelvano.ini [Database] Server "
+                            "kulcsa vagy a --server kapcsoló nevezze meg."));
+        return false;
+    }
+    Visszaallit visszaallit(m_k);
+    // An old folder is taken over and brought to the current structure on
+    // a copy: the folder itself is never written.
+    QTemporaryDir masolat;
+    QString forrasMappa = m_mappa;
+    if (Atvetel::Szukseges(m_mappa)) {
+        if (!masolat.isValid()) {
+            hiba(QStringLiteral("Nem hozható létre ideiglenes mappa."));
+            return false;
+        }
+        for (const QFileInfo& f : QDir(m_mappa).entryInfoList(QDir::Files | QDir::Hidden))
+            if (!QFile::copy(f.absoluteFilePath(), masolat.filePath(f.fileName()))) {
+                hiba(QStringLiteral("A következő file nem másolható:\r\n") +
+                     QDir::toNativeSeparators(f.absoluteFilePath()));
+                return false;
+            }
+        Karbantarto elokeszito(m_k);
+        if (!elokeszito.verziovaltas(masolat.path())) {
+            m_hiba = true;
+            return false;
+        }
+        forrasMappa = masolat.path();
+    }
+    Kapcsolat honnan(QStringLiteral("Pelvano_Upd_forras"));
+    honnan.nyit(forrasMappa);
+    Kapcsolat hova(QStringLiteral("Pelvano_Upd_szerver"));
+    hova.nyit(forras(), true);
+    for (const Sema::Tabla& t : Sema::Tablak())
+        if (!hova.tablaNev(t.nev).isEmpty()) {
+            hiba(QStringLiteral("A szerver adatbázisa nem üres: már vannak benne a Pelvano "
+                                "táblái. Üres adatbázisba lehet áttölteni."));
+            return false;
+        }
+    m_k.maximum(int(Sema::Tablak().size()) + 1);
+    m_k.allapot(QStringLiteral("Táblák létrehozása"));
+    QList<QPair<QString, qint64>> darabok;
+    try {
+        Adatmappa::SemaLetrehoz(hova);
+        m_k.lepes();
+        darabok = Masolas::Tablak(honnan, hova, [this](const QString& tabla, qint64) {
+            m_k.allapot(QStringLiteral("Áttöltés: ") + tabla);
+            m_k.lepes();
+        });
+    } catch (const PelvanoHiba& h) {
+        for (const Sema::Tabla& t : Sema::Tablak()) {
+            try {
+                hova.sql(QStringLiteral("DROP TABLE IF EXISTS %1").arg(t.nev));
+            } catch (const AdatbazisHiba&) {
+            }
+        }
+        hiba(QStringLiteral("Hiba az áttöltés közben:\r\n") + h.uzenet());
+        return false;
+    }
+    QString osszegzes = QStringLiteral("Áttöltés kész.");
+    for (const auto& [tabla, db] : darabok)
+        osszegzes += QStringLiteral("\r\n%1: %2 rekord").arg(tabla).arg(db);
+    m_k.uzenet(osszegzes);
+    return true;
 }

@@ -33,6 +33,13 @@ public:
     // shows it). False when the folder is missing or an error was shown.
     bool karbantartas(const QString& mappaSzoveg);
     bool verziovaltas(const QString& mappaSzoveg);
+    // Moves the folder's database (or, for a folder of the old file engine,
+    // what its take-over and version change make of it, on a copy) into
+    // the empty database of the server (setSzerver): the schema, then every
+    // record with its keys and the key counters, all or nothing (a failure
+    // leaves the server's database without the tables). The folder is only
+    // read. Ends with the record counts per table.
+    bool szerverre(const QString& mappaSzoveg);
 
     // The database server the operations work on, when Pelvano.ini names
     // one (the folder keeps its meaning for everything else).

@@ -3,6 +3,7 @@
 //   Pelvano_Upd [--server "..."] --karbantartas [folder]
 //   Pelvano_Upd [--server "..."] --verziovaltas [folder]
 //   Pelvano_Upd [--server "..."] --adatbazis-letrehozas
+//   Pelvano_Upd [--server "..."] --szerverre [folder]
 // printing the same messages and ending with 1 when one of them was an
 // error (the folder and the server default to those of Pelvano.ini; the
 // last builds the schema with the delivered records in an empty server
@@ -79,19 +80,25 @@ int Parancssor(QStringList arg) {
     Terminal t;
     if (muvelet == QLatin1String("--adatbazis-letrehozas") && arg.size() == 2)
         return AdatbazisLetrehozas(szerver, t);
-    if (muvelet != QLatin1String("--karbantartas") && muvelet != QLatin1String("--verziovaltas")) {
+    if (muvelet != QLatin1String("--karbantartas") && muvelet != QLatin1String("--verziovaltas") &&
+        muvelet != QLatin1String("--szerverre")) {
         std::fprintf(stderr, "usage: Pelvano_Upd [--server \"...\"] "
-                             "[--karbantartas|--verziovaltas [folder]|--adatbazis-letrehozas]\n");
+                             "[--karbantartas|--verziovaltas|--szerverre [folder]|"
+                             "--adatbazis-letrehozas]\n");
         return 2;
     }
     const QString mappa = arg.size() > 2 ? arg.at(2) : Tfrm_Upd::IniMappa();
     Karbantarto k(t);
     k.setSzerver(szerver);
     try {
-        return (muvelet == QLatin1String("--karbantartas") ? k.karbantartas(mappa)
-                                                           : k.verziovaltas(mappa))
-                   ? 0
-                   : 1;
+        bool jo;
+        if (muvelet == QLatin1String("--karbantartas"))
+            jo = k.karbantartas(mappa);
+        else if (muvelet == QLatin1String("--verziovaltas"))
+            jo = k.verziovaltas(mappa);
+        else
+            jo = k.szerverre(mappa);
+        return jo ? 0 : 1;
     } catch (const PelvanoHiba& h) {
         t.hiba(h.uzenet());
         return 1;

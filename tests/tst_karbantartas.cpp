@@ -5,12 +5,15 @@
 // folders with the terv_sor mend; the window, and the operations run from
 // the command line.
 
+#include "adatmappa.h"
 #include "adatzar.h"
+#include "eszkozok/archivalas.h"
 #include "foablak/tfrm_main.h"
 #include "kapcsolat.h"
 #include "karbantarto.h"
 #include "kijelzonaplo.h"
 #include "mappazar.h"
+#include "sqlitemotor.h"
 #include "tesztadat.h"
 #include "tesztkornyezet.h"
 #include "tfrm_upd.h"
@@ -126,6 +129,7 @@ private slots:
     void motoronUjraepites();
     void motoronHasznalatban();
     void adatbazisLetrehozas();
+    void szerverreEsVissza();
     void ablak();
     void parancssor();
     void uresAdatbazisFajl_data();
@@ -576,6 +580,106 @@ void TstKarbantartas::adatbazisLetrehozas() {
              qPrintable(hiba));
 }
 
+void TstKarbantartas::szerverreEsVissza() {
+    if (!Teszt::SzerverMotoron())
+        QSKIP("a server's database: the server variant");
+    // A data folder of the embedded engine with records of every kind:
+    // accents, long texts, dates, nulls, deleted highest keys.
+    QTemporaryDir mappa;
+    Adatmappa::Keszit(mappa.path(), Teszt::IrszCsv());
+    {
+        Kapcsolat k(QStringLiteral("iroda"));
+        k.nyit(mappa.path());
+        for (int i = 1; i <= 12; ++i)
+            k.sql(QStringLiteral("INSERT INTO ugyfel (Ugyfel_nev, Cim_irsz) VALUES (:n, '7400')"),
+                  {{QStringLiteral("n"), QStringLiteral("Ügyfél Őrház %1").arg(i)}});
+        k.sql(QStringLiteral("DELETE FROM ugyfel WHERE Ugyfel > 10"));
+        k.sql(QStringLiteral("INSERT INTO terv (Tervszam, Cim, Ugyfel, datum, Megjegyzes, szur) "
+                             "VALUES ('T-1', 'Árvíztűrő tükörfúrógép', 3, '2024-02-29', "
+                             "'két\nsor', 'I'), ('T-2', NULL, NULL, NULL, NULL, 'N')"));
+        k.sql(QStringLiteral("INSERT INTO terv_sor (terv, sor, reszmuvelet, dat_tkiad, tkiadva, "
+                             "tbent, lbent, kiadni) VALUES (1, 1, 'alaprajz', '2024-03-05', "
+                             "'Kiss', 'N', 'I', 'N'), (1, 2, 'metszet', NULL, NULL, 'I', 'I', "
+                             "'N')"));
+        k.sql(QStringLiteral("INSERT INTO tervkiad (terv, sor, dat_kiad, kint, kinek, ezterv) "
+                             "VALUES (1, 1, '2024-03-05', 'I', 'Kiss', 'T')"));
+        k.sql(QStringLiteral("INSERT INTO naplo (felhasznalo, datum) VALUES ('anna', "
+                             "'2024-03-05 10:11:12')"));
+    }
+    const QByteArray mappaElotte = Teszt::FajlHash(SqliteMotor::AdatFajl(mappa.path()));
+    Teszt::SzerverAdatbazis szerver;
+    const QString program = QStringLiteral(PELVANO_BIN_DIR "/Pelvano_Upd");
+    QProcess p;
+    p.start(program, {QStringLiteral("--server"), szerver.szerver(), QStringLiteral("--szerverre"),
+                      mappa.path()});
+    QVERIFY(p.waitForFinished(180000));
+    QCOMPARE(QString::fromUtf8(p.readAllStandardError()), QString());
+    const QString ki = QString::fromUtf8(p.readAllStandardOutput());
+    QCOMPARE(p.exitCode(), 0);
+    QVERIFY2(ki.contains(QStringLiteral("Áttöltés kész.\nterv: 2 rekord\nterv_sor: 2 rekord\n")),
+             qPrintable(ki));
+    QVERIFY2(ki.contains(QStringLiteral("\nirsz: 3574 rekord\n")), qPrintable(ki));
+    // The folder was only read.
+    QCOMPARE(Teszt::FajlHash(SqliteMotor::AdatFajl(mappa.path())), mappaElotte);
+
+    // Value by value the same; the key counters went over.
+    Kapcsolat regi(QStringLiteral("regi"));
+    regi.nyit(mappa.path());
+    Kapcsolat uj(QStringLiteral("uj"));
+    uj.nyit(Adatforras{mappa.path(), szerver.szerver()});
+    const QStringList tartalom = Teszt::Tartalom(regi);
+    QCOMPARE(Teszt::Tartalom(uj), tartalom);
+    QCOMPARE(Teszt::NevIndexek(uj), NevIndexek);
+    uj.sql(QStringLiteral("INSERT INTO ugyfel (Ugyfel_nev) VALUES ('új')"));
+    QCOMPARE(Teszt::Szam(uj, QStringLiteral("SELECT Ugyfel FROM ugyfel WHERE Ugyfel_nev = 'új'")),
+             13);
+    uj.sql(QStringLiteral("DELETE FROM ugyfel WHERE Ugyfel = 13"));
+
+    // Back through the archive: the day's zip opens as a data folder and
+    // holds the same.
+    QTemporaryDir vissza;
+    const QString zip = vissza.filePath(QStringLiteral("a.zip"));
+    Archivalas::Keszit(uj.forras(), zip);
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"),
+                {QStringLiteral("-q"), zip, QStringLiteral("-d"), vissza.filePath("Data")});
+    QVERIFY(unzip.waitForFinished(60000));
+    QCOMPARE(unzip.exitCode(), 0);
+    Kapcsolat visszaK(QStringLiteral("vissza"));
+    visszaK.nyit(vissza.filePath("Data"));
+    QCOMPARE(Teszt::Tartalom(visszaK), tartalom);
+    visszaK.sql(QStringLiteral("INSERT INTO ugyfel (Ugyfel_nev) VALUES ('újra')"));
+    QCOMPARE(Teszt::Szam(visszaK, QStringLiteral("SELECT max(Ugyfel) FROM ugyfel")), 14);
+
+    // Into a database that is not empty: refused, nothing changed.
+    p.start(program, {QStringLiteral("--server"), szerver.szerver(), QStringLiteral("--szerverre"),
+                      mappa.path()});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 1);
+    QVERIFY(QString::fromUtf8(p.readAllStandardError())
+                .startsWith(QStringLiteral("Hiba: A szerver adatbázisa nem üres")));
+    QCOMPARE(Teszt::Szam(uj, QStringLiteral("SELECT count(*) FROM ugyfel")), 10);
+
+    // A record the server refuses: nothing is left on the server.
+    Teszt::SzerverAdatbazis masik;
+    {
+        Kapcsolat k(QStringLiteral("rossz"));
+        k.nyit(mappa.path());
+        k.sql(QStringLiteral("INSERT INTO terv (Tervszam, datum) VALUES ('rossz', 'nem dátum')"));
+    }
+    p.start(program, {QStringLiteral("--server"), masik.szerver(), QStringLiteral("--szerverre"),
+                      mappa.path()});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 1);
+    const QString hiba = QString::fromUtf8(p.readAllStandardError());
+    QVERIFY2(hiba.startsWith(QStringLiteral("Hiba: Hiba az áttöltés közben:\n")) &&
+                 hiba.contains(QStringLiteral("nem dátum")),
+             qPrintable(hiba));
+    Kapcsolat ures(QStringLiteral("ures"));
+    ures.nyit(Adatforras{QString(), masik.szerver()}, true);
+    QCOMPARE(ures.tablak(), QStringList());
+}
+
 void TstKarbantartas::ablak() {
     Teszt::ProgramKornyezet prog;
     Tfrm_Upd a;
@@ -653,7 +757,7 @@ void TstKarbantartas::parancssor() {
          2,
          {},
          "usage: Pelvano_Upd [--server \"...\"] "
-         "[--karbantartas|--verziovaltas [folder]|--adatbazis-letrehozas]\n"},
+         "[--karbantartas|--verziovaltas|--szerverre [folder]|--adatbazis-letrehozas]\n"},
     };
     // On the server the tool is told which one.
     const QString szerver = m_mappa->forras().szerver;

@@ -1,6 +1,7 @@
 #include "tesztadat.h"
 
 #include "kapcsolat.h"
+#include "sema.h"
 
 #include <QFile>
 #include <QProcess>
@@ -38,6 +39,28 @@ QStringList NevIndexek(Kapcsolat& k) {
     while (q.next())
         l << q.value(0).toString();
     l.sort();
+    return l;
+}
+
+QStringList Tartalom(Kapcsolat& k) {
+    QStringList l;
+    for (const Sema::Tabla& t : Sema::Tablak()) {
+        QStringList oszlopok;
+        for (const Sema::Oszlop& o : t.oszlopok)
+            oszlopok << o.nev;
+        l << QStringLiteral("== ") + t.nev;
+        QSqlDatabase db = k.db();
+        k.motor().atolvas(
+            db,
+            QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+                .arg(oszlopok.join(QLatin1Char(',')), t.nev, t.kulcs.join(QLatin1Char(','))),
+            oszlopok, [&](const QVariant* e) {
+                QStringList sor;
+                for (int i = 0; i < oszlopok.size(); ++i)
+                    sor << (e[i].isNull() ? QStringLiteral("<null>") : e[i].toString());
+                l << sor.join(QLatin1Char('|'));
+            });
+    }
     return l;
 }
 

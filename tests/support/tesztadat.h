@@ -25,6 +25,11 @@ QStringList Rekord(Kapcsolat& k, const QString& sql, const QStringList& mezok);
 // order, on either engine.
 QStringList NevIndexek(Kapcsolat& k);
 
+// Every record of the schema's tables, table by table in key order, each as
+// its values' texts ("<null>" for null), on either engine: for comparing
+// databases value by value.
+QStringList Tartalom(Kapcsolat& k);
+
 // The password text stored for the user; "<none>" when there is no such user.
 QString TaroltJelszo(Kapcsolat& k, const QString& nev);
 
