@@ -124,6 +124,34 @@ struct Szo {
     QString nagy;
 };
 
+// What is left alone wherever it stands: a quoted text or name ('…', "…",
+// `…`, […]) or a comment (-- to the line's end, /* … */). Returns the index
+// after the one that begins at `i`, or `i` when none begins there;
+// `megjegyzes` tells whether it was a comment.
+qsizetype kihagy(const QString& sql, qsizetype i, bool* megjegyzes = nullptr) {
+    const qsizetype n = sql.size();
+    const QChar c = sql.at(i);
+    if (megjegyzes)
+        *megjegyzes = false;
+    if (c == u'\'' || c == u'"' || c == u'`' || c == u'[') {
+        const qsizetype j = sql.indexOf(c == u'[' ? QChar(u']') : c, i + 1);
+        return j < 0 ? n : j + 1;
+    }
+    const bool sor = c == u'-' && i + 1 < n && sql.at(i + 1) == u'-';
+    const bool blokk = c == u'/' && i + 1 < n && sql.at(i + 1) == u'*';
+    if (megjegyzes)
+        *megjegyzes = sor || blokk;
+    if (sor) {
+        const qsizetype j = sql.indexOf(QLatin1Char('\n'), i);
+        return j < 0 ? n : j;
+    }
+    if (blokk) {
+        const qsizetype vege = sql.indexOf(QStringLiteral("*/"), i + 2);
+        return vege < 0 ? n : vege + 2;
+    }
+    return i;
+}
+
 // The words outside quotes, comments and parentheses.
 QList<Szo> felsoSzavak(const QString& sql) {
     QList<Szo> szavak;
@@ -131,18 +159,8 @@ QList<Szo> felsoSzavak(const QString& sql) {
     const qsizetype n = sql.size();
     for (qsizetype i = 0; i < n;) {
         const QChar c = sql.at(i);
-        if (c == u'\'' || c == u'"' || c == u'`' || c == u'[') {
-            const QChar zaro = c == u'[' ? QChar(u']') : c;
-            qsizetype j = i + 1;
-            while (j < n && sql.at(j) != zaro)
-                ++j;
-            i = j + 1;
-        } else if (c == u'-' && i + 1 < n && sql.at(i + 1) == u'-') {
-            while (i < n && sql.at(i) != u'\n')
-                ++i;
-        } else if (c == u'/' && i + 1 < n && sql.at(i + 1) == u'*') {
-            const qsizetype vege = sql.indexOf(QStringLiteral("*/"), i + 2);
-            i = vege < 0 ? n : vege + 2;
+        if (const qsizetype j = kihagy(sql, i); j != i) {
+            i = j;
         } else if (c == u'(') {
             ++melyseg;
             ++i;
@@ -202,21 +220,7 @@ QString szerverSzavak(const QString& sql) {
     QString elozo; // the previous word, in upper case
     for (qsizetype i = 0; i < n;) {
         const QChar c = sql.at(i);
-        if (c == u'\'' || c == u'"') {
-            qsizetype j = i + 1;
-            while (j < n && sql.at(j) != c)
-                ++j;
-            ki += sql.mid(i, j + 1 - i);
-            i = j + 1;
-        } else if (c == u'-' && i + 1 < n && sql.at(i + 1) == u'-') {
-            qsizetype j = i;
-            while (j < n && sql.at(j) != u'\n')
-                ++j;
-            ki += sql.mid(i, j - i);
-            i = j;
-        } else if (c == u'/' && i + 1 < n && sql.at(i + 1) == u'*') {
-            const qsizetype vege = sql.indexOf(QStringLiteral("*/"), i + 2);
-            const qsizetype j = vege < 0 ? n : vege + 2;
+        if (const qsizetype j = kihagy(sql, i); j != i) {
             ki += sql.mid(i, j - i);
             i = j;
         } else if (c.isLetter() || c == u'_') {
@@ -405,16 +409,10 @@ int UtasitasSzam(const QString& sql) {
     const qsizetype n = sql.size();
     for (qsizetype i = 0; i < n;) {
         const QChar c = sql.at(i);
-        if (c == u'\'' || c == u'"') {
-            const qsizetype j = sql.indexOf(c, i + 1);
-            i = j < 0 ? n : j + 1;
-            tartalom = true;
-        } else if (c == u'-' && i + 1 < n && sql.at(i + 1) == u'-') {
-            while (i < n && sql.at(i) != u'\n')
-                ++i;
-        } else if (c == u'/' && i + 1 < n && sql.at(i + 1) == u'*') {
-            const qsizetype vege = sql.indexOf(QStringLiteral("*/"), i + 2);
-            i = vege < 0 ? n : vege + 2;
+        bool megjegyzes = false;
+        if (const qsizetype j = kihagy(sql, i, &megjegyzes); j != i) {
+            tartalom = tartalom || !megjegyzes;
+            i = j;
         } else if (c == u';') {
             if (tartalom)
                 ++db;

@@ -325,19 +325,15 @@ void PgMotor::tablaUjraepit(QSqlDatabase& db, const QString& tabla, const QStrin
                             const QString& index, const QString& indexOszlop) {
     // The server keeps its keys and never lets a row break them; a rebuild
     // renews the table's indexes, the name index with the Hungarian order.
+    QString nev;
+    for (const QString& t : tablak(db))
+        if (t.compare(tabla, Qt::CaseInsensitive) == 0)
+            nev = t;
+    if (nev.isEmpty())
+        throw AdatbazisHiba(MotorHibaSzoveg(MotorHelyzet::NincsTabla,
+                                            QStringLiteral("no such table: %1").arg(tabla)));
     futtatVagyHiba(db, QStringLiteral("BEGIN"));
     try {
-        QSqlQuery q(db);
-        q.prepare(QStringLiteral("SELECT tablename FROM pg_tables WHERE schemaname = "
-                                 "current_schema() AND lower(tablename) = lower(:t)"));
-        q.bindValue(QStringLiteral(":t"), tabla);
-        if (!q.exec())
-            throw AdatbazisHiba(MotorUzenet(q.lastError()));
-        if (!q.next())
-            throw AdatbazisHiba(MotorHibaSzoveg(MotorHelyzet::NincsTabla,
-                                                QStringLiteral("no such table: %1").arg(tabla)));
-        const QString nev = q.value(0).toString();
-        q = QSqlQuery();
         // The primary key as the table list says.
         QStringList k;
         for (const QString& o : kulcs)

@@ -13,6 +13,14 @@ namespace {
 
 const QString NemLetezo = QStringLiteral("Nem létező adatbázis mappa.");
 
+} // namespace
+
+const QString Karbantarto::NincsSzerver =
+    QStringLiteral("Nincs megadva adatbázis-szerver: a Pelvano.ini [Database] Server kulcsa "
+                   "vagy a --server kapcsoló nevezze meg.");
+
+namespace {
+
 // Puts the progress bar and the status line back when an operation ends,
 // however it ends.
 class Visszaallit {
@@ -234,8 +242,7 @@ bool Karbantarto::szerverre(const QString& mappaSzoveg) {
     if (!mappaValaszt(mappaSzoveg))
         return false;
     if (m_szerver.isEmpty()) {
-        hiba(QStringLiteral("Nincs megadva adatbázis-szerver: a Pelvano.ini [Database] Server "
-                            "kulcsa vagy a --server kapcsoló nevezze meg."));
+        hiba(NincsSzerver);
         return false;
     }
     Visszaallit visszaallit(m_k);

@@ -46,6 +46,9 @@ public:
     void setSzerver(const QString& szerver) { m_szerver = szerver.trimmed(); }
     Adatforras forras() const { return {m_mappa, m_szerver}; }
 
+    // The error of an operation on the server without one named.
+    static const QString NincsSzerver;
+
     // A table that the maintenance rebuilds.
     struct Tabla {
         QString fajl;      // "terv_sor.DB"

@@ -48,8 +48,7 @@ private:
 // database.
 int AdatbazisLetrehozas(const QString& szerver, Terminal& t) {
     if (szerver.isEmpty()) {
-        t.hiba(QStringLiteral("Nincs megadva adatbázis-szerver: a Pelvano.ini [Database] Server "
-                              "kulcsa vagy a --server kapcsoló nevezze meg."));
+        t.hiba(Karbantarto::NincsSzerver);
         return 1;
     }
     try {

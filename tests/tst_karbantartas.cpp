@@ -773,9 +773,19 @@ void TstKarbantartas::parancssor() {
         QCOMPARE(QString::fromUtf8(p.readAllStandardError()), e.hiba);
         QCOMPARE(p.exitCode(), e.kod);
     }
-    // The engine's error of a folder without terv: reported, exit code 1.
     if (!szerver.isEmpty())
         return;
+    // Without a server the server's operations say so (the program
+    // folder's Pelvano.ini names none).
+    for (const char* muvelet : {"--adatbazis-letrehozas", "--szerverre"}) {
+        QProcess p;
+        p.start(program, {QString::fromLatin1(muvelet)});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(p.readAllStandardError()),
+                 QStringLiteral("Hiba: ") + Karbantarto::NincsSzerver + QLatin1Char('\n'));
+    }
+    // The engine's error of a folder without terv: reported, exit code 1.
     Futtat(m_fajl, QStringLiteral("DROP TABLE terv;"));
     QProcess p;
     p.start(program, {"--verziovaltas", m_mappa->utvonal()});
