@@ -125,7 +125,8 @@ struct Szo {
 };
 
 // What is left alone wherever it stands: a quoted text or name ('…', "…",
-// `…`, […]) or a comment (-- to the line's end, /* … */). Returns the index
+// `…`, […], the server's $tag$…$tag$) or a comment (-- to the line's end,
+// /* … */). Returns the index
 // after the one that begins at `i`, or `i` when none begins there;
 // `megjegyzes` tells whether it was a comment.
 qsizetype kihagy(const QString& sql, qsizetype i, bool* megjegyzes = nullptr) {
@@ -136,6 +137,18 @@ qsizetype kihagy(const QString& sql, qsizetype i, bool* megjegyzes = nullptr) {
     if (c == u'\'' || c == u'"' || c == u'`' || c == u'[') {
         const qsizetype j = sql.indexOf(c == u'[' ? QChar(u']') : c, i + 1);
         return j < 0 ? n : j + 1;
+    }
+    if (c == u'$') {
+        qsizetype j = i + 1;
+        while (j < n && (sql.at(j).isLetterOrNumber() || sql.at(j) == u'_'))
+            ++j;
+        if (j < n && sql.at(j) == u'$') {
+            const QString jel = sql.mid(i, j + 1 - i);
+            const qsizetype vege = sql.indexOf(jel, j + 1);
+            if (vege >= 0)
+                return vege + jel.size();
+        }
+        return i;
     }
     const bool sor = c == u'-' && i + 1 < n && sql.at(i + 1) == u'-';
     const bool blokk = c == u'/' && i + 1 < n && sql.at(i + 1) == u'*';

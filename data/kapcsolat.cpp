@@ -191,6 +191,11 @@ void Kapcsolat::kulcsSzamlalo(const QString& tabla, qint64 ertek) {
     m_motor->kulcsSzamlalo(d, tablaNev(tabla), ertek);
 }
 
+qint64 Kapcsolat::utolsoKulcs() {
+    QSqlDatabase d = db();
+    return m_motor->utolsoKulcs(d);
+}
+
 void Kapcsolat::pillanatkep(const QString& fajl) {
     QSqlDatabase d = db();
     m_motor->pillanatkep(d, fajl);

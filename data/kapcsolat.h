@@ -54,6 +54,12 @@ public:
     QSqlQuery sql(const QString& szoveg, const QVariantMap& parameterek = {}) {
         return sql(QStringList{szoveg}, parameterek);
     }
+    // A query that locks the rows it reads until the transaction ends, so
+    // that another workstation's transaction on them waits (the text as it
+    // is written, with what the engine needs at its end).
+    QString sorZarral(const QString& lekerdezes) const { return lekerdezes + m_motor->sorZarolo(); }
+    // The key the engine gave the row this connection inserted last.
+    qint64 utolsoKulcs();
     // A SELECT read forward only (for reading through large results once).
     QSqlQuery lekerdez(const QString& szoveg, const QVariantMap& parameterek = {});
     // A query typed by a user, in the local dialect, with its rows kept

@@ -51,6 +51,10 @@ public:
     // The ORDER BY expression of a name column in Hungarian,
     // case-insensitive order.
     virtual QString nevSorrend(const QString& oszlop) const = 0;
+    // What a query's text gets at its end to lock the rows it reads until
+    // the transaction ends (empty where a transaction holds the whole
+    // database already).
+    virtual QString sorZarolo() const = 0;
     // The key the engine assigned to the row last inserted on `db`.
     virtual qint64 utolsoKulcs(QSqlDatabase& db) = 0;
     // Reads a SELECT from its first row to its last, converting only the

@@ -16,6 +16,7 @@ public:
     QStringList tablak(const QSqlDatabase& db) const override;
     void szerkezetValtozott(QSqlDatabase& db, const QString& tabla) override;
     QString nevSorrend(const QString& oszlop) const override;
+    QString sorZarolo() const override { return QStringLiteral(" FOR UPDATE"); }
     qint64 utolsoKulcs(QSqlDatabase& db) override;
     QStringList atolvas(QSqlDatabase& db, const QString& sql, const QStringList& oszlopok,
                         const std::function<void(const QVariant* ertekek)>& sor) override;

@@ -15,6 +15,8 @@ public:
     QStringList tablak(const QSqlDatabase& db) const override;
     void szerkezetValtozott(QSqlDatabase& db, const QString& tabla) override;
     QString nevSorrend(const QString& oszlop) const override;
+    // A transaction begun by BEGIN IMMEDIATE holds the database for writing.
+    QString sorZarolo() const override { return {}; }
     qint64 utolsoKulcs(QSqlDatabase& db) override;
     QStringList atolvas(QSqlDatabase& db, const QString& sql, const QStringList& oszlopok,
                         const std::function<void(const QVariant* ertekek)>& sor) override;

@@ -1,6 +1,6 @@
 // A clerk's workstation issuing and returning the paper of the same lines as
 // another one at the same time:
-//   helper_kiado <data folder> <plan key> <lines> <rounds> <seed>
+//   helper_kiado <data folder> <plan key> <lines> <rounds> <seed> [<server>]
 // Each round picks a line and a kind and issues it when it is in, returns it
 // when it is out; a refusal (the other workstation was quicker) is counted,
 // as a clerk would see the message and go on. Prints
@@ -16,12 +16,12 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList a = app.arguments();
-    if (a.size() != 6)
+    if (a.size() != 6 && a.size() != 7)
         return 2;
     int kiadva = 0, vissza = 0, elutasitva = 0;
     try {
         Kapcsolat k(QStringLiteral("kiado"));
-        k.nyit(a.at(1));
+        k.nyit(Adatforras{a.at(1), a.value(6)});
         const int terv = a.at(2).toInt();
         const int sorok = a.at(3).toInt();
         const int korok = a.at(4).toInt();

@@ -32,8 +32,15 @@ QList<NaploSor> naplo(Kapcsolat& k) {
     QList<NaploSor> l;
     QSqlQuery q =
         k.sql(QStringLiteral("SELECT felhasznalo, datum, sikeres FROM naplo ORDER BY naplo"));
-    while (q.next())
-        l.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString()});
+    while (q.next()) {
+        // The server hands a date-time over as one; the embedded engine as
+        // the text it stores.
+        const QVariant d = q.value(1);
+        l.append(
+            {q.value(0).toString(),
+             d.typeId() == QMetaType::QDateTime ? DatumIdoSzoveg(d.toDateTime()) : d.toString(),
+             q.value(2).toString()});
+    }
     return l;
 }
 
@@ -52,6 +59,7 @@ class TstBelepes : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void ellenorzes_data();
@@ -74,11 +82,16 @@ private:
     std::unique_ptr<Kapcsolat> m_k;
 };
 
+void TstBelepes::initTestCase() {
+    if (Teszt::SzerverHianyzik())
+        return;
+}
+
 void TstBelepes::init() {
     UzenetTeszt::bekapcsol();
     m_mappa = std::make_unique<Teszt::AdatMappa>();
     m_k = std::make_unique<Kapcsolat>();
-    m_k->nyit(m_mappa->utvonal());
+    m_k->nyit(m_mappa->forras());
     felhasznalo(*m_k, QStringLiteral("kiss"), Jelszo::Hash(QStringLiteral("Titok1")),
                 QStringLiteral("N"), QStringLiteral("I"));
     felhasznalo(*m_k, QStringLiteral("ures"), QString(), QStringLiteral("I"), QStringLiteral("I"));

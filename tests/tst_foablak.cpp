@@ -115,7 +115,7 @@ void TstFoablak::init() {
     m_prog = std::make_unique<Teszt::ProgramKornyezet>();
     UzenetTeszt::bekapcsol();
     Kapcsolat k(QStringLiteral("elokeszit"));
-    k.nyit(m_prog->adatMappa());
+    k.nyit(m_prog->forras());
     adatok(k);
 }
 

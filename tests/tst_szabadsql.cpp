@@ -103,7 +103,7 @@ void TstSzabadSql::init() {
     FajlParbeszed::tesztBekapcsol();
     m_prog = std::make_unique<Teszt::ProgramKornyezet>();
     m_k = std::make_unique<Kapcsolat>(QStringLiteral("szabad"));
-    m_k->nyit(m_prog->adatMappa());
+    m_k->nyit(m_prog->forras());
     m_k->sql(QStringLiteral("CREATE TABLE proba (kulcs INT, nev CHAR(20), ertek INT)"));
     m_k->sql(QStringLiteral("INSERT INTO proba VALUES (1, 'alma', 10), (2, 'körte', 20), "
                             "(3, 'szilva', NULL)"));

@@ -188,7 +188,7 @@ void TstSzovegExport::init() {
     FajlParbeszed::tesztBekapcsol();
     m_mappa = std::make_unique<Teszt::AdatMappa>();
     m_k = std::make_unique<Kapcsolat>();
-    m_k->nyit(m_mappa->utvonal());
+    m_k->nyit(m_mappa->forras());
     m_ki = std::make_unique<QTemporaryDir>();
 }
 

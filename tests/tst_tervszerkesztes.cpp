@@ -195,7 +195,7 @@ void TstTervSzerkesztes::init() {
     UzenetTeszt::bekapcsol();
     m_mappa = std::make_unique<Teszt::AdatMappa>();
     m_k = std::make_unique<Kapcsolat>();
-    m_k->nyit(m_mappa->utvonal());
+    m_k->nyit(m_mappa->forras());
     // Clients and types are listed in key order, the others by name.
     for (const char* n : {"Zöld Kft", "Alfa Bt", "béta"})
         torzs(QStringLiteral("ugyfel"), QString::fromUtf8(n));
@@ -934,7 +934,7 @@ void TstTervSzerkesztes::sorTorlesVisszagorgetes() {
     m_k->tranzakcioKezd();
     m_k->tranzakcioVissza();
     Kapcsolat masik(QStringLiteral("masik"));
-    masik.nyit(m_mappa->utvonal());
+    masik.nyit(m_mappa->forras());
     QSqlQuery q = masik.sql(QStringLiteral("SELECT count(*) FROM terv_sor WHERE terv=:t"),
                             {{QStringLiteral("t"), m_terv}});
     QVERIFY(q.next());
@@ -949,7 +949,7 @@ void TstTervSzerkesztes::sorTarolasHiba() {
         QCOMPARE(d->edtSor->text(), QStringLiteral("02"));
         d->edtReszmuvelet->setText(QStringLiteral("enyém"));
         Kapcsolat masik(QStringLiteral("masik"));
-        masik.nyit(m_mappa->utvonal());
+        masik.nyit(m_mappa->forras());
         masik.sql(QStringLiteral("INSERT INTO terv_sor (terv, sor, reszmuvelet) VALUES (:t, 2, "
                                  "'másé')"),
                   {{QStringLiteral("t"), m_terv}});

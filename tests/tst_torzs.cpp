@@ -58,9 +58,9 @@ void ujraAktiv(QWidget* w) {
 
 int beszur(Kapcsolat& k, TorzsFajta fajta, const QString& nev) {
     const TorzsLeiras& l = Torzs(fajta);
-    QSqlQuery q = k.sql(QStringLiteral("INSERT INTO %1 (%2) VALUES (:n)").arg(l.tabla, l.nevOszlop),
-                        {{QStringLiteral("n"), nev}});
-    return q.lastInsertId().toInt();
+    k.sql(QStringLiteral("INSERT INTO %1 (%2) VALUES (:n)").arg(l.tabla, l.nevOszlop),
+          {{QStringLiteral("n"), nev}});
+    return int(k.utolsoKulcs());
 }
 
 QList<int> beszur(Kapcsolat& k, TorzsFajta fajta, const QStringList& nevek) {
@@ -156,7 +156,7 @@ void TstTorzs::init() {
     UzenetTeszt::bekapcsol();
     m_mappa = std::make_unique<Teszt::AdatMappa>();
     m_k = std::make_unique<Kapcsolat>();
-    m_k->nyit(m_mappa->utvonal());
+    m_k->nyit(m_mappa->forras());
 }
 
 void TstTorzs::cleanup() {
@@ -444,7 +444,7 @@ void TstTorzs::ujSorValasztoban() {
         ujraAktiv(w);
         // Stored at once: another connection on the data folder sees it.
         Kapcsolat masik(QStringLiteral("masik"));
-        masik.nyit(m_mappa->utvonal());
+        masik.nyit(m_mappa->forras());
         QVERIFY(kulcsNevvel(masik, f, QStringLiteral("Márton Ödön")) > 0);
         // The saved row is current, at its place in name order.
         QCOMPARE(racsNevek(w), (QStringList{"Antal", "Márton Ödön", "Zoltán"}));
@@ -807,7 +807,7 @@ void TstTorzs::irszVaros() {
     QFETCH(QString, varos);
     Teszt::AdatMappa mappa(true);
     Kapcsolat k(QStringLiteral("irsz"));
-    k.nyit(mappa.utvonal());
+    k.nyit(mappa.forras());
     const std::optional<QString> talalt = IrszVaros(k, irsz);
     QCOMPARE(talalt.has_value(), !varos.isNull());
     if (talalt)
@@ -922,7 +922,7 @@ void TstTorzs::irszParbeszedben() {
     QFETCH(QString, vart);
     Teszt::AdatMappa mappa(true);
     Kapcsolat k(QStringLiteral("irsz"));
-    k.nyit(mappa.utvonal());
+    k.nyit(mappa.forras());
     k.sql(QStringLiteral("INSERT INTO ugyfel (Ugyfel_nev, Cim_irsz, Cim_varos) "
                          "VALUES ('Minta Kft', '1011', 'Pest')"));
     bool vegig = false;

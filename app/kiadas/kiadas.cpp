@@ -72,9 +72,11 @@ void Ellenoriz(const SorAllapot& a, KiadasFajta fajta, bool kiadas) {
 }
 
 SorAllapot Allapot(Kapcsolat& k, int terv, int sor, KiadasFajta fajta) {
-    QSqlQuery q = k.sql(QStringLiteral("SELECT %1, kiadni FROM terv_sor WHERE terv=:terv AND "
-                                       "sor=:sor")
-                            .arg(Mezok(fajta).bent),
+    // The line stays locked until the transaction that reads it ends: two
+    // workstations never both issue it.
+    QSqlQuery q = k.sql(k.sorZarral(QStringLiteral("SELECT %1, kiadni FROM terv_sor WHERE "
+                                                   "terv=:terv AND sor=:sor")
+                                        .arg(Mezok(fajta).bent)),
                         Sor(terv, sor));
     SorAllapot a;
     if (q.next()) {
@@ -108,13 +110,11 @@ int KiadTranzakcio(Kapcsolat& k, int terv, int sor, KiadasFajta fajta, const Kia
     p.insert(QStringLiteral("megjegyzes"), Seged::KarakterEleje(adat.megjegyzes, MegjegyzesSzel));
     p.insert(QStringLiteral("engedelyezo"),
              Seged::KarakterEleje(adat.engedelyezo, EngedelyezoSzel));
-    const QSqlQuery uj =
-        k.sql(QStringLiteral(
-                  "INSERT INTO tervkiad (terv, sor, dat_kiad, dat_vissza, kint, kinek, ezterv, "
-                  "megjegyzes, engedelyezo) VALUES (:terv, :sor, :datum, NULL, 'I', :kinek, "
-                  ":ezterv, :megjegyzes, :engedelyezo)"),
-              p);
-    const int kulcs = uj.lastInsertId().toInt();
+    k.sql(QStringLiteral("INSERT INTO tervkiad (terv, sor, dat_kiad, dat_vissza, kint, kinek, "
+                         "ezterv, megjegyzes, engedelyezo) VALUES (:terv, :sor, :datum, NULL, "
+                         "'I', :kinek, :ezterv, :megjegyzes, :engedelyezo)"),
+          p);
+    const int kulcs = int(k.utolsoKulcs());
     QVariantMap p2 = Sor(terv, sor);
     p2.insert(QStringLiteral("kulcs"), kulcs);
     k.sql(fajta == KiadasFajta::Tervrajz

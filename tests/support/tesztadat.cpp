@@ -64,6 +64,48 @@ QStringList Tartalom(Kapcsolat& k) {
     return l;
 }
 
+Tiltas::Tiltas(Kapcsolat& k, const QString& mikor, const QString& uzenet, const QString& feltetel)
+    : m_k(k) {
+    static int sorszam = 0;
+    m_nev = QStringLiteral("pelvano_tilt_%1").arg(++sorszam);
+    m_tabla = mikor.section(QStringLiteral(" ON "), 1).trimmed();
+    QString u = uzenet;
+    u.replace(QLatin1Char('\''), QStringLiteral("''"));
+    if (k.forras().szerveren()) {
+        k.sql(QStringLiteral("CREATE FUNCTION %1() RETURNS trigger LANGUAGE plpgsql AS $t$ BEGIN "
+                             "RAISE EXCEPTION '%2'; END $t$")
+                  .arg(m_nev, u));
+        k.sql(QStringLiteral("CREATE TRIGGER %1 BEFORE %2 FOR EACH ROW %3 EXECUTE FUNCTION %1()")
+                  .arg(m_nev, mikor,
+                       feltetel.isEmpty() ? QString() : QStringLiteral("WHEN (%1)").arg(feltetel)));
+    } else {
+        k.sql(QStringLiteral("CREATE TRIGGER %1 BEFORE %2 %3 BEGIN SELECT RAISE(ABORT, '%4'); END")
+                  .arg(m_nev, mikor,
+                       feltetel.isEmpty() ? QString() : QStringLiteral("WHEN %1").arg(feltetel),
+                       u));
+    }
+}
+
+Tiltas::~Tiltas() {
+    try {
+        vege();
+    } catch (...) {
+    }
+}
+
+void Tiltas::vege() {
+    if (m_nev.isEmpty())
+        return;
+    const QString nev = m_nev;
+    m_nev.clear();
+    if (m_k.forras().szerveren()) {
+        m_k.sql(QStringLiteral("DROP TRIGGER %1 ON %2").arg(nev, m_tabla));
+        m_k.sql(QStringLiteral("DROP FUNCTION %1()").arg(nev));
+    } else {
+        m_k.sql(QStringLiteral("DROP TRIGGER %1").arg(nev));
+    }
+}
+
 QString TaroltJelszo(Kapcsolat& k, const QString& nev) {
     QSqlQuery q = k.sql(QStringLiteral("SELECT jelszo FROM felhasznalo WHERE felhasznalo=:n"),
                         {{QStringLiteral("n"), nev}});

@@ -30,6 +30,24 @@ QStringList NevIndexek(Kapcsolat& k);
 // databases value by value.
 QStringList Tartalom(Kapcsolat& k);
 
+// While it lives, the engine refuses a change of rows with `uzenet`, as a
+// failing disk or a rule of the database would: `mikor` is "INSERT ON t",
+// "UPDATE ON t" or "UPDATE OF c ON t" (with "DELETE" likewise), `feltetel`
+// an optional condition over NEW (SQLite's and the server's trigger alike).
+class Tiltas {
+public:
+    Tiltas(Kapcsolat& k, const QString& mikor, const QString& uzenet, const QString& feltetel = {});
+    ~Tiltas();
+    Tiltas(const Tiltas&) = delete;
+    Tiltas& operator=(const Tiltas&) = delete;
+    void vege();
+
+private:
+    Kapcsolat& m_k;
+    QString m_nev;
+    QString m_tabla;
+};
+
 // The password text stored for the user; "<none>" when there is no such user.
 QString TaroltJelszo(Kapcsolat& k, const QString& nev);
 
