@@ -268,38 +268,84 @@ QString szerverSzavak(const QString& sql) {
 
 } // namespace
 
-QString MagyarSorrend(const QString& sql, const QString& kulcsFuggveny, const QString& utotag) {
+namespace {
+
+// The outermost ORDER BY of a query: where its items begin and end; false
+// for other statements (and for a view or trigger, which keeps no function
+// of a connection).
+struct Rendezes {
+    QList<Szo> szavak;
+    qsizetype rendez = -1; // the word ORDER among the words
+    qsizetype eleje = 0, vege = 0;
+    bool osszetett = false; // UNION, INTERSECT, EXCEPT
+};
+
+bool RendezesKeres(const QString& sql, Rendezes& r) {
     // Most statements order nothing: they are not read word by word.
     if (!sql.contains(QLatin1String("ORDER"), Qt::CaseInsensitive))
-        return sql;
-    const QList<Szo> szavak = felsoSzavak(sql);
-    // Queries only: a view or trigger keeps no function of a connection.
+        return false;
+    r.szavak = felsoSzavak(sql);
+    const QList<Szo>& szavak = r.szavak;
     if (szavak.isEmpty() || (szavak.first().nagy != QLatin1String("SELECT") &&
                              szavak.first().nagy != QLatin1String("WITH")))
-        return sql;
-    bool osszetett = false;
+        return false;
     for (const Szo& s : szavak)
-        osszetett = osszetett || s.nagy == QLatin1String("UNION") ||
-                    s.nagy == QLatin1String("INTERSECT") || s.nagy == QLatin1String("EXCEPT");
-    qsizetype rendez = -1; // the word ORDER of the last top-level ORDER BY
+        r.osszetett = r.osszetett || s.nagy == QLatin1String("UNION") ||
+                      s.nagy == QLatin1String("INTERSECT") || s.nagy == QLatin1String("EXCEPT");
     for (qsizetype i = 0; i + 1 < szavak.size(); ++i)
         if (szavak.at(i).nagy == QLatin1String("ORDER") && szavak.at(i + 1).nagy == u"BY")
-            rendez = i;
-    if (rendez < 0)
-        return sql;
+            r.rendez = i;
+    if (r.rendez < 0)
+        return false;
     // The clause runs to LIMIT, OFFSET, the closing semicolon or the end.
-    const qsizetype eleje = szavak.at(rendez + 1).hely + 2;
-    qsizetype vege = sql.size();
-    for (qsizetype i = rendez + 2; i < szavak.size(); ++i)
+    r.eleje = szavak.at(r.rendez + 1).hely + 2;
+    r.vege = sql.size();
+    for (qsizetype i = r.rendez + 2; i < szavak.size(); ++i)
         if (szavak.at(i).nagy == QLatin1String("LIMIT") ||
             szavak.at(i).nagy == QLatin1String("OFFSET")) {
-            vege = szavak.at(i).hely;
+            r.vege = szavak.at(i).hely;
             break;
         }
-    const qsizetype pontosvesszo = sql.indexOf(QLatin1Char(';'), eleje);
-    if (pontosvesszo >= 0 && pontosvesszo < vege &&
-        sql.mid(pontosvesszo + 1, vege - pontosvesszo - 1).trimmed().isEmpty())
-        vege = pontosvesszo;
+    const qsizetype pontosvesszo = sql.indexOf(QLatin1Char(';'), r.eleje);
+    if (pontosvesszo >= 0 && pontosvesszo < r.vege &&
+        sql.mid(pontosvesszo + 1, r.vege - pontosvesszo - 1).trimmed().isEmpty())
+        r.vege = pontosvesszo;
+    return true;
+}
+
+} // namespace
+
+QString NullElol(const QString& sql) {
+    Rendezes r;
+    if (!RendezesKeres(sql, r))
+        return sql;
+    static const QRegularExpression nulls(QStringLiteral(R"(\bNULLS\s+(?:FIRST|LAST)\b)"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression desc(QStringLiteral(R"(\bDESC\s*$)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    QString eredmeny = sql;
+    const QList<QPair<qsizetype, QString>> elemek = vesszokNel(sql, r.eleje, r.vege);
+    for (qsizetype i = elemek.size() - 1; i >= 0; --i) {
+        const auto& [hely, elem] = elemek.at(i);
+        if (elem.trimmed().isEmpty() || elem.contains(nulls))
+            continue;
+        const QString tiszta = elem.trimmed();
+        const qsizetype vegHely = hely + elem.indexOf(tiszta) + tiszta.size();
+        eredmeny.insert(vegHely, tiszta.contains(desc) ? QStringLiteral(" NULLS LAST")
+                                                       : QStringLiteral(" NULLS FIRST"));
+    }
+    return eredmeny;
+}
+
+QString MagyarSorrend(const QString& sql, const QString& kulcsFuggveny, const QString& utotag) {
+    Rendezes r;
+    if (!RendezesKeres(sql, r))
+        return sql;
+    const QList<Szo>& szavak = r.szavak;
+    const qsizetype rendez = r.rendez;
+    const qsizetype eleje = r.eleje;
+    const qsizetype vege = r.vege;
+    const bool osszetett = r.osszetett;
 
     // The select list, for items given by their place.
     QList<QPair<qsizetype, QString>> lista;

@@ -36,6 +36,12 @@ int UtasitasSzam(const QString& sql);
 // schema does not know, stay as they are.
 QString MagyarSorrend(const QString& sql, const QString& kulcsFuggveny, const QString& utotag);
 
+// Nulls first in an ascending order and last in a descending one, as the
+// embedded engine orders them: each item of a query's outermost ORDER BY
+// without a NULLS clause of its own gets one (for the server, which orders
+// them the other way).
+QString NullElol(const QString& sql);
+
 // The table whose structure the statement creates or changes (CREATE TABLE,
 // ALTER TABLE), or empty for every other statement.
 QString SzerkezetValtoTabla(const QString& sql);

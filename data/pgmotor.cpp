@@ -39,6 +39,11 @@ QString Literal(const QString& s) {
 void Alapok(QSqlDatabase& db) {
     futtatVagyHiba(db, QStringLiteral("CREATE COLLATION IF NOT EXISTS pelvano_hu (provider = icu, "
                                       "locale = 'hu')"));
+    // The master lists' order: letter case does not count at all, so that
+    // names differing in case alone follow in key order, as on the embedded
+    // engine (for ordering only: it compares no text).
+    futtatVagyHiba(db, QStringLiteral("CREATE COLLATION IF NOT EXISTS pelvano_hu_ci (provider = "
+                                      "icu, locale = 'hu-u-ks-level2', deterministic = false)"));
     for (const char* tipus : {"text", "anynonarray"})
         futtatVagyHiba(db, QStringLiteral("CREATE OR REPLACE FUNCTION pelvano_upper(%1) RETURNS "
                                           "text LANGUAGE sql IMMUTABLE STRICT PARALLEL SAFE AS "
@@ -88,8 +93,9 @@ void PgMotor::megnyit(QSqlDatabase& db, const Adatforras& forras, bool ures) {
 }
 
 QString PgMotor::fordit(const QString& helyi) const {
-    // The text columns carry the Hungarian collation: orders need no change.
-    return Dialektus::MotorSql(helyi, Dialektus::Cel::Postgres);
+    // The text columns carry the Hungarian collation; nulls come first, as
+    // on the embedded engine.
+    return Dialektus::NullElol(Dialektus::MotorSql(helyi, Dialektus::Cel::Postgres));
 }
 
 bool PgMotor::vegrehajt(QSqlQuery& q, const QString& sql, const QVariantMap& parameterek) {
@@ -171,7 +177,7 @@ void PgMotor::szerkezetValtozott(QSqlDatabase& db, const QString& tabla) {
 }
 
 QString PgMotor::nevSorrend(const QString& oszlop) const {
-    return oszlop;
+    return oszlop + QStringLiteral(" COLLATE pelvano_hu_ci");
 }
 
 qint64 PgMotor::utolsoKulcs(QSqlDatabase& db) {

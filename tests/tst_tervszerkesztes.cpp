@@ -109,8 +109,7 @@ private:
 
 int TstTervSzerkesztes::beszur(const QString& sql, const QVariantMap& p) {
     m_k->sql(sql, p);
-    QSqlQuery q = m_k->sql(QStringLiteral("SELECT last_insert_rowid()"));
-    return q.next() ? q.value(0).toInt() : -1;
+    return int(m_k->utolsoKulcs());
 }
 
 int TstTervSzerkesztes::torzs(const QString& tabla, const QString& nev) {
