@@ -63,6 +63,19 @@ public:
     // the names of all result columns. Errors throw AdatbazisHiba.
     virtual QStringList atolvas(QSqlDatabase& db, const QString& sql, const QStringList& oszlopok,
                                 const std::function<void(const QVariant* ertekek)>& sor) = 0;
+    // For atolvas: the place of each asked column among the result's
+    // columns (letter case does not matter), -1 for one it lacks.
+    static QList<int> OszlopHelyek(const QStringList& nevek, const QStringList& oszlopok) {
+        QList<int> helyek;
+        for (const QString& o : oszlopok) {
+            int hely = -1;
+            for (int i = 0; i < nevek.size() && hely < 0; ++i)
+                if (nevek.at(i).compare(o, Qt::CaseInsensitive) == 0)
+                    hely = i;
+            helyek << hely;
+        }
+        return helyek;
+    }
     // A query typed by a user, given in the engine's SQL, with its rows kept
     // apart as they are read (nothing is read yet). Errors throw
     // AdatbazisHiba. The store must be gone before the connection closes.

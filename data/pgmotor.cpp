@@ -195,14 +195,7 @@ QStringList PgMotor::atolvas(QSqlDatabase& db, const QString& sql, const QString
     QStringList nevek;
     for (int i = 0; i < r.count(); ++i)
         nevek << r.fieldName(i);
-    QList<int> helyek;
-    for (const QString& o : oszlopok) {
-        int hely = -1;
-        for (int i = 0; i < nevek.size() && hely < 0; ++i)
-            if (nevek.at(i).compare(o, Qt::CaseInsensitive) == 0)
-                hely = i;
-        helyek << hely;
-    }
+    const QList<int> helyek = OszlopHelyek(nevek, oszlopok);
     QVarLengthArray<QVariant, 8> ertekek(helyek.size());
     while (q.next()) {
         for (int j = 0; j < helyek.size(); ++j)

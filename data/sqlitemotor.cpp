@@ -314,14 +314,7 @@ QStringList SqliteMotor::atolvas(QSqlDatabase& db, const QString& sql, const QSt
     QStringList nevek;
     for (int i = 0; i < n; ++i)
         nevek << QString::fromUtf8(sqlite3_column_name(st, i));
-    QList<int> helyek;
-    for (const QString& o : oszlopok) {
-        int hely = -1;
-        for (int i = 0; i < n && hely < 0; ++i)
-            if (nevek.at(i).compare(o, Qt::CaseInsensitive) == 0)
-                hely = i;
-        helyek << hely;
-    }
+    const QList<int> helyek = OszlopHelyek(nevek, oszlopok);
     QVarLengthArray<QVariant, 8> ertekek(helyek.size());
     int rc;
     while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
