@@ -315,6 +315,46 @@ bool RendezesKeres(const QString& sql, Rendezes& r) {
 
 } // namespace
 
+QString OszlopCimkek(const QString& sql) {
+    const QList<Szo> szavak = felsoSzavak(sql);
+    if (szavak.isEmpty() || szavak.first().nagy != QLatin1String("SELECT"))
+        return sql;
+    qsizetype listaEleje = szavak.first().hely + szavak.first().hossz;
+    qsizetype listaVege = -1;
+    for (qsizetype j = 1; j < szavak.size(); ++j) {
+        const QString& sz = szavak.at(j).nagy;
+        if (j == 1 && (sz == QLatin1String("DISTINCT") || sz == QLatin1String("ALL"))) {
+            listaEleje = szavak.at(j).hely + szavak.at(j).hossz;
+            continue;
+        }
+        if (sz == QLatin1String("FROM") || sz == QLatin1String("UNION") ||
+            sz == QLatin1String("INTERSECT") || sz == QLatin1String("EXCEPT") ||
+            sz == QLatin1String("WHERE") || sz == QLatin1String("ORDER") ||
+            sz == QLatin1String("GROUP") || sz == QLatin1String("LIMIT")) {
+            listaVege = szavak.at(j).hely;
+            break;
+        }
+    }
+    if (listaVege < 0) {
+        listaVege = sql.size();
+        const qsizetype pv = sql.indexOf(QLatin1Char(';'), listaEleje);
+        if (pv >= 0 && sql.mid(pv + 1).trimmed().isEmpty())
+            listaVege = pv;
+    }
+    static const QRegularExpression oszlopMinta(
+        QStringLiteral(R"(^\s*(?:\w+\s*\.\s*)?([A-Za-z_]\w*)\s*$)"));
+    QString eredmeny = sql;
+    const QList<QPair<qsizetype, QString>> elemek = vesszokNel(sql, listaEleje, listaVege);
+    for (qsizetype i = elemek.size() - 1; i >= 0; --i) {
+        const auto& [hely, elem] = elemek.at(i);
+        const auto m = oszlopMinta.match(elem);
+        if (!m.hasMatch() || m.captured(1) == m.captured(1).toLower())
+            continue;
+        eredmeny.insert(hely + m.capturedEnd(1), QStringLiteral(" AS \"%1\"").arg(m.captured(1)));
+    }
+    return eredmeny;
+}
+
 QString NullElol(const QString& sql) {
     Rendezes r;
     if (!RendezesKeres(sql, r))

@@ -36,6 +36,12 @@ int UtasitasSzam(const QString& sql);
 // schema does not know, stay as they are.
 QString MagyarSorrend(const QString& sql, const QString& kulcsFuggveny, const QString& utotag);
 
+// The result columns named as the statement writes them (the embedded
+// engine's rule; the server would fold them to lower case): each column of
+// the first select list given by a plain name in mixed case gets that
+// spelling as its label.
+QString OszlopCimkek(const QString& sql);
+
 // Nulls first in an ascending order and last in a descending one, as the
 // embedded engine orders them: each item of a query's outermost ORDER BY
 // without a NULLS clause of its own gets one (for the server, which orders

@@ -95,7 +95,8 @@ void PgMotor::megnyit(QSqlDatabase& db, const Adatforras& forras, bool ures) {
 QString PgMotor::fordit(const QString& helyi) const {
     // The text columns carry the Hungarian collation; nulls come first, as
     // on the embedded engine.
-    return Dialektus::NullElol(Dialektus::MotorSql(helyi, Dialektus::Cel::Postgres));
+    return Dialektus::OszlopCimkek(
+        Dialektus::NullElol(Dialektus::MotorSql(helyi, Dialektus::Cel::Postgres)));
 }
 
 bool PgMotor::vegrehajt(QSqlQuery& q, const QString& sql, const QVariantMap& parameterek) {
@@ -236,10 +237,14 @@ public:
             // The columns, before any row is read.
             QSqlQuery q = futtat(QStringLiteral("FETCH FORWARD 0 FROM pelvano_kurzor"));
             const QSqlRecord r = q.record();
+            // Where the server can tell, the table a column comes from; the
+            // column is the one of that name there (a label of its own
+            // names none).
             for (int i = 0; i < r.count(); ++i) {
+                const QString tabla = r.field(i).tableName();
                 m_nevek << r.fieldName(i);
-                m_tablak << QString();
-                m_oszlopok << QString();
+                m_tablak << tabla;
+                m_oszlopok << (tabla.isEmpty() ? QString() : r.fieldName(i));
             }
         } catch (...) {
             lezar();

@@ -540,6 +540,10 @@ void TstAdatbazis::szerverDialektus_data() {
         << "SELECT a, b FROM t ORDER BY a NULLS FIRST, b DESC NULLS LAST, 1 NULLS LAST LIMIT 5";
     QTest::newRow("an inner order stays") << "SELECT (SELECT max(x) FROM u ORDER BY x) FROM t"
                                           << "SELECT (SELECT max(x) FROM u ORDER BY x) FROM t";
+    QTest::newRow("columns named as written")
+        << "SELECT DISTINCT t.Tervszam, Cim, datum, count(*), Ugyfel AS u FROM terv t;"
+        << "SELECT DISTINCT t.Tervszam AS \"Tervszam\", Cim AS \"Cim\", datum, count(*), Ugyfel "
+           "AS u FROM terv t;";
 }
 
 void TstAdatbazis::szerverDialektus() {
