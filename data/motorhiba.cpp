@@ -123,7 +123,15 @@ QString MotorHibaSzoveg(MotorHelyzet helyzet, const QString& motorSzoveg) {
 }
 
 QString MotorSzoveg(const QSqlError& hiba) {
-    const QString db = hiba.databaseText().trimmed();
+    QString db = hiba.databaseText().trimmed();
+    // The server's text as Qt's driver gives it: "ERROR:  message", the
+    // statement's context lines, then "(SQLSTATE)". What it says is the
+    // message.
+    for (const char* szint : {"ERROR:", "FATAL:", "PANIC:"})
+        if (db.startsWith(QLatin1String(szint))) {
+            db = db.mid(int(qstrlen(szint))).section(QLatin1Char('\n'), 0, 0).trimmed();
+            break;
+        }
     // SQLite's text of success: the driver refused the statement itself.
     if (db.isEmpty() || db == QLatin1String("not an error"))
         return hiba.driverText().trimmed();

@@ -10,6 +10,7 @@
 #include "terv/tervmuveletek.h"
 #include "terv/tfrm_sorszerkeszt.h"
 #include "terv/tfrm_szerkeszt.h"
+#include "tesztadat.h"
 #include "tesztkornyezet.h"
 #include "uzenetteszt.h"
 
@@ -124,13 +125,9 @@ int TstTervSzerkesztes::torzsKulcs(const QString& tabla, const QString& nev) {
 }
 
 Rekord TstTervSzerkesztes::terv(int kulcs) {
-    QSqlQuery q = m_k->sql(QStringLiteral("SELECT * FROM terv WHERE Terv=:t"),
-                           {{QStringLiteral("t"), kulcs}});
-    Rekord r;
-    if (q.next())
-        for (int i = 0; i < q.record().count(); ++i)
-            r.insert(q.record().fieldName(i), q.value(i));
-    return r;
+    return Teszt::Rekordok(*m_k, QStringLiteral("SELECT * FROM terv WHERE Terv=:t"),
+                           {{QStringLiteral("t"), kulcs}})
+        .value(0);
 }
 
 int TstTervSzerkesztes::tervekSzama() {
@@ -156,27 +153,11 @@ SorLista TstTervSzerkesztes::sorok(int terv) {
 }
 
 QList<Rekord> TstTervSzerkesztes::sorRekordok() {
-    QSqlQuery q = m_k->sql(QStringLiteral("SELECT * FROM terv_sor ORDER BY terv, sor"));
-    QList<Rekord> l;
-    while (q.next()) {
-        Rekord r;
-        for (int i = 0; i < q.record().count(); ++i)
-            r.insert(q.record().fieldName(i), q.value(i));
-        l << r;
-    }
-    return l;
+    return Teszt::Rekordok(*m_k, QStringLiteral("SELECT * FROM terv_sor ORDER BY terv, sor"));
 }
 
 QList<Rekord> TstTervSzerkesztes::kiadasok() {
-    QSqlQuery q = m_k->sql(QStringLiteral("SELECT * FROM tervkiad ORDER BY tervkiad"));
-    QList<Rekord> l;
-    while (q.next()) {
-        Rekord r;
-        for (int i = 0; i < q.record().count(); ++i)
-            r.insert(q.record().fieldName(i), q.value(i));
-        l << r;
-    }
-    return l;
+    return Teszt::Rekordok(*m_k, QStringLiteral("SELECT * FROM tervkiad ORDER BY tervkiad"));
 }
 
 // The main window's line table on the lines of `terv`.

@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSqlField>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTest>
 
 namespace Teszt {
@@ -104,6 +106,38 @@ void Tiltas::vege() {
     } else {
         m_k.sql(QStringLiteral("DROP TRIGGER %1").arg(nev));
     }
+}
+
+QList<QMap<QString, QVariant>> Rekordok(Kapcsolat& k, const QString& sql,
+                                        const QVariantMap& parameterek) {
+    // The column of the table the engine names as its origin (the server
+    // does), in the schema's spelling.
+    const auto semaNev = [](const QString& tabla, const QString& nev) {
+        if (const Sema::Tabla* t = tabla.isEmpty() ? nullptr : Sema::TablaNevvel(tabla))
+            for (const Sema::Oszlop& o : t->oszlopok)
+                if (o.nev.compare(nev, Qt::CaseInsensitive) == 0)
+                    return o.nev;
+        return nev;
+    };
+    QSqlQuery q = k.sql(sql, parameterek);
+    const QSqlRecord r = q.record();
+    QStringList nevek;
+    for (int i = 0; i < r.count(); ++i)
+        nevek << semaNev(r.field(i).tableName(), r.fieldName(i));
+    QList<QMap<QString, QVariant>> l;
+    while (q.next()) {
+        QMap<QString, QVariant> sor;
+        for (int i = 0; i < nevek.size(); ++i) {
+            QVariant v = q.value(i);
+            if (v.typeId() == QMetaType::QDate)
+                v = DatumSzoveg(v.toDate());
+            else if (v.typeId() == QMetaType::QDateTime)
+                v = DatumIdoSzoveg(v.toDateTime());
+            sor.insert(nevek.at(i), v);
+        }
+        l << sor;
+    }
+    return l;
 }
 
 QString TaroltJelszo(Kapcsolat& k, const QString& nev) {

@@ -5,6 +5,7 @@
 // the text of a PDF page.
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
@@ -47,6 +48,12 @@ private:
     QString m_nev;
     QString m_tabla;
 };
+
+// The rows of a query as maps from column name to value, on either engine
+// alike: names in the schema's spelling (the server folds them to lower
+// case), dates and date-times as the texts the embedded engine stores.
+QList<QMap<QString, QVariant>> Rekordok(Kapcsolat& k, const QString& sql,
+                                        const QVariantMap& parameterek = {});
 
 // The password text stored for the user; "<none>" when there is no such user.
 QString TaroltJelszo(Kapcsolat& k, const QString& nev);
