@@ -47,6 +47,7 @@ class TstTervSzerkesztes : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void szuresJeloles();
     void karakterHatarGepelve();
     void init();
@@ -107,6 +108,11 @@ private:
 };
 
 // ------------------------------------------------------------------ fixture
+
+void TstTervSzerkesztes::initTestCase() {
+    if (Teszt::SzerverHianyzik())
+        return;
+}
 
 int TstTervSzerkesztes::beszur(const QString& sql, const QVariantMap& p) {
     m_k->sql(sql, p);
@@ -579,10 +585,10 @@ void TstTervSzerkesztes::tervTarolasHiba_data() {
 
 void TstTervSzerkesztes::tervTarolasHiba() {
     QFETCH(bool, uj);
-    m_k->sql(QStringLiteral("CREATE TRIGGER tilt_be BEFORE INSERT ON terv "
-                            "BEGIN SELECT RAISE(ABORT, 'a tárolás tiltva'); END"));
-    m_k->sql(QStringLiteral("CREATE TRIGGER tilt_at BEFORE UPDATE ON terv "
-                            "BEGIN SELECT RAISE(ABORT, 'a tárolás tiltva'); END"));
+    auto tiltBe = std::make_unique<Teszt::Tiltas>(*m_k, QStringLiteral("INSERT ON terv"),
+                                                  QStringLiteral("a tárolás tiltva"));
+    auto tiltAt = std::make_unique<Teszt::Tiltas>(*m_k, QStringLiteral("UPDATE ON terv"),
+                                                  QStringLiteral("a tárolás tiltva"));
     const Rekord regi = terv(m_terv);
     const int elotte = tervekSzama();
     auto m = Teszt::Modalisban<Tfrm_Szerkeszt>([](Tfrm_Szerkeszt* d) {
@@ -598,8 +604,8 @@ void TstTervSzerkesztes::tervTarolasHiba() {
 
     // The edit ended cleanly: no transaction is left open and the next edit
     // stores.
-    m_k->sql(QStringLiteral("DROP TRIGGER tilt_be"));
-    m_k->sql(QStringLiteral("DROP TRIGGER tilt_at"));
+    tiltBe.reset();
+    tiltAt.reset();
     m_k->tranzakcioKezd();
     m_k->tranzakcioVissza();
     auto m2 = Teszt::Modalisban<Tfrm_Szerkeszt>([](Tfrm_Szerkeszt* d) {
@@ -863,6 +869,10 @@ void TstTervSzerkesztes::sorTorles() {
     QFETCH(int, torolt);
     QFETCH(SorLista, maradt);
     QFETCH(int, kovetkezo);
+    // The server's primary key holds no line without a number (old data
+    // of the embedded engine only).
+    if (m_k->forras().szerveren() && szamok.contains(QVariant()))
+        QSKIP("a line without a number cannot be stored on the server");
     for (int i = 0; i < szamok.size(); ++i)
         sorBe(m_terv, szamok[i], QString(QChar('a' + i)));
     sorBe(m_terv2, 1, QStringLiteral("más 1"));
@@ -897,9 +907,9 @@ void TstTervSzerkesztes::sorTorlesVisszagorgetes() {
     QFETCH(int, tiltott);
     for (int i = 1; i <= 4; ++i)
         sorBe(m_terv, i, QString(QChar('a' + i - 1)));
-    m_k->sql(QStringLiteral("CREATE TRIGGER tilt BEFORE UPDATE ON terv_sor WHEN NEW.sor=%1 "
-                            "BEGIN SELECT RAISE(ABORT, 'sorszám tiltva'); END")
-                 .arg(tiltott));
+    const Teszt::Tiltas tiltas(*m_k, QStringLiteral("UPDATE ON terv_sor"),
+                               QStringLiteral("sorszám tiltva"),
+                               QStringLiteral("NEW.sor=%1").arg(tiltott));
     const QList<Rekord> elotte = sorRekordok();
     sorokNyit(m_terv);
     UzenetTeszt::valasz(true);
@@ -939,8 +949,9 @@ void TstTervSzerkesztes::sorTarolasHiba() {
     QVERIFY(m->latta());
     QCOMPARE(UzenetTeszt::ablakok().size(), 1);
     QCOMPARE(UzenetTeszt::ablakok()[0].fajta, Fajta::Altalanos);
-    QVERIFY2(UzenetTeszt::ablakok()[0].szoveg.contains(QStringLiteral("UNIQUE")),
-             qPrintable(UzenetTeszt::ablakok()[0].szoveg));
+    QVERIFY2(
+        UzenetTeszt::ablakok()[0].szoveg.contains(QStringLiteral("UNIQUE"), Qt::CaseInsensitive),
+        qPrintable(UzenetTeszt::ablakok()[0].szoveg));
     QCOMPARE(sorok(m_terv), (SorLista{{1, "a"}, {2, "másé"}}));
     QVERIFY(!m_sor->isDirty());
     QCOMPARE(m_sor->rowCount(), 1);

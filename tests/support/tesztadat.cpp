@@ -129,7 +129,10 @@ QList<QMap<QString, QVariant>> Rekordok(Kapcsolat& k, const QString& sql,
         QMap<QString, QVariant> sor;
         for (int i = 0; i < nevek.size(); ++i) {
             QVariant v = q.value(i);
-            if (v.typeId() == QMetaType::QDate)
+            // A null is a null whatever type the engine gives it.
+            if (v.isNull())
+                v = QVariant();
+            else if (v.typeId() == QMetaType::QDate)
                 v = DatumSzoveg(v.toDate());
             else if (v.typeId() == QMetaType::QDateTime)
                 v = DatumIdoSzoveg(v.toDateTime());

@@ -51,7 +51,8 @@ private:
 
 // The rows of a query as maps from column name to value, on either engine
 // alike: names in the schema's spelling (the server folds them to lower
-// case), dates and date-times as the texts the embedded engine stores.
+// case), dates and date-times as the texts the embedded engine stores, a
+// null as an untyped null.
 QList<QMap<QString, QVariant>> Rekordok(Kapcsolat& k, const QString& sql,
                                         const QVariantMap& parameterek = {});
 
