@@ -227,6 +227,12 @@ bool szovegOszlop(const QString& kifejezes) {
 // engine compares), a transaction that writes at once is the server's
 // plain one, and the case-insensitive name collation is the Hungarian one.
 QString szerverSzavak(const QString& sql) {
+    // A statement without any of the words comes back as it is, unread.
+    bool van = false;
+    for (const char* szo : {"UPPER", "LIKE", "IMMEDIATE", "NOCASE"})
+        van = van || sql.contains(QLatin1String(szo), Qt::CaseInsensitive);
+    if (!van)
+        return sql;
     QString ki;
     ki.reserve(sql.size() + 16);
     const qsizetype n = sql.size();
@@ -316,6 +322,9 @@ bool RendezesKeres(const QString& sql, Rendezes& r) {
 } // namespace
 
 QString OszlopCimkek(const QString& sql) {
+    // Only a query is read word by word (a long INSERT is not).
+    if (!sql.trimmed().startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive))
+        return sql;
     const QList<Szo> szavak = felsoSzavak(sql);
     if (szavak.isEmpty() || szavak.first().nagy != QLatin1String("SELECT"))
         return sql;

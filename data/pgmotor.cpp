@@ -31,6 +31,24 @@ QString Literal(const QString& s) {
     return QLatin1Char('\'') + t + QLatin1Char('\'');
 }
 
+// The table's identity column and the counter (sequence) behind it, both
+// as SQL texts; empty when the table has none.
+struct Szamlalo {
+    QString oszlop;
+    QString sorozat;
+};
+
+Szamlalo TablaSzamlalo(QSqlDatabase& db, const QString& tabla) {
+    QSqlQuery q = futtatVagyHiba(db, QStringLiteral("SELECT attname, pg_get_serial_sequence(%1, "
+                                                    "attname) FROM pg_attribute WHERE attrelid = "
+                                                    "%1::regclass AND attidentity <> '' AND NOT "
+                                                    "attisdropped")
+                                         .arg(Literal(SqlNev(tabla))));
+    if (!q.next())
+        return {};
+    return {SqlNev(q.value(0).toString()), Literal(q.value(1).toString())};
+}
+
 // What every database of the system holds beside its tables: the
 // Hungarian order of names (ICU's Hungarian collation: á with the a's, Cs
 // after C, upper and lower case together, case breaking ties only), the
@@ -148,13 +166,10 @@ void PgMotor::szerkezetValtozott(QSqlDatabase& db, const QString& tabla) {
             lepesek << QStringLiteral("NEW.%1 := left(NEW.%1, %2);")
                            .arg(SqlNev(m.captured(1)), m.captured(2));
     }
-    q = futtatVagyHiba(db, QStringLiteral("SELECT attname, pg_get_serial_sequence(%1, attname) "
-                                          "FROM pg_attribute WHERE attrelid = %1::regclass AND "
-                                          "attidentity <> '' AND NOT attisdropped")
-                               .arg(regclass));
-    if (q.next()) {
-        const QString k = SqlNev(q.value(0).toString());
-        const QString sorozat = Literal(q.value(1).toString());
+    q = QSqlQuery();
+    if (const Szamlalo sz = TablaSzamlalo(db, tabla); !sz.oszlop.isEmpty()) {
+        const QString& k = sz.oszlop;
+        const QString& sorozat = sz.sorozat;
         lepesek << QStringLiteral(
                        "IF NEW.%1 IS NULL AND TG_OP = 'INSERT' THEN NEW.%1 := "
                        "nextval(%2); ELSIF NEW.%1 > coalesce(pg_sequence_last_value(%2), "
@@ -379,26 +394,21 @@ void PgMotor::tomorit(QSqlDatabase& db) {
 }
 
 void PgMotor::kulcsSzamlalo(QSqlDatabase& db, const QString& tabla, qint64 ertek) {
-    QSqlQuery q = futtatVagyHiba(
-        db, QStringLiteral("SELECT pg_get_serial_sequence(%1, attname) FROM pg_attribute WHERE "
-                           "attrelid = %1::regclass AND attidentity <> '' AND NOT attisdropped")
-                .arg(Literal(SqlNev(tabla))));
-    if (!q.next() || ertek < 1)
+    const Szamlalo sz = TablaSzamlalo(db, tabla);
+    if (sz.sorozat.isEmpty() || ertek < 1)
         return;
-    const QString sorozat = Literal(q.value(0).toString());
-    q = QSqlQuery();
     futtatVagyHiba(db, QStringLiteral("SELECT setval(%1, greatest(%2, coalesce("
                                       "pg_sequence_last_value(%1), 0)))")
-                           .arg(sorozat)
+                           .arg(sz.sorozat)
                            .arg(ertek));
 }
 
 qint64 PgMotor::kulcsSzamlaloOlvas(QSqlDatabase& db, const QString& tabla) {
+    const Szamlalo sz = TablaSzamlalo(db, tabla);
+    if (sz.sorozat.isEmpty())
+        return 0;
     QSqlQuery q = futtatVagyHiba(
-        db, QStringLiteral("SELECT pg_sequence_last_value(pg_get_serial_sequence(%1, attname)) "
-                           "FROM pg_attribute WHERE attrelid = %1::regclass AND attidentity <> '' "
-                           "AND NOT attisdropped")
-                .arg(Literal(SqlNev(tabla))));
+        db, QStringLiteral("SELECT coalesce(pg_sequence_last_value(%1), 0)").arg(sz.sorozat));
     return q.next() ? q.value(0).toLongLong() : 0;
 }
 

@@ -89,9 +89,8 @@ void Keszit(const Adatforras& forras, const QString& zipFajl) {
     }
     if (vanAdatbazis)
         fajlok.append({adatFajl, pillanatkep});
-    for (const auto& [relativ, forrasFajl] : fajlok) {
-        const QString& forras = forrasFajl;
-        zip_source_t* s = zip_source_file(zip.z, QFile::encodeName(forras).constData(), 0, -1);
+    for (const auto& [relativ, fajl] : fajlok) {
+        zip_source_t* s = zip_source_file(zip.z, QFile::encodeName(fajl).constData(), 0, -1);
         if (!s)
             throw PelvanoHiba(ZipHiba(zip.z) + QStringLiteral(": ") + relativ);
         const zip_int64_t index = zip_file_add(zip.z, relativ.toUtf8().constData(), s,
