@@ -153,7 +153,7 @@ QSqlQuery Kapcsolat::vegrehajt(const QString& szoveg, const QVariantMap& paramet
             return AdatbazisHiba(HelyzetMondat(MotorHelyzet::UresUtasitas));
         return AdatbazisHiba(MotorUzenet(q.lastError()));
     };
-    if (!m_motor->vegrehajt(q, sql, parameterek))
+    if (!m_motor->vegrehajt(d, q, sql, parameterek))
         throw hiba();
     const QString valtozott = Dialektus::SzerkezetValtoTabla(szoveg);
     if (!valtozott.isEmpty()) {

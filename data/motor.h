@@ -40,9 +40,13 @@ public:
     virtual void megnyit(QSqlDatabase& db, const Adatforras& forras, bool ures = false) = 0;
     // The local dialect in the engine's SQL.
     virtual QString fordit(const QString& helyi) const = 0;
-    // Runs a statement (the engine's SQL) on `q` with its named parameters;
-    // false when it failed (q.lastError() tells why).
-    virtual bool vegrehajt(QSqlQuery& q, const QString& sql, const QVariantMap& parameterek) = 0;
+    // Runs a statement (the engine's SQL) on `q` (a query of `db`) with its
+    // named parameters; false when it failed (q.lastError() tells why). A
+    // statement that waits for another workstation tells the waiting
+    // listener (Kapcsolat::varakozasKezdodik) and gives up after the
+    // waiting time.
+    virtual bool vegrehajt(QSqlDatabase& db, QSqlQuery& q, const QString& sql,
+                           const QVariantMap& parameterek) = 0;
     // The connection's own table names (the engine's bookkeeping left out).
     virtual QStringList tablak(const QSqlDatabase& db) const = 0;
     // After a table was created or changed: renew what the engine keeps per

@@ -4,10 +4,13 @@
 #include "dialektus.h"
 #include "kapcsolat.h"
 #include "masolas.h"
+#include "sqlitebelso.h"
 
 #include <QDate>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QRegularExpression>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlQuery>
@@ -15,7 +18,15 @@
 #include <QUuid>
 #include <QVarLengthArray>
 
+#include <libpq-fe.h>
+#include <sqlite3.h>
+
 namespace {
+
+// A statement's first try waits this long for a row or table another
+// workstation holds; a longer wait is told (the wait cursor), and the
+// statement tries again for the rest of the waiting time.
+constexpr int ElsoVarakozasMs = 100;
 
 QSqlQuery futtatVagyHiba(QSqlDatabase& db, const QString& sql) {
     QSqlQuery q(db);
@@ -97,7 +108,7 @@ void PgMotor::megnyit(QSqlDatabase& db, const Adatforras& forras, bool ures) {
         futtatVagyHiba(db, QStringLiteral("SET DateStyle TO ISO, YMD"));
         // A statement waiting for another workstation's row gives up after
         // the waiting time, as on the embedded engine.
-        futtatVagyHiba(db, QStringLiteral("SET lock_timeout TO %1").arg(Kapcsolat::varakozasIdo()));
+        futtatVagyHiba(db, QStringLiteral("SET lock_timeout TO %1").arg(ElsoVarakozasMs));
         if (ures)
             Alapok(db);
         else
@@ -117,7 +128,68 @@ QString PgMotor::fordit(const QString& helyi) const {
         Dialektus::NullElol(Dialektus::MotorSql(helyi, Dialektus::Cel::Postgres)));
 }
 
-bool PgMotor::vegrehajt(QSqlQuery& q, const QString& sql, const QVariantMap& parameterek) {
+namespace {
+
+bool TranzakcioVezerles(const QString& sql) {
+    static const QRegularExpression minta(
+        QStringLiteral(
+            R"(^\s*(BEGIN|START|COMMIT|END|ROLLBACK|ABORT|SAVEPOINT|RELEASE|PREPARE)\b)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return minta.match(sql).hasMatch();
+}
+
+PGconn* PgKapcsolat(const QSqlDatabase& db) {
+    const QVariant h = db.driver()->handle();
+    // The driver hands out its libpq connection under the struct's own name.
+    return qstrcmp(h.typeName(), "pg_conn*") == 0 ? *static_cast<PGconn* const*>(h.data())
+                                                  : nullptr;
+}
+
+} // namespace
+
+// Runs one statement (`proba`, on `q` of `db`) waiting for other
+// workstations as the embedded engine does: when its first try gave up on
+// a lock, the listener is told and the statement tries once more for the
+// rest of the waiting time. Inside a transaction a savepoint keeps the
+// failed first try from spoiling it. The driver drops the rows a query has
+// not read yet when the connection runs anything else, so what is to be
+// undone after the statement (the savepoint, the longer wait) is undone
+// before the next one.
+bool PgMotor::masraVarva(QSqlDatabase& db, QSqlQuery& q, const QString& sql,
+                         const std::function<bool()>& proba) {
+    PGconn* c = PgKapcsolat(db);
+    const PGTransactionStatusType allapot = c ? PQtransactionStatus(c) : PQTRANS_UNKNOWN;
+    QSqlQuery seged(db);
+    if (m_mentopont) {
+        m_mentopont = false;
+        if (allapot == PQTRANS_INTRANS)
+            seged.exec(QStringLiteral("RELEASE SAVEPOINT pelvano_varas"));
+    }
+    if (m_hosszuVaras && allapot != PQTRANS_INERROR &&
+        seged.exec(QStringLiteral("SET lock_timeout TO %1").arg(ElsoVarakozasMs)))
+        m_hosszuVaras = false;
+    const bool tranzakcioban = allapot == PQTRANS_INTRANS && !TranzakcioVezerles(sql);
+    if (tranzakcioban && !seged.exec(QStringLiteral("SAVEPOINT pelvano_varas")))
+        return proba();
+    m_mentopont = tranzakcioban;
+    QElapsedTimer ido;
+    ido.start();
+    bool ok = proba();
+    if (!ok && q.lastError().nativeErrorCode() == QLatin1String("55P03")) {
+        Kapcsolat::varakozasKezdodik();
+        const qint64 maradek = Kapcsolat::varakozasIdo() - ido.elapsed();
+        if (maradek > 0 &&
+            (!tranzakcioban || seged.exec(QStringLiteral("ROLLBACK TO SAVEPOINT pelvano_varas"))) &&
+            seged.exec(QStringLiteral("SET lock_timeout TO %1").arg(maradek))) {
+            m_hosszuVaras = true;
+            ok = proba();
+        }
+    }
+    return ok;
+}
+
+bool PgMotor::vegrehajt(QSqlDatabase& db, QSqlQuery& q, const QString& sql,
+                        const QVariantMap& parameterek) {
     // The server would run several statements given at once; the system
     // runs one at a time, as on the embedded engine.
     if (Dialektus::UtasitasSzam(sql) > 1)
@@ -125,7 +197,7 @@ bool PgMotor::vegrehajt(QSqlQuery& q, const QString& sql, const QVariantMap& par
     // Statements without parameters go as they are (the server prepares
     // only queries and changes of rows, not CREATE, BEGIN and the like).
     if (parameterek.isEmpty())
-        return q.exec(sql);
+        return masraVarva(db, q, sql, [&] { return q.exec(sql); });
     if (!q.prepare(sql))
         return false;
     for (auto it = parameterek.cbegin(); it != parameterek.cend(); ++it) {
@@ -134,7 +206,7 @@ bool PgMotor::vegrehajt(QSqlQuery& q, const QString& sql, const QVariantMap& par
         q.bindValue(QLatin1Char(':') + it.key(),
                     v.typeId() == QMetaType::QString && v.toString().isNull() ? QVariant() : v);
     }
-    return q.exec();
+    return masraVarva(db, q, sql, [&] { return q.exec(); });
 }
 
 QStringList PgMotor::tablak(const QSqlDatabase& db) const {
@@ -205,7 +277,8 @@ QStringList PgMotor::atolvas(QSqlDatabase& db, const QString& sql, const QString
                              const std::function<void(const QVariant* ertekek)>& sor) {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.exec(fordit(sql)))
+    const QString s = fordit(sql);
+    if (!masraVarva(db, q, s, [&] { return q.exec(s); }))
         throw AdatbazisHiba(MotorUzenet(q.lastError()));
     const QSqlRecord r = q.record();
     QStringList nevek;
@@ -228,7 +301,9 @@ namespace {
 // The result store on the server: the query is read through a cursor of a
 // connection of its own (in one read-only snapshot, so the rows stay the
 // same however the tables change), a part at a time, and its rows are kept
-// in memory; once read to its end the cursor and its connection are gone.
+// in a private temporary SQLite database (a file of its own, not memory),
+// as the embedded engine keeps them; once read to its end the cursor and
+// its connection are gone.
 class PgTar : public EredmenyTar {
 public:
     PgTar(const QSqlDatabase& db, const QString& sql)
@@ -247,7 +322,11 @@ public:
                 s = s.chopped(1).trimmed();
             if (s.isEmpty())
                 throw AdatbazisHiba(HelyzetMondat(MotorHelyzet::UresUtasitas));
+            // Its own connection waits for other workstations as long as
+            // statements do.
+            futtat(QStringLiteral("SET lock_timeout TO %1").arg(Kapcsolat::varakozasIdo()));
             futtat(QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY"));
+            m_kezdve = true;
             futtat(QStringLiteral("DECLARE pelvano_kurzor NO SCROLL CURSOR FOR ") + s);
             // The columns, before any row is read.
             QSqlQuery q = futtat(QStringLiteral("FETCH FORWARD 0 FROM pelvano_kurzor"));
@@ -261,12 +340,19 @@ public:
                 m_tablak << tabla;
                 m_oszlopok << (tabla.isEmpty() ? QString() : r.fieldName(i));
             }
+            if (r.count() > 0) {
+                if (sqlite3_open_v2("", &m_h, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                                    nullptr) != SQLITE_OK)
+                    throw AdatbazisHiba(SqliteUzenet(m_h));
+                m_sorok =
+                    std::make_unique<SorTar>(m_h, QStringLiteral("temp.sorok"), int(r.count()));
+            }
         } catch (...) {
-            lezar();
+            megszuntet();
             throw;
         }
     }
-    ~PgTar() override { lezar(); }
+    ~PgTar() override { megszuntet(); }
 
     QStringList nevek() const override { return m_nevek; }
     QStringList eredetiTablak() const override { return m_tablak; }
@@ -287,10 +373,26 @@ public:
         }
         const int n = int(m_nevek.size());
         int db = 0;
-        while (q.next()) {
-            for (int i = 0; i < n; ++i)
-                m_ertekek.append(PgMotor::Ertek(q.value(i)));
-            ++db;
+        if (m_sorok) {
+            m_sorok->kezd();
+            try {
+                while (q.next()) {
+                    for (int i = 0; i < n; ++i)
+                        m_sorok->kot(i, PgMotor::Ertek(q.value(i)));
+                    m_sorok->tesz();
+                    ++db;
+                }
+            } catch (...) {
+                m_sorok->vege();
+                m_sorSzam += db;
+                q = QSqlQuery();
+                lezar();
+                throw;
+            }
+            m_sorok->vege();
+        } else {
+            while (q.next())
+                ++db;
         }
         m_sorSzam += db;
         q = QSqlQuery();
@@ -300,9 +402,8 @@ public:
     }
 
     void sorok(int elso, int db, const std::function<void(const QVariant*)>& sor) override {
-        const int n = int(m_nevek.size());
-        for (int i = qMax(0, elso); i < qMin(m_sorSzam, elso + db); ++i)
-            sor(m_ertekek.constData() + qsizetype(i) * n);
+        if (m_sorok && elso < m_sorSzam)
+            m_sorok->sorok(qMax(0, elso), db, sor);
     }
 
 private:
@@ -320,17 +421,28 @@ private:
         {
             QSqlDatabase d = QSqlDatabase::database(m_nev, false);
             if (d.isOpen()) {
-                QSqlQuery(d).exec(QStringLiteral("ROLLBACK"));
+                if (m_kezdve)
+                    QSqlQuery(d).exec(QStringLiteral("ROLLBACK"));
                 d.close();
             }
         }
         QSqlDatabase::removeDatabase(m_nev);
     }
 
+    // The cursor, and the kept rows too.
+    void megszuntet() {
+        lezar();
+        m_sorok.reset();
+        sqlite3_close(m_h);
+        m_h = nullptr;
+    }
+
     QString m_nev;
     bool m_nyitva = true;
+    bool m_kezdve = false;
     QStringList m_nevek, m_tablak, m_oszlopok;
-    QList<QVariant> m_ertekek;
+    sqlite3* m_h = nullptr;
+    std::unique_ptr<SorTar> m_sorok;
     int m_sorSzam = 0;
 };
 

@@ -12,7 +12,8 @@ public:
     QString driver() const override { return QStringLiteral("QPSQL"); }
     void megnyit(QSqlDatabase& db, const Adatforras& forras, bool ures = false) override;
     QString fordit(const QString& helyi) const override;
-    bool vegrehajt(QSqlQuery& q, const QString& sql, const QVariantMap& parameterek) override;
+    bool vegrehajt(QSqlDatabase& db, QSqlQuery& q, const QString& sql,
+                   const QVariantMap& parameterek) override;
     QStringList tablak(const QSqlDatabase& db) const override;
     void szerkezetValtozott(QSqlDatabase& db, const QString& tabla) override;
     QString nevSorrend(const QString& oszlop) const override;
@@ -32,4 +33,10 @@ public:
     // The server's values as the programs read them from either engine:
     // dates as YYYY-MM-DD, date-times as YYYY-MM-DD HH:MM:SS texts.
     static QVariant Ertek(const QVariant& v);
+
+private:
+    bool masraVarva(QSqlDatabase& db, QSqlQuery& q, const QString& sql,
+                    const std::function<bool()>& proba);
+    bool m_mentopont = false;   // a savepoint of the last statement to let go
+    bool m_hosszuVaras = false; // the waiting of a second try to put back
 };

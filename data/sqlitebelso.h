@@ -8,12 +8,49 @@
 #include <QSqlDatabase>
 #include <memory>
 
+#include <QStringList>
+#include <functional>
+
 class QSqlError;
 struct sqlite3;
+struct sqlite3_stmt;
 
 // The connection's SQLite handle (the same library as Qt's driver), or
 // nullptr when the connection is not an open SQLite connection.
 sqlite3* SqliteKezelo(const QSqlDatabase& db);
+
+// The kept rows of a result: a temporary table of an SQLite handle (its
+// temporary storage a file, not memory), numbered from 1 in the order they
+// were put in. Errors throw AdatbazisHiba.
+class SorTar {
+public:
+    // On `h` (kept open by the caller while the store lives); `tabla` the
+    // table's name in the temp schema ("temp.…"), `n` (at least one) its
+    // number of columns.
+    SorTar(sqlite3* h, const QString& tabla, int n);
+    ~SorTar(); // the statements go; the table goes with eldob()
+    // Drops the table (call while the handle is still open).
+    void eldob();
+    SorTar(const SorTar&) = delete;
+    SorTar& operator=(const SorTar&) = delete;
+
+    // A part of rows goes in between kezd() and vege(), in one go.
+    void kezd();
+    void vege();
+    // The insert statement: its values bound (1-based) before tesz().
+    sqlite3_stmt* beszuro() const { return m_beszur; }
+    void kot(int i, const QVariant& v); // binds a value of Qt's (0-based)
+    void tesz();
+    void sorok(qint64 elso, int db, const std::function<void(const QVariant* ertekek)>& sor) const;
+
+private:
+    void futtat(const QString& sql);
+    sqlite3* m_h;
+    QString m_tabla;
+    int m_n;
+    sqlite3_stmt* m_beszur = nullptr;
+    sqlite3_stmt* m_olvaso = nullptr;
+};
 
 // The result store of a query (SQLite's SQL) on the connection.
 std::unique_ptr<EredmenyTar> SqliteEredmenyTar(const QSqlDatabase& db, const QString& sql);

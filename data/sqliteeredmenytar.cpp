@@ -1,7 +1,8 @@
-// The result store on SQLite: the rows are copied, as the query is read,
-// into a temporary table of the same connection (kept in a temporary file,
-// not in the data folder and not in memory), numbered from 1 in the order
-// the query gave them.
+// The kept rows of results in temporary SQLite tables, and the result store
+// on SQLite: the rows are copied, as the query is read, into a temporary
+// table of the same connection (kept in a temporary file, not in the data
+// folder and not in memory), numbered from 1 in the order the query gave
+// them.
 
 #include "kapcsolat.h"
 #include "sqlitebelso.h"
@@ -15,6 +16,16 @@ namespace {
 // Text of a column's name or origin; empty for none.
 QString Szoveg(const char* s) {
     return s ? QString::fromUtf8(s) : QString();
+}
+
+sqlite3_stmt* Elokeszit(sqlite3* h, const QString& sql) {
+    const QByteArray s = sql.toUtf8();
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(h, s.constData(), int(s.size()), &st, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(st);
+        throw AdatbazisHiba(SqliteUzenet(h));
+    }
+    return st;
 }
 
 QVariant Ertek(sqlite3_stmt* st, int i) {
@@ -33,6 +44,114 @@ QVariant Ertek(sqlite3_stmt* st, int i) {
                                           sqlite3_column_bytes(st, i)));
     }
 }
+
+} // namespace
+
+SorTar::SorTar(sqlite3* h, const QString& tabla, int n) : m_h(h), m_tabla(tabla), m_n(n) {
+    QStringList oszlopok, jelek;
+    for (int i = 1; i <= n; ++i) {
+        oszlopok << QStringLiteral("o%1").arg(i);
+        jelek << QStringLiteral("?");
+    }
+    try {
+        futtat(QStringLiteral("CREATE TABLE %1(%2)").arg(m_tabla, oszlopok.join(QLatin1Char(','))));
+        m_beszur = Elokeszit(
+            m_h,
+            QStringLiteral("INSERT INTO %1 VALUES(%2)").arg(m_tabla, jelek.join(QLatin1Char(','))));
+        m_olvaso = Elokeszit(
+            m_h, QStringLiteral("SELECT * FROM %1 WHERE rowid>=?1 AND rowid<?2 ORDER BY rowid")
+                     .arg(m_tabla));
+    } catch (...) {
+        sqlite3_finalize(m_beszur);
+        throw;
+    }
+}
+
+SorTar::~SorTar() {
+    sqlite3_finalize(m_beszur);
+    sqlite3_finalize(m_olvaso);
+}
+
+void SorTar::eldob() {
+    sqlite3_finalize(m_beszur);
+    sqlite3_finalize(m_olvaso);
+    m_beszur = m_olvaso = nullptr;
+    sqlite3_exec(m_h, QStringLiteral("DROP TABLE IF EXISTS %1").arg(m_tabla).toUtf8(), nullptr,
+                 nullptr, nullptr);
+}
+
+void SorTar::futtat(const QString& sql) {
+    if (sqlite3_exec(m_h, sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        throw AdatbazisHiba(SqliteUzenet(m_h));
+}
+
+// A savepoint nests in a transaction the user may have begun.
+void SorTar::kezd() {
+    futtat(QStringLiteral("SAVEPOINT pelvano_eredmeny"));
+}
+
+void SorTar::vege() {
+    sqlite3_exec(m_h, "RELEASE pelvano_eredmeny", nullptr, nullptr, nullptr);
+}
+
+void SorTar::kot(int i, const QVariant& v) {
+    if (v.isNull()) {
+        sqlite3_bind_null(m_beszur, i + 1);
+        return;
+    }
+    switch (v.typeId()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+        sqlite3_bind_int64(m_beszur, i + 1, v.toLongLong());
+        break;
+    case QMetaType::Double:
+    case QMetaType::Float:
+        sqlite3_bind_double(m_beszur, i + 1, v.toDouble());
+        break;
+    case QMetaType::QByteArray: {
+        const QByteArray b = v.toByteArray();
+        sqlite3_bind_blob64(m_beszur, i + 1, b.constData(), sqlite3_uint64(b.size()),
+                            SQLITE_TRANSIENT);
+        break;
+    }
+    default: {
+        const QByteArray t = v.toString().toUtf8();
+        sqlite3_bind_text64(m_beszur, i + 1, t.constData(), sqlite3_uint64(t.size()),
+                            SQLITE_TRANSIENT, SQLITE_UTF8);
+    }
+    }
+}
+
+void SorTar::tesz() {
+    const int b = sqlite3_step(m_beszur);
+    sqlite3_reset(m_beszur);
+    if (b != SQLITE_DONE)
+        throw AdatbazisHiba(SqliteUzenet(m_h));
+}
+
+void SorTar::sorok(qint64 elso, int db,
+                   const std::function<void(const QVariant* ertekek)>& sor) const {
+    if (!m_olvaso || db <= 0)
+        return;
+    sqlite3_bind_int64(m_olvaso, 1, elso + 1);
+    sqlite3_bind_int64(m_olvaso, 2, elso + 1 + db);
+    QVarLengthArray<QVariant, 16> ertekek(m_n);
+    int rc;
+    while ((rc = sqlite3_step(m_olvaso)) == SQLITE_ROW) {
+        for (int i = 0; i < m_n; ++i)
+            ertekek[i] = Ertek(m_olvaso, i);
+        sor(ertekek.constData());
+    }
+    sqlite3_reset(m_olvaso);
+    if (rc != SQLITE_DONE)
+        throw AdatbazisHiba(SqliteUzenet(m_h));
+}
+
+namespace {
 
 class Tar : public EredmenyTar {
 public:
@@ -59,10 +178,9 @@ public:
         if (!m_lekerdezes || legfeljebb <= 0)
             return 0;
         const int n = int(m_nevek.size());
-        // The rows of one part are stored in one go; a savepoint nests in a
-        // transaction the user may have begun.
-        if (n > 0)
-            futtat(QStringLiteral("SAVEPOINT pelvano_eredmeny"));
+        // The rows of one part are stored in one go.
+        if (m_sorok)
+            m_sorok->kezd();
         int db = 0;
         int rc = SQLITE_ROW;
         QString hibaUzenet;
@@ -70,19 +188,20 @@ public:
             if (n == 0)
                 continue;
             for (int i = 0; i < n; ++i)
-                sqlite3_bind_value(m_beszur, i + 1, sqlite3_column_value(m_lekerdezes, i));
-            const int b = sqlite3_step(m_beszur);
-            sqlite3_reset(m_beszur);
-            if (b != SQLITE_DONE) {
-                hibaUzenet = SqliteUzenet(m_h);
+                sqlite3_bind_value(m_sorok->beszuro(), i + 1,
+                                   sqlite3_column_value(m_lekerdezes, i));
+            try {
+                m_sorok->tesz();
+            } catch (const AdatbazisHiba& h) {
+                hibaUzenet = h.uzenet();
                 break;
             }
             ++db;
         }
         if (hibaUzenet.isEmpty() && rc != SQLITE_ROW && rc != SQLITE_DONE)
             hibaUzenet = SqliteUzenet(m_h);
-        if (n > 0)
-            sqlite3_exec(m_h, "RELEASE pelvano_eredmeny", nullptr, nullptr, nullptr);
+        if (m_sorok)
+            m_sorok->vege();
         m_sorSzam += db;
         if (!hibaUzenet.isEmpty() || rc == SQLITE_DONE) {
             // Read to its end, or no further: the database is let go.
@@ -95,21 +214,9 @@ public:
     }
 
     void sorok(int elso, int db, const std::function<void(const QVariant* ertekek)>& sor) override {
-        if (!m_olvaso || db <= 0 || elso >= m_sorSzam)
+        if (!m_sorok || elso >= m_sorSzam)
             return;
-        const int n = int(m_nevek.size());
-        sqlite3_bind_int64(m_olvaso, 1, qint64(elso) + 1);
-        sqlite3_bind_int64(m_olvaso, 2, qint64(elso) + 1 + db);
-        QVarLengthArray<QVariant, 16> ertekek(n);
-        int rc;
-        while ((rc = sqlite3_step(m_olvaso)) == SQLITE_ROW) {
-            for (int i = 0; i < n; ++i)
-                ertekek[i] = Ertek(m_olvaso, i);
-            sor(ertekek.constData());
-        }
-        sqlite3_reset(m_olvaso);
-        if (rc != SQLITE_DONE)
-            throw AdatbazisHiba(SqliteUzenet(m_h));
+        m_sorok->sorok(elso, db, sor);
     }
 
 private:
@@ -118,7 +225,7 @@ private:
         const char* maradek = nullptr;
         if (sqlite3_prepare_v2(m_h, szoveg.constData(), int(szoveg.size()), &m_lekerdezes,
                                &maradek) != SQLITE_OK)
-            hiba();
+            throw AdatbazisHiba(SqliteUzenet(m_h));
         if (!m_lekerdezes) // nothing but comments
             throw AdatbazisHiba(HelyzetMondat(MotorHelyzet::UresUtasitas));
         // One statement at a time, as for commands; what follows may only be
@@ -138,55 +245,25 @@ private:
         if (n == 0)
             return;
         static QAtomicInt sorszam;
-        m_tabla = QStringLiteral("temp.\"pelvano_eredmeny_%1\"").arg(sorszam.fetchAndAddOrdered(1));
-        QStringList oszlopok, jelek;
-        for (int i = 1; i <= n; ++i) {
-            oszlopok << QStringLiteral("o%1").arg(i);
-            jelek << QStringLiteral("?");
-        }
-        futtat(QStringLiteral("CREATE TABLE %1(%2)").arg(m_tabla, oszlopok.join(QLatin1Char(','))));
-        m_beszur = elokeszit(
-            QStringLiteral("INSERT INTO %1 VALUES(%2)").arg(m_tabla, jelek.join(QLatin1Char(','))));
-        m_olvaso =
-            elokeszit(QStringLiteral("SELECT * FROM %1 WHERE rowid>=?1 AND rowid<?2 ORDER BY rowid")
-                          .arg(m_tabla));
+        m_sorok = std::make_unique<SorTar>(
+            m_h, QStringLiteral("temp.\"pelvano_eredmeny_%1\"").arg(sorszam.fetchAndAddOrdered(1)),
+            n);
     }
 
     void lezar() {
         sqlite3_finalize(m_lekerdezes);
-        sqlite3_finalize(m_beszur);
-        sqlite3_finalize(m_olvaso);
-        m_lekerdezes = m_beszur = m_olvaso = nullptr;
+        m_lekerdezes = nullptr;
         // The temporary table goes with the connection anyway; while the
         // connection is still the one it was made on, it goes now.
-        if (!m_tabla.isEmpty() && m_db.isOpen() && SqliteKezelo(m_db) == m_h)
-            sqlite3_exec(m_h, QStringLiteral("DROP TABLE IF EXISTS %1").arg(m_tabla).toUtf8(),
-                         nullptr, nullptr, nullptr);
-    }
-
-    [[noreturn]] void hiba() { throw AdatbazisHiba(SqliteUzenet(m_h)); }
-
-    void futtat(const QString& sql) {
-        if (sqlite3_exec(m_h, sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
-            hiba();
-    }
-
-    sqlite3_stmt* elokeszit(const QString& sql) {
-        const QByteArray s = sql.toUtf8();
-        sqlite3_stmt* st = nullptr;
-        if (sqlite3_prepare_v2(m_h, s.constData(), int(s.size()), &st, nullptr) != SQLITE_OK) {
-            sqlite3_finalize(st);
-            hiba();
-        }
-        return st;
+        if (m_sorok && m_db.isOpen() && SqliteKezelo(m_db) == m_h)
+            m_sorok->eldob();
+        m_sorok.reset();
     }
 
     QSqlDatabase m_db;
     sqlite3* m_h;
     sqlite3_stmt* m_lekerdezes = nullptr;
-    sqlite3_stmt* m_beszur = nullptr;
-    sqlite3_stmt* m_olvaso = nullptr;
-    QString m_tabla;
+    std::unique_ptr<SorTar> m_sorok;
     QStringList m_nevek, m_tablak, m_oszlopok;
     int m_sorSzam = 0;
 };

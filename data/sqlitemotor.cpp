@@ -272,7 +272,8 @@ QString SqliteMotor::fordit(const QString& helyi) const {
                                     QStringLiteral(" COLLATE HU"));
 }
 
-bool SqliteMotor::vegrehajt(QSqlQuery& q, const QString& sql, const QVariantMap& parameterek) {
+bool SqliteMotor::vegrehajt(QSqlDatabase&, QSqlQuery& q, const QString& sql,
+                            const QVariantMap& parameterek) {
     if (!q.prepare(sql))
         return false;
     for (auto it = parameterek.cbegin(); it != parameterek.cend(); ++it)

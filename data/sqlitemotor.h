@@ -11,7 +11,8 @@ public:
     QString driver() const override { return QStringLiteral("QSQLITE"); }
     void megnyit(QSqlDatabase& db, const Adatforras& forras, bool ures = false) override;
     QString fordit(const QString& helyi) const override;
-    bool vegrehajt(QSqlQuery& q, const QString& sql, const QVariantMap& parameterek) override;
+    bool vegrehajt(QSqlDatabase& db, QSqlQuery& q, const QString& sql,
+                   const QVariantMap& parameterek) override;
     QStringList tablak(const QSqlDatabase& db) const override;
     void szerkezetValtozott(QSqlDatabase& db, const QString& tabla) override;
     QString nevSorrend(const QString& oszlop) const override;

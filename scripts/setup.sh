@@ -10,7 +10,7 @@ PELVANO_PACKAGES=(
   libqscintilla2-qt6-dev pxlib-dev libicu-dev
   fonts-dejavu-core fonts-liberation2 poppler-utils qt6-translations-l10n
   clang-format git python3
-  postgresql libqt6sql6-psql
+  postgresql libqt6sql6-psql libpq-dev
 )
 
 pelvano_install_packages() {

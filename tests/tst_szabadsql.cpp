@@ -58,6 +58,7 @@ class TstSzabadSql : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -97,6 +98,11 @@ private:
     std::unique_ptr<QAbstractItemModelTester> m_modellProba;
     QTemporaryDir m_ki;
 };
+
+void TstSzabadSql::initTestCase() {
+    if (Teszt::SzerverHianyzik())
+        return;
+}
 
 void TstSzabadSql::init() {
     UzenetTeszt::bekapcsol();
@@ -307,7 +313,9 @@ void TstSzabadSql::hibaUtanLapEsExport() {
     // A misspelt query: the box, the page stays, the grid empties, Export off.
     futtat(QStringLiteral("SELECT * FORM proba"));
     QCOMPARE(UzenetTeszt::ablakok().value(0).szoveg,
-             QStringLiteral("SQL hiba:\r\nnear \"FORM\": syntax error"));
+             QStringLiteral("SQL hiba:\r\n") +
+                 Teszt::Motoronkent(QStringLiteral("near \"FORM\": syntax error"),
+                                    QStringLiteral("syntax error at or near \"FORM\"")));
     QCOMPARE(a.PageControl1->currentWidget(), a.DBGrid1);
     QCOMPARE(a.DBGrid1->model()->rowCount(), 0);
     QCOMPARE(a.DBGrid1->model()->columnCount(), 0);
@@ -319,7 +327,9 @@ void TstSzabadSql::hibaUtanLapEsExport() {
     futtat(QStringLiteral("UPDATE nincs SET a = 1"));
     QCOMPARE(UzenetTeszt::ablakok(),
              {Hiba(QStringLiteral("SQL hiba:\r\n") + HelyzetMondat(MotorHelyzet::NincsTabla) +
-                   QStringLiteral("\r\nno such table: nincs"))});
+                   QStringLiteral("\r\n") +
+                   Teszt::Motoronkent(QStringLiteral("no such table: nincs"),
+                                      QStringLiteral("relation \"nincs\" does not exist")))});
     QCOMPARE(a.PageControl1->currentWidget(), a.Memo1);
 
     // A command after a query closes the result too.
@@ -344,8 +354,8 @@ void TstSzabadSql::helyiDialektus() {
 }
 
 void TstSzabadSql::egyszerreEgyUtasitas() {
-    // Two queries, and two commands: refused in Hungarian, with the driver's
-    // own text when it has one, nothing stored.
+    // Two queries, and two commands: refused in Hungarian, with the embedded
+    // engine's driver's own text for commands, nothing stored.
     const QString mondat = QStringLiteral("SQL hiba:\r\nEgyszerre csak egy SQL utasítás "
                                           "futtatható. Jelölje ki a futtatandó utasítást, vagy "
                                           "futtassa őket egymás után.");
@@ -356,9 +366,13 @@ void TstSzabadSql::egyszerreEgyUtasitas() {
     futtat(QStringLiteral("update proba set ertek = 1; update proba set ertek = 2"));
     QCOMPARE(UzenetTeszt::ablakok().size(), 1);
     const QString szoveg = UzenetTeszt::ablakok().at(0).szoveg;
-    QVERIFY2(szoveg.startsWith(mondat + QStringLiteral("\r\n")), qPrintable(szoveg));
-    QVERIFY2(!szoveg.contains(QStringLiteral("not an error")), qPrintable(szoveg));
-    QVERIFY(szoveg.size() > mondat.size() + 2);
+    if (Teszt::SzerverMotoron()) {
+        QCOMPARE(szoveg, mondat);
+    } else {
+        QVERIFY2(szoveg.startsWith(mondat + QStringLiteral("\r\n")), qPrintable(szoveg));
+        QVERIFY2(!szoveg.contains(QStringLiteral("not an error")), qPrintable(szoveg));
+        QVERIFY(szoveg.size() > mondat.size() + 2);
+    }
     QSqlQuery q = m_k->sql(QStringLiteral("SELECT count(*) FROM proba WHERE ertek IN (1, 2)"));
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), 0);
@@ -529,8 +543,16 @@ void TstSzabadSql::nagyEredmenyFokozatosan() {
     QVERIFY(!modell->kesz());
     QCOMPARE(m->index(0, 0).data().toString(), QString::number(n));
     bool ok = true;
-    Teszt::Sqlite3Eszkoz(fajl, irasProba, &ok);
-    QVERIFY(!ok);
+    if (Teszt::SzerverMotoron()) {
+        // The server lets other workstations write meanwhile; the result
+        // stays the one of the moment it began.
+        Kapcsolat masik(QStringLiteral("masik"));
+        masik.nyit(m_prog->forras());
+        masik.sql(QStringLiteral("DELETE FROM nagy"));
+    } else {
+        Teszt::Sqlite3Eszkoz(fajl, irasProba, &ok);
+        QVERIFY(!ok);
+    }
 
     QTRY_VERIFY_WITH_TIMEOUT(modell->kesz(), 20000);
     QCOMPARE(m->rowCount(), n);
@@ -539,16 +561,18 @@ void TstSzabadSql::nagyEredmenyFokozatosan() {
              QStringLiteral("sor %1").arg(n - SqlEredmenyModell::ElsoResz));
     // Once read, the result no longer holds the database: another program
     // can take it for writing.
-    Teszt::Sqlite3Eszkoz(fajl, irasProba, &ok);
-    QVERIFY(ok);
+    if (!Teszt::SzerverMotoron()) {
+        Teszt::Sqlite3Eszkoz(fajl, irasProba, &ok);
+        QVERIFY(ok);
+    }
     // And the rows stay the same whatever the tables do afterwards.
     m_k->sql(QStringLiteral("DELETE FROM nagy"));
     QCOMPARE(m->index(n - 1, 1).data().toString(), QStringLiteral("sor 1"));
 
     // Export of a result still being read writes all of it.
-    futtat(QStringLiteral("SELECT 'x' || i FROM (SELECT 0 AS i UNION ALL SELECT kulcs FROM proba) "
-                          "CROSS JOIN (SELECT 1 FROM proba, proba, proba, proba, proba, proba, "
-                          "proba, proba)"));
+    futtat(QStringLiteral("SELECT 'x' || i FROM (WITH RECURSIVE s(i) AS (SELECT 1 UNION ALL "
+                          "SELECT i + 1 FROM s WHERE i < %1) SELECT i FROM s) AS t")
+               .arg(4 * 6561));
     QVERIFY(!modell->kesz());
     const QString ki = m_ki.filePath(QStringLiteral("nagy.csv"));
     FajlParbeszed::kovetkezo(ki);
@@ -573,7 +597,10 @@ void TstSzabadSql::olvasasKozbeniHiba() {
     QCOMPARE(a.PageControl1->currentWidget(), a.DBGrid1);
     QVERIFY(a.aExport->isEnabled());
     QTRY_COMPARE_WITH_TIMEOUT(UzenetTeszt::ablakok().size(), 1, 20000);
-    QCOMPARE(UzenetTeszt::ablakok().at(0), Hiba(QStringLiteral("SQL hiba:\r\ninteger overflow")));
+    QCOMPARE(UzenetTeszt::ablakok().at(0),
+             Hiba(QStringLiteral("SQL hiba:\r\n") +
+                  Teszt::Motoronkent(QStringLiteral("integer overflow"),
+                                     QStringLiteral("bigint out of range"))));
     QVERIFY(!a.aExport->isEnabled());
     QCOMPARE(a.DBGrid1->model()->rowCount(), 0);
 }
@@ -656,7 +683,7 @@ void TstSzabadSql::billentyuzetrolEgymasUtan() {
 
 void TstSzabadSql::masikMunkaallomasFoglalja() {
     // Another workstation holds the database longer than a statement waits.
-    Teszt::MasikMunkaallomas masik(m_prog->adatMappa(), 3000);
+    Teszt::MasikMunkaallomas masik(m_prog->forras(), 3000);
     QVERIFY(masik.tartja());
     int varakozasok = 0;
     Teszt::Varakozas varakozas(300, [&] {
@@ -671,7 +698,8 @@ void TstSzabadSql::masikMunkaallomasFoglalja() {
     QCOMPARE(UzenetTeszt::ablakok(),
              {Hiba(QStringLiteral("SQL hiba:\r\nAz adatbázist most egy másik munkaállomás "
                                   "használja, ezért a művelet nem sikerült. Várjon egy kicsit, "
-                                  "majd próbálja újra.\r\ndatabase is locked"))});
+                                  "majd próbálja újra.\r\n") +
+                   Teszt::FoglaltSzoveg())});
     QCoreApplication::processEvents();
     QVERIFY(!QApplication::overrideCursor());
     QVERIFY(masik.vege());

@@ -179,6 +179,8 @@ private:
 };
 
 void TstSzovegExport::initTestCase() {
+    if (Teszt::SzerverHianyzik())
+        return;
     // Dates, times and numbers as a Hungarian workstation writes them.
     QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
 }
@@ -269,9 +271,8 @@ void TstSzovegExport::sima_data() {
                                   << "|" << QByteArray("a|b|\r\n");
     QTest::newRow("longer separator") << "SELECT 1 AS a, 'x' AS b"
                                       << "<>" << QByteArray("a<>b<>\r\n1<>x<>\r\n");
-    QTest::newRow("nothing escaped")
-        << "SELECT 'a|b' AS x, 'k\"q''' AS y, 'sor1' || char(13,10) || 'sor2' AS z"
-        << "|" << QByteArray("x|y|z|\r\na|b|k\"q'|sor1\r\nsor2|\r\n");
+    QTest::newRow("nothing escaped") << "SELECT 'a|b' AS x, 'k\"q''' AS y, 'sor1\r\nsor2' AS z"
+                                     << "|" << QByteArray("x|y|z|\r\na|b|k\"q'|sor1\r\nsor2|\r\n");
     QTest::newRow("numbers") << "SELECT 7 AS e, 1.5 AS t, -0.25 AS n"
                              << ";" << QByteArray("e;t;n;\r\n7;1,5;-0,25;\r\n");
     QTest::newRow("code page") << QString::fromUtf8("SELECT 'Ház 中 😀 €' AS \"név\"") << "|"

@@ -152,6 +152,17 @@ using namespace SzovegExportFormatum;
 
 // --- QueryForras
 
+namespace {
+
+// Runs a query again from its start: a prepared one with its bound values,
+// one run from its text (which not every driver can repeat by itself) from
+// that text.
+bool UjraFuttat(QSqlQuery& q) {
+    return q.boundValues().isEmpty() ? q.exec(q.lastQuery()) : q.exec();
+}
+
+} // namespace
+
 QueryForras::QueryForras(QSqlQuery& query, QHash<QString, QString> feliratok)
     : m_q(query), m_feliratok(std::move(feliratok)) {
     const QSqlRecord r = query.record();
@@ -188,7 +199,7 @@ int QueryForras::sorSzam() const {
 bool QueryForras::elso() {
     // A query read forward only is run again to stand before its first row.
     if (m_q.isForwardOnly() && m_q.at() != QSql::BeforeFirstRow)
-        m_q.exec();
+        UjraFuttat(m_q);
     return m_q.isForwardOnly() ? m_q.next() : m_q.first();
 }
 
@@ -284,7 +295,7 @@ public:
             return;
         if (m_q.isForwardOnly() && (m_q.at() > m_hely || m_q.at() == QSql::AfterLastRow) &&
             m_hely != QSql::AfterLastRow)
-            m_q.exec();
+            UjraFuttat(m_q);
         if (m_hely >= 0)
             m_q.seek(m_hely);
         else if (m_hely == QSql::BeforeFirstRow && !m_q.isForwardOnly())

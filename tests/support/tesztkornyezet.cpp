@@ -29,9 +29,12 @@ bool Indit(const QObject& ablak, const QString& nev) {
     return true;
 }
 
-MasikMunkaallomas::MasikMunkaallomas(const QString& mappa, int ms)
+MasikMunkaallomas::MasikMunkaallomas(const Adatforras& forras, int ms)
     : m_p(std::make_unique<QProcess>()) {
-    m_p->start(TesztProgram(QStringLiteral("helper_tarto")), {mappa, QString::number(ms)});
+    QStringList argumentumok{forras.mappa, QString::number(ms)};
+    if (forras.szerveren())
+        argumentumok << forras.szerver;
+    m_p->start(TesztProgram(QStringLiteral("helper_tarto")), argumentumok);
     while (!m_p->canReadLine() && m_p->waitForReadyRead(10000)) {
     }
     m_tartja = m_p->readLine().trimmed() == "tartva";
@@ -44,6 +47,11 @@ MasikMunkaallomas::~MasikMunkaallomas() {
 bool MasikMunkaallomas::vege() {
     m_p->waitForFinished(30000);
     return m_p->exitStatus() == QProcess::NormalExit && m_p->exitCode() == 0;
+}
+
+QString FoglaltSzoveg() {
+    return Motoronkent(QStringLiteral("database is locked"),
+                       QStringLiteral("canceling statement due to lock timeout"));
 }
 
 Varakozas::Varakozas(int ms, std::function<void()> jelzo) {

@@ -104,12 +104,12 @@ QString Sqlite3Eszkoz(const QString& fajl, const QString& sql, bool* ok = nullpt
 // of a crash.
 [[nodiscard]] bool Indit(const QObject& ablak, const QString& nev);
 
-// Another workstation holding a data folder's database for `ms`
+// Another workstation holding a data source's database for `ms`
 // milliseconds (the helper program helper_tarto); the constructor returns
 // once the hold has begun (tartja() tells whether it did).
 class MasikMunkaallomas {
 public:
-    MasikMunkaallomas(const QString& mappa, int ms);
+    MasikMunkaallomas(const Adatforras& forras, int ms);
     ~MasikMunkaallomas();
     bool tartja() const { return m_tartja; }
     // Waits until it has let go; true when it ended well.
@@ -119,6 +119,15 @@ private:
     std::unique_ptr<QProcess> m_p;
     bool m_tartja = false;
 };
+
+// The engine's own words for a statement that gave up waiting for another
+// workstation.
+QString FoglaltSzoveg();
+// What the engine the test runs on says: the embedded engine's text, or
+// the server's.
+inline QString Motoronkent(const QString& beagyazott, const QString& szerveren) {
+    return SzerverMotoron() ? szerveren : beagyazott;
+}
 
 // While it lives: statements wait `ms` for another workstation, and
 // `jelzo` is told when one begins to wait; the programs' defaults after.
