@@ -15,11 +15,11 @@ class Kapcsolat;
 namespace Masolas {
 
 // Copies every table of the schema from `honnan` into `hova` (where the
-// schema stands, its tables empty), in one transaction of `hova`: all or
-// nothing. The source is read in one read-only snapshot when its engine
-// has them (so other workstations may write meanwhile). `tablaKesz` is told
-// each table's name and record count as it is done. Returns the record
-// counts per table, in the schema's order. Errors throw AdatbazisHiba.
+// schema stands, its tables empty), with the columns and tables made by
+// hand beside the schema, in one transaction of `hova`: all or nothing. The source is read in one
+// read-only snapshot when its engine has them (so other workstations may write meanwhile).
+// `tablaKesz` is told each table's name and record count as it is done. Returns the record counts
+// per table, in the schema's order, then the tables made by hand. Errors throw AdatbazisHiba.
 QList<QPair<QString, qint64>>
 Tablak(Kapcsolat& honnan, Kapcsolat& hova,
        const std::function<void(const QString&, qint64)>& tablaKesz = {});

@@ -12,6 +12,7 @@
 #include "kijelzonaplo.h"
 #include "paradoxtabla.h"
 #include "sqlitemotor.h"
+#include "tesztadat.h"
 #include "tesztkornyezet.h"
 
 #include <QDir>
@@ -127,6 +128,7 @@ private slots:
     void serultTablaNemHagyNyomot_data();
     void serultTablaNemHagyNyomot();
     void valodiFajlok();
+    void szerverre();
 
 private:
     void regiTablak();
@@ -135,10 +137,16 @@ private:
 };
 
 void TstAtvetel::initTestCase() {
+    if (Teszt::SzerverHianyzik())
+        return;
     ParadoxTabla::setOlvaso(QStringLiteral(PELVANO_BIN_DIR "/pelvano_paradox"));
 }
 
 void TstAtvetel::init() {
+    // Taking an old folder over into its own data folder is the embedded
+    // engine's; the server variant runs the move to the server alone.
+    if (Teszt::SzerverMotoron() && qstrcmp(QTest::currentTestFunction(), "szerverre") != 0)
+        QSKIP("the take-over into a data folder: the embedded variant");
     m_dir = std::make_unique<QTemporaryDir>();
     m_mappa = m_dir->path();
 }
@@ -308,6 +316,46 @@ void TstAtvetel::valodiFajlok() {
              QStringLiteral("Cynthia Elkins"));
     QCOMPARE(Lekerdez(m_mappa, "SELECT DATE, TIME FROM date7 ORDER BY rowid LIMIT 1"),
              QStringLiteral("2018-01-01|10:00:00"));
+}
+
+void TstAtvetel::szerverre() {
+    if (!Teszt::SzerverMotoron())
+        QSKIP("a server's database: the server variant");
+    regiTablak();
+    const auto elotte = Hashek(m_mappa);
+    Teszt::SzerverAdatbazis szerver;
+    Teszt::KijelzoNaplo n;
+    Karbantarto karb(n);
+    karb.setSzerver(szerver.szerver());
+    const bool jo = karb.szerverre(m_mappa);
+    QVERIFY2(n.hibak().isEmpty(), qPrintable(n.hibak().join(QLatin1Char('\n'))));
+    QVERIFY(jo);
+    const QString osszegzes = n.szovegek().filter(QStringLiteral("uzenet Áttöltés kész.")).value(0);
+    for (const char* darab :
+         {"\r\nterv: 3 rekord", "\r\nugyfel: 2 rekord", "\r\ntervkiad: 2 rekord",
+          "\r\nterv_sor: 0 rekord", "\r\njegyzet: 2 rekord"})
+        QVERIFY2(osszegzes.contains(QString::fromUtf8(darab)), qPrintable(osszegzes));
+    // The old folder was only read: not even a database was made in it.
+    QCOMPARE(Hashek(m_mappa), elotte);
+
+    // The same records as the take-over into a data folder gives, the table
+    // of the office's own (jegyzet) too.
+    QTemporaryDir helyi;
+    for (const QFileInfo& f : QDir(m_mappa).entryInfoList(QDir::Files))
+        QVERIFY(QFile::copy(f.absoluteFilePath(), QDir(helyi.path()).filePath(f.fileName())));
+    Teszt::KijelzoNaplo n2;
+    Karbantarto helyiKarb(n2);
+    QVERIFY(helyiKarb.verziovaltas(helyi.path()));
+    Kapcsolat regi(QStringLiteral("regi"));
+    regi.nyit(helyi.path());
+    Kapcsolat uj(QStringLiteral("uj"));
+    uj.nyit(Adatforras{m_mappa, szerver.szerver()});
+    const QStringList tartalom = Teszt::Tartalom(regi);
+    QVERIFY(tartalom.contains(QStringLiteral("1|1234.5|1")));
+    QCOMPARE(Teszt::Tartalom(uj), tartalom);
+    // Keys go on after the highest on the server too.
+    uj.sql(QStringLiteral("INSERT INTO terv (Tervszam) VALUES ('új')"));
+    QCOMPARE(Teszt::Szam(uj, QStringLiteral("SELECT max(Terv) FROM terv")), 8);
 }
 
 QTEST_MAIN(TstAtvetel)

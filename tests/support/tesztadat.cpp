@@ -46,23 +46,57 @@ QStringList NevIndexek(Kapcsolat& k) {
 
 QStringList Tartalom(Kapcsolat& k) {
     QStringList l;
+    const auto tabla = [&](const QString& nev, QStringList oszlopok, const QString& sorrend) {
+        // Columns made by hand beside the schema's, by name.
+        QStringList sajat;
+        const QSqlRecord r = k.db().record(k.tablaNev(nev));
+        for (int i = 0; i < r.count(); ++i)
+            if (!oszlopok.contains(r.fieldName(i), Qt::CaseInsensitive))
+                sajat << r.fieldName(i).toLower();
+        sajat.sort();
+        oszlopok << sajat;
+        l << QStringLiteral("== %1 (%2)")
+                 .arg(nev.toLower(), oszlopok.join(QLatin1Char(',')).toLower());
+        // A table the database lacks reads as empty, a column as null.
+        QStringList van;
+        for (const QString& o : oszlopok)
+            if (r.contains(o))
+                van << o;
+        if (van.isEmpty())
+            return;
+        QStringList helyek;
+        for (int i = 1; i <= oszlopok.size(); ++i)
+            helyek << QString::number(i);
+        QSqlDatabase db = k.db();
+        k.motor().atolvas(db,
+                          QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+                              .arg(van.join(QLatin1Char(',')), nev,
+                                   sorrend.isEmpty() ? helyek.join(QLatin1Char(',')) : sorrend),
+                          oszlopok, [&](const QVariant* e) {
+                              QStringList sor;
+                              for (int i = 0; i < oszlopok.size(); ++i)
+                                  sor << (e[i].isNull() ? QStringLiteral("<null>")
+                                          : e[i].typeId() == QMetaType::Bool
+                                              ? QString::number(e[i].toInt())
+                                              : e[i].toString());
+                              l << sor.join(QLatin1Char('|'));
+                          });
+    };
     for (const Sema::Tabla& t : Sema::Tablak()) {
         QStringList oszlopok;
         for (const Sema::Oszlop& o : t.oszlopok)
             oszlopok << o.nev;
-        l << QStringLiteral("== ") + t.nev;
-        QSqlDatabase db = k.db();
-        k.motor().atolvas(
-            db,
-            QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
-                .arg(oszlopok.join(QLatin1Char(',')), t.nev, t.kulcs.join(QLatin1Char(','))),
-            oszlopok, [&](const QVariant* e) {
-                QStringList sor;
-                for (int i = 0; i < oszlopok.size(); ++i)
-                    sor << (e[i].isNull() ? QStringLiteral("<null>") : e[i].toString());
-                l << sor.join(QLatin1Char('|'));
-            });
+        tabla(t.nev, oszlopok, t.kulcs.join(QLatin1Char(',')));
     }
+    // And the tables made by hand, by name.
+    QStringList sajat;
+    for (const QString& t : k.tablak())
+        if (!Sema::TablaNevvel(t))
+            sajat << t;
+    std::sort(sajat.begin(), sajat.end(),
+              [](const QString& a, const QString& b) { return a.toLower() < b.toLower(); });
+    for (const QString& t : sajat)
+        tabla(t, {}, {});
     return l;
 }
 

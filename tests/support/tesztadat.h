@@ -27,8 +27,11 @@ QStringList Rekord(Kapcsolat& k, const QString& sql, const QStringList& mezok);
 QStringList NevIndexek(Kapcsolat& k);
 
 // Every record of the schema's tables, table by table in key order, each as
-// its values' texts ("<null>" for null), on either engine: for comparing
-// databases value by value.
+// its values' texts ("<null>" for null, truth values as 1 and 0), then of
+// the tables made by hand (by name, their records in the order of their
+// values), with the columns made by hand too (a table of the schema that
+// the database lacks reads as empty, a column as null), on either engine: for
+// comparing databases value by value.
 QStringList Tartalom(Kapcsolat& k);
 
 // While it lives, the engine refuses a change of rows with `uzenet`, as a
