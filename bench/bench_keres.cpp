@@ -1,6 +1,7 @@
 // Times the detailed search over the plans of a data folder against the
 // same statement in the sqlite3 tool:
-//   bench_keres <data folder> [repeats=3]
+// (or its office on a server against psql):
+//   bench_keres <data folder> [repeats=3] [--server "..."]
 
 #include "kapcsolat.h"
 #include "lekerdezes/keres.h"
@@ -14,14 +15,12 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList a = app.arguments();
-    if (a.size() < 2) {
-        std::fprintf(stderr, "usage: bench_keres <data folder> [repeats]\n");
+    BenchIroda iroda;
+    if (!iroda.argumentumok(a, "bench_keres", 3))
         return 2;
-    }
-    const int ismetles = a.size() > 2 ? qMax(1, a.at(2).toInt()) : 3;
+    const int ismetles = iroda.ismetles;
     Kapcsolat k;
-    k.nyit(a.at(1));
-    const QString fajl = SqliteMotor::AdatFajl(a.at(1));
+    k.nyit(iroda.forras);
     for (const char* szoveg : {"kov", "tervező", "x-nincs-ilyen"}) {
         const QStringList sorok = Keres::Sql(QString::fromUtf8(szoveg));
         int talalat = 0;
@@ -32,9 +31,9 @@ int main(int argc, char** argv) {
                 ++talalat;
         });
         const double eszkoz =
-            LegjobbIdo(ismetles, [&] { Sqlite3Futtat(fajl, sorok.join(QLatin1Char('\n'))); });
-        std::printf("search \"%s\": %d plans   %9.1f ms   sqlite3 %9.1f ms   ratio %5.2f\n", szoveg,
-                    talalat, sajat, eszkoz, sajat / eszkoz);
+            LegjobbIdo(ismetles, [&] { iroda.futtat(sorok.join(QLatin1Char('\n'))); });
+        std::printf("search \"%s\": %d plans   %9.1f ms   %s %9.1f ms   ratio %5.2f\n", szoveg,
+                    talalat, sajat, iroda.eszkoz(), eszkoz, sajat / eszkoz);
     }
     return 0;
 }

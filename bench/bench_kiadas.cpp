@@ -1,7 +1,7 @@
 // Times the issue browser's list without windows and the issued items
 // report's delimited text on a data folder, against the same SQL in the
 // sqlite3 tool, and prints each figure with its ratio to the tool's:
-//   bench_kiadas <data folder> [repeats=3]
+//   bench_kiadas <data folder> [repeats=3] [--server "..."]
 
 #include "kapcsolat.h"
 #include "kiadasnaplo.h"
@@ -16,30 +16,28 @@
 #include <cstdio>
 
 namespace {
+BenchIroda iroda;
 void Sor(const char* nev, double sajat, double eszkoz) {
-    std::printf("%-52s %9.1f ms   sqlite3 %9.1f ms   ratio %5.2f\n", nev, sajat, eszkoz,
-                sajat / eszkoz);
+    std::printf("%-52s %9.1f ms   %-7s %9.1f ms   ratio %5.2f\n", nev, sajat, iroda.eszkoz(),
+                eszkoz, sajat / eszkoz);
 }
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList a = app.arguments();
-    if (a.size() < 2) {
-        std::fprintf(stderr, "usage: bench_kiadas <data folder> [repeats]\n");
+    if (!iroda.argumentumok(a, "bench_kiadas", 3))
         return 2;
-    }
-    const int ismetles = a.size() > 2 ? qMax(1, a.at(2).toInt()) : 3;
+    const int ismetles = iroda.ismetles;
     Kapcsolat k;
-    k.nyit(a.at(1));
-    const QString fajl = SqliteMotor::AdatFajl(a.at(1));
+    k.nyit(iroda.forras);
     const KiadasSzuro mind{QLatin1Char('T'), false}, kint{QLatin1Char('T'), true};
 
     KiadasNaploModell m(k);
     const double nyitas = LegjobbIdo(ismetles, [&] { m.nyit(QLatin1Char('T')); });
     std::printf("drawing issues listed: %d\n", m.rowCount());
     Sor("browser opened (all drawing issues)", nyitas,
-        LegjobbIdo(ismetles, [&] { Sqlite3Futtat(fajl, mind.sql()); }));
+        LegjobbIdo(ismetles, [&] { iroda.futtat(mind.sql()); }));
     const double szukit = LegjobbIdo(ismetles, [&] {
         m.setCsakKint(true);
         m.setCsakKint(false);
@@ -47,7 +45,7 @@ int main(int argc, char** argv) {
     std::printf("outstanding: %d of %d\n", (m.setCsakKint(true), m.rowCount()),
                 (m.setCsakKint(false), m.rowCount()));
     Sor("filter switched on and off (no query)", szukit,
-        LegjobbIdo(ismetles, [&] { Sqlite3Futtat(fajl, kint.sql()); }));
+        LegjobbIdo(ismetles, [&] { iroda.futtat(kint.sql()); }));
     const double sorok = LegjobbIdo(ismetles, [&] {
         for (int r = 0; r < m.rowCount(); r += m.rowCount() / 50 + 1)
             m.index(r, 6).data();
@@ -66,10 +64,8 @@ int main(int argc, char** argv) {
                                                forras, SzovegExportFormatum::HataroltBeallitas{}));
         });
         const qint64 meret = QFileInfo(cel).size();
-        const double eszkoz = LegjobbIdo(ismetles, [&] {
-            Sqlite3Futtat(fajl, sz.sql(), {QStringLiteral("-csv"), QStringLiteral("-header")},
-                          dir.filePath(QStringLiteral("sqlite3.csv")));
-        });
+        const double eszkoz = LegjobbIdo(
+            ismetles, [&] { iroda.futtat(sz.sql(), dir.filePath(QStringLiteral("eszkoz.csv"))); });
         std::printf("%s: %.1f MB\n", nev, meret / 1e6);
         Sor(nev, sajat, eszkoz);
     }

@@ -1,7 +1,7 @@
 // Times the free SQL window on large results against the sqlite3 tool:
 // the query to its first screen, the rest read in the background, a jump to
 // the last row, and the export of every row:
-//   bench_sql <data folder> [repeats=3]
+//   bench_sql <data folder> [repeats=3] [--server "..."]
 
 #include "fajlparbeszed.h"
 #include "kapcsolat.h"
@@ -31,14 +31,12 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList a = app.arguments();
-    if (a.size() < 2) {
-        std::fprintf(stderr, "usage: bench_sql <data folder> [repeats]\n");
+    BenchIroda iroda;
+    if (!iroda.argumentumok(a, "bench_sql", 3))
         return 2;
-    }
-    const int ismetles = a.size() > 2 ? qMax(1, a.at(2).toInt()) : 3;
+    const int ismetles = iroda.ismetles;
     Kapcsolat k;
-    k.nyit(a.at(1));
-    const QString fajl = SqliteMotor::AdatFajl(a.at(1));
+    k.nyit(iroda.forras);
     QTemporaryDir ki;
     FajlParbeszed::tesztBekapcsol();
 
@@ -66,10 +64,10 @@ int main(int argc, char** argv) {
             ablak.DBGrid1->scrollToTop();
             Rajzol(ablak.DBGrid1);
         });
-        const double eszkoz = LegjobbIdo(ismetles, [&] { Sqlite3Futtat(fajl, sql); });
+        const double eszkoz = LegjobbIdo(ismetles, [&] { iroda.futtat(sql); });
         std::printf("\"%s\": %d rows\n", szoveg, sorok);
-        std::printf("  first screen        %9.1f ms   sqlite3 (all rows) %9.1f ms   ratio %5.3f\n",
-                    elsoKep, eszkoz, elsoKep / eszkoz);
+        std::printf("  first screen        %9.1f ms   %s (all rows) %9.1f ms   ratio %5.3f\n",
+                    elsoKep, iroda.eszkoz(), eszkoz, elsoKep / eszkoz);
         std::printf("  all rows read       %9.1f ms (in the background, after the first screen)\n",
                     mind);
         std::printf("  bottom and back     %9.1f ms\n", vege);
@@ -80,13 +78,10 @@ int main(int argc, char** argv) {
             ablak.aExport->trigger();
         });
         const double eszkozCsv = LegjobbIdo(ismetles, [&] {
-            Sqlite3Futtat(fajl, sql,
-                          {QStringLiteral("-csv"), QStringLiteral("-header"),
-                           QStringLiteral("-separator"), QStringLiteral("|")},
-                          ki.filePath(QStringLiteral("eszkoz.csv")));
+            iroda.futtat(sql, ki.filePath(QStringLiteral("eszkoz.csv")), QStringLiteral("|"));
         });
-        std::printf("  export              %9.1f ms   sqlite3 -csv       %9.1f ms   ratio %5.2f\n",
-                    exp, eszkozCsv, exp / eszkozCsv);
+        std::printf("  export              %9.1f ms   %s CSV        %9.1f ms   ratio %5.2f\n", exp,
+                    iroda.eszkoz(), eszkozCsv, exp / eszkozCsv);
     }
     return 0;
 }

@@ -1,7 +1,7 @@
-// Times the plan list of the register without windows on a data folder and
-// the same SQL in the standard sqlite3 tool, and prints each figure with its
-// ratio to the tool's:
-//   bench_tervlista <data folder> [repeats=3]
+// Times the plan list of the register without windows on a data folder (or
+// its office on a server) and the same SQL in the engine's own tool, and
+// prints each figure with its ratio to the tool's:
+//   bench_tervlista <data folder> [repeats=3] [--server "..."]
 // Build a large folder first with nagy_adatmappa.
 
 #include "kapcsolat.h"
@@ -20,22 +20,20 @@
 
 namespace {
 
-int ismetles = 3;
+BenchIroda iroda;
 
 double ido(const std::function<void()>& fv) {
-    return LegjobbIdo(ismetles, fv);
+    return LegjobbIdo(iroda.ismetles, fv);
 }
 
-QString adatFajl;
-
-// The sqlite3 tool running the statements, its output thrown away.
+// The tool running the statements, its output thrown away.
 double eszkozIdo(const QString& sql) {
-    return ido([&] { Sqlite3Futtat(adatFajl, sql); });
+    return ido([&] { iroda.futtat(sql); });
 }
 
 void sor(const char* mi, double mi_ms, double eszkoz_ms) {
-    std::printf("%-48s %10.1f ms   sqlite3 %10.1f ms   ratio %6.2f\n", mi, mi_ms, eszkoz_ms,
-                eszkoz_ms > 0 ? mi_ms / eszkoz_ms : 0.0);
+    std::printf("%-48s %10.1f ms   %-7s %10.1f ms   ratio %6.2f\n", mi, mi_ms, iroda.eszkoz(),
+                eszkoz_ms, eszkoz_ms > 0 ? mi_ms / eszkoz_ms : 0.0);
 }
 
 QString sqlSzoveg(const QString& oszlop) {
@@ -47,15 +45,10 @@ QString sqlSzoveg(const QString& oszlop) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList a = app.arguments();
-    if (a.size() < 2) {
-        std::fprintf(stderr, "usage: bench_tervlista <data folder> [repeats]\n");
+    if (!iroda.argumentumok(a, "bench_tervlista", 3))
         return 2;
-    }
-    if (a.size() > 2)
-        ismetles = qMax(1, a.at(2).toInt());
     Kapcsolat k;
-    k.nyit(a.at(1));
-    adatFajl = SqliteMotor::AdatFajl(a.at(1));
+    k.nyit(iroda.forras);
     TervListaModell qry(k);
 
     QSqlQuery n =
@@ -63,7 +56,7 @@ int main(int argc, char** argv) {
                              "(SELECT count(*) FROM tervkiad)"));
     n.next();
     std::printf("plans %d, lines %d, issue records %d; best of %d runs\n\n", n.value(0).toInt(),
-                n.value(1).toInt(), n.value(2).toInt(), ismetles);
+                n.value(1).toInt(), n.value(2).toInt(), iroda.ismetles);
     n.finish(); // an unfinished read would keep other processes from writing
 
     // Opening the plan list with its counter (count and position of the

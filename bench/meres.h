@@ -33,3 +33,71 @@ inline void Sqlite3Futtat(const QString& fajl, const QString& sql, const QString
     if (p.exitCode() != 0)
         std::fprintf(stderr, "sqlite3: %s\n", p.readAllStandardError().constData());
 }
+
+#include "motor.h"
+#include "sqlitemotor.h"
+
+// The office a benchmark runs on: a generated data folder, or with
+// `--server "…"` among the arguments the same office moved into that
+// server's database (Pelvano_Upd --server "…" --szerverre <folder>); and the
+// reference tool of its engine running the same SQL: sqlite3 on the
+// folder's database file, psql on the server (the statement as the server
+// engine translates it).
+struct BenchIroda {
+    Adatforras forras;
+    int ismetles = 3;
+
+    // <data folder> [repeats] [--server "…"]; false (the usage printed) when
+    // the folder is missing.
+    bool argumentumok(QStringList a, const char* program, int alapIsmetles) {
+        ismetles = alapIsmetles;
+        const qsizetype s = a.indexOf(QStringLiteral("--server"));
+        if (s > 0 && s + 1 < a.size()) {
+            forras.szerver = a.at(s + 1);
+            a.remove(s, 2);
+        }
+        if (a.size() < 2) {
+            std::fprintf(stderr, "usage: %s <data folder> [repeats] [--server \"...\"]\n", program);
+            return false;
+        }
+        forras.mappa = a.at(1);
+        if (a.size() > 2)
+            ismetles = qMax(1, a.at(2).toInt());
+        return true;
+    }
+    const char* eszkoz() const { return forras.szerveren() ? "psql" : "sqlite3"; }
+
+    // Runs `sql` (the system's SQL) in the tool: its output thrown away, or
+    // written to `kimenet` as CSV with a heading (`hatarolo` between fields
+    // when given).
+    void futtat(const QString& sql, const QString& kimenet = QString(),
+                const QString& hatarolo = QString()) const {
+        if (!forras.szerveren()) {
+            QStringList arg;
+            if (!kimenet.isEmpty())
+                arg << QStringLiteral("-csv") << QStringLiteral("-header");
+            if (!hatarolo.isEmpty())
+                arg << QStringLiteral("-separator") << hatarolo;
+            Sqlite3Futtat(SqliteMotor::AdatFajl(forras.mappa), sql, arg, kimenet);
+            return;
+        }
+        QString s = Motor::Letrehoz(forras)->fordit(sql).trimmed();
+        while (s.endsWith(QLatin1Char(';')))
+            s.chop(1);
+        QStringList arg{QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-d"),
+                        forras.szerver};
+        if (kimenet.isEmpty())
+            arg << QStringLiteral("-A") << QStringLiteral("-t");
+        else
+            arg << QStringLiteral("--csv");
+        if (!hatarolo.isEmpty())
+            arg << QStringLiteral("-P") << QStringLiteral("csv_fieldsep=") + hatarolo;
+        arg << QStringLiteral("-o") << (kimenet.isEmpty() ? QStringLiteral("/dev/null") : kimenet)
+            << QStringLiteral("-c") << s;
+        QProcess p;
+        p.start(QStringLiteral("psql"), arg);
+        p.waitForFinished(-1);
+        if (p.exitCode() != 0)
+            std::fprintf(stderr, "psql: %s\n", p.readAllStandardError().constData());
+    }
+};

@@ -298,6 +298,12 @@ bool Karbantarto::szerverre(const QString& mappaSzoveg) {
         hiba(QStringLiteral("Hiba az áttöltés közben:\r\n") + h.uzenet());
         return false;
     }
+    // The server plans its queries by statistics of the tables: they are
+    // taken at once, not left to its background upkeep.
+    try {
+        hova.tomorit();
+    } catch (const AdatbazisHiba&) {
+    }
     QString osszegzes = QStringLiteral("Áttöltés kész.");
     for (const auto& [tabla, db] : darabok)
         osszegzes += QStringLiteral("\r\n%1: %2 rekord").arg(tabla).arg(db);

@@ -29,17 +29,12 @@ int main(int argc, char** argv) {
         for (int i = 0; i < korok; ++i) {
             const int sor = 1 + int(vel.bounded(sorok));
             const KiadasFajta f = vel.bounded(2) ? KiadasFajta::Tervrajz : KiadasFajta::Levelezes;
-            const bool bent = Kiadas::Allapot(k, terv, sor, f).bent != QLatin1String("N");
             try {
-                if (bent) {
-                    Kiadas::Kiad(k, terv, sor, f,
-                                 {QStringLiteral("%1-%2").arg(a.at(5)).arg(i),
-                                  QStringLiteral("Főnök"), QString()});
-                    ++kiadva;
-                } else {
-                    Kiadas::Visszavesz(k, terv, sor, f);
-                    ++vissza;
-                }
+                ++(Kiadas::KiadVagyVisszavesz(k, terv, sor, f,
+                                              {QStringLiteral("%1-%2").arg(a.at(5)).arg(i),
+                                               QStringLiteral("Főnök"), QString()})
+                       ? kiadva
+                       : vissza);
             } catch (const KiadasElutasitva&) {
                 ++elutasitva;
             }

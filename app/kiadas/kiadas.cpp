@@ -192,4 +192,14 @@ void JelolValt(Kapcsolat& k, int terv, int sor) {
     t.kesz();
 }
 
+bool KiadVagyVisszavesz(Kapcsolat& k, int terv, int sor, KiadasFajta fajta,
+                        const KiadasAdat& adat) {
+    if (Allapot(k, terv, sor, fajta).bent != QLatin1String("N")) {
+        Kiad(k, terv, sor, fajta, adat);
+        return true;
+    }
+    Visszavesz(k, terv, sor, fajta);
+    return false;
+}
+
 } // namespace Kiadas

@@ -90,6 +90,11 @@ int Kiad(Kapcsolat& k, int terv, int sor, KiadasFajta fajta, const KiadasAdat& a
 int Visszavesz(Kapcsolat& k, int terv, int sor, KiadasFajta fajta,
                const QDate& ma = QDate::currentDate());
 
+// Issues one kind of a line when it is in, takes it back when it is out
+// (each as above, the state read first): what a workstation does that
+// toggles lines. True when it issued.
+bool KiadVagyVisszavesz(Kapcsolat& k, int terv, int sor, KiadasFajta fajta, const KiadasAdat& adat);
+
 // The marked lines of a plan for the group issue dialog's list: the four
 // lines of its query (parameter :pterv).
 QStringList JeloltSorokSql();
