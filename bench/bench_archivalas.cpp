@@ -1,11 +1,12 @@
 // Times the database archive of a data folder against "zip -1 -r" of the
 // same folder:
-//   bench_archivalas <data folder>
+//   bench_archivalas <data folder> [repeats=1]
 
 #include "eszkozok/archivalas.h"
 #include "meres.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -13,25 +14,29 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QStringList a = app.arguments();
-    if (a.size() < 2) {
-        std::fprintf(stderr, "usage: bench_archivalas <data folder>\n");
+    BenchIroda iroda;
+    if (!iroda.argumentumok(app.arguments(), "bench_archivalas", 1))
         return 2;
-    }
+    const QString mappa = iroda.forras.mappa;
     QTemporaryDir dir;
     const QString sajatZip = dir.filePath(QStringLiteral("archiv.zip"));
-    const double sajat = LegjobbIdo(1, [&] { Archivalas::Keszit(a.at(1), sajatZip); });
+    const double sajat = LegjobbIdo(iroda.ismetles, [&] {
+        QFile::remove(sajatZip);
+        Archivalas::Keszit(mappa, sajatZip);
+    });
     const QString zipZip = dir.filePath(QStringLiteral("zip.zip"));
-    const double eszkoz = LegjobbIdo(1, [&] {
+    const double eszkoz = LegjobbIdo(iroda.ismetles, [&] {
+        QFile::remove(zipZip);
         QProcess p;
-        p.setWorkingDirectory(a.at(1));
+        p.setWorkingDirectory(mappa);
         p.setStandardOutputFile(QProcess::nullDevice());
         p.start(QStringLiteral("zip"), {QStringLiteral("-1"), QStringLiteral("-r"),
                                         QStringLiteral("-q"), zipZip, QStringLiteral(".")});
         p.waitForFinished(-1);
     });
-    std::printf("archive %9.1f ms (%.1f MB)   zip -1 -r %9.1f ms (%.1f MB)   ratio %5.2f\n", sajat,
-                QFileInfo(sajatZip).size() / 1e6, eszkoz, QFileInfo(zipZip).size() / 1e6,
-                sajat / eszkoz);
+    Meres(QStringLiteral("archive of the data folder (%1 MB; zip -1 -r: %2 MB)")
+              .arg(QFileInfo(sajatZip).size() / 1e6, 0, 'f', 1)
+              .arg(QFileInfo(zipZip).size() / 1e6, 0, 'f', 1),
+          sajat, "zip", eszkoz);
     return 0;
 }

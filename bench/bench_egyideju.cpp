@@ -131,5 +131,18 @@ int main(int argc, char** argv) {
     const bool rendben = jo && rekordok == kiadva && zartak == vissza && duplak == 0 &&
                          eltero == 0 && utana - elotte == rekordok;
     std::printf("%s\n", rendben ? "nothing lost, nothing doubled" : "MISMATCH");
+    Meres(
+        QStringLiteral("%1 workstations issuing and returning at once (%2)")
+            .arg(folyamatok)
+            .arg(rendben ? QStringLiteral("nothing lost or doubled") : QStringLiteral("MISMATCH")),
+        (kiadva + vissza) / double(mp), nullptr, 0, "op/s");
+    // The office is left as it was.
+    {
+        Tranzakcio t(k);
+        k.sql(QStringLiteral("DELETE FROM tervkiad WHERE terv = %1").arg(terv));
+        k.sql(QStringLiteral("DELETE FROM terv_sor WHERE terv = %1").arg(terv));
+        k.sql(QStringLiteral("DELETE FROM terv WHERE terv = %1").arg(terv));
+        t.kesz();
+    }
     return rendben ? 0 : 1;
 }

@@ -19,6 +19,7 @@
 #include <functional>
 
 int main(int argc, char** argv) {
+    KepernyoNelkul();
     QApplication app(argc, argv); // the export's message boxes need widgets
     const QStringList a = app.arguments();
     BenchIroda iroda;
@@ -29,8 +30,8 @@ int main(int argc, char** argv) {
     k.nyit(iroda.forras);
     QTemporaryDir dir;
     const QList<QPair<const char*, QString>> lekerdezesek{
-        {"issue log (SELECT * FROM tervkiad)", QStringLiteral("SELECT * FROM tervkiad;")},
-        {"plan list main query",
+        {"issue log", QStringLiteral("SELECT * FROM tervkiad;")},
+        {"plan list's main query",
          TervLista::Sql(QStringLiteral("tervszam")).join(QLatin1Char('\n'))}};
     for (const auto& [nev, sql] : lekerdezesek) {
         const QString cel = dir.filePath(QStringLiteral("export.csv"));
@@ -43,8 +44,10 @@ int main(int argc, char** argv) {
         const qint64 meret = QFileInfo(cel).size();
         const QString eszkozCel = dir.filePath(QStringLiteral("sqlite3.csv"));
         const double eszkoz = LegjobbIdo(ismetles, [&] { iroda.futtat(sql, eszkozCel); });
-        std::printf("%-40s SzovegExport %9.1f ms (%6.1f MB)   %s CSV %9.1f ms   ratio %5.2f\n", nev,
-                    sajat, meret / 1e6, iroda.eszkoz(), eszkoz, sajat / eszkoz);
+        Meres(QStringLiteral("SzovegExport of the %1 (%2 MB)")
+                  .arg(QString::fromUtf8(nev))
+                  .arg(meret / 1e6, 0, 'f', 1),
+              sajat, iroda.eszkoz(), eszkoz);
     }
     return 0;
 }

@@ -32,8 +32,10 @@ int main(int argc, char** argv) {
         });
         const double eszkoz =
             LegjobbIdo(ismetles, [&] { iroda.futtat(sorok.join(QLatin1Char('\n'))); });
-        std::printf("search \"%s\": %d plans   %9.1f ms   %s %9.1f ms   ratio %5.2f\n", szoveg,
-                    talalat, sajat, iroda.eszkoz(), eszkoz, sajat / eszkoz);
+        Meres(QStringLiteral("detailed search \"%1\" (%2 plans)")
+                  .arg(QString::fromUtf8(szoveg))
+                  .arg(talalat),
+              sajat, iroda.eszkoz(), eszkoz);
     }
     return 0;
 }

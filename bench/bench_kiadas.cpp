@@ -18,12 +18,12 @@
 namespace {
 BenchIroda iroda;
 void Sor(const char* nev, double sajat, double eszkoz) {
-    std::printf("%-52s %9.1f ms   %-7s %9.1f ms   ratio %5.2f\n", nev, sajat, iroda.eszkoz(),
-                eszkoz, sajat / eszkoz);
+    Meres(QString::fromUtf8(nev), sajat, iroda.eszkoz(), eszkoz);
 }
 } // namespace
 
 int main(int argc, char** argv) {
+    KepernyoNelkul();
     QApplication app(argc, argv);
     const QStringList a = app.arguments();
     if (!iroda.argumentumok(a, "bench_kiadas", 3))
@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
     KiadasNaploModell m(k);
     const double nyitas = LegjobbIdo(ismetles, [&] { m.nyit(QLatin1Char('T')); });
     std::printf("drawing issues listed: %d\n", m.rowCount());
-    Sor("browser opened (all drawing issues)", nyitas,
+    Sor("issue browser opened (all drawing issues)", nyitas,
         LegjobbIdo(ismetles, [&] { iroda.futtat(mind.sql()); }));
     const double szukit = LegjobbIdo(ismetles, [&] {
         m.setCsakKint(true);
@@ -44,17 +44,17 @@ int main(int argc, char** argv) {
     });
     std::printf("outstanding: %d of %d\n", (m.setCsakKint(true), m.rowCount()),
                 (m.setCsakKint(false), m.rowCount()));
-    Sor("filter switched on and off (no query)", szukit,
+    Sor("issue browser: outstanding on and off (no query)", szukit,
         LegjobbIdo(ismetles, [&] { iroda.futtat(kint.sql()); }));
     const double sorok = LegjobbIdo(ismetles, [&] {
         for (int r = 0; r < m.rowCount(); r += m.rowCount() / 50 + 1)
             m.index(r, 6).data();
     });
-    std::printf("%-52s %9.1f ms\n", "50 screens of rows across the list", sorok);
+    Meres(QStringLiteral("issue browser: 50 screens of rows across the list"), sorok);
 
     QTemporaryDir dir;
-    for (const auto& [nev, sz] : {std::pair{"CSV of the outstanding drawing sets", kint},
-                                  std::pair{"CSV of all drawing issues", mind}}) {
+    for (const auto& [nev, sz] : {std::pair{"issued-items CSV, outstanding drawing sets", kint},
+                                  std::pair{"issued-items CSV, all drawing issues", mind}}) {
         const QString cel = dir.filePath(QStringLiteral("Kintlevo.csv"));
         const double sajat = LegjobbIdo(ismetles, [&] {
             QSqlQuery q = k.lekerdez(sz.sql());

@@ -1,8 +1,10 @@
 // Lays out the plan list report of every plan of a data folder and writes it
 // as PDF; prints the times, the page count and the process's peak memory:
-//   bench_riport <data folder>
+//   bench_riport <data folder> [repeats] [--server "..."]
+// (measured once whatever the repeats: the peak memory is the process's)
 
 #include "kapcsolat.h"
+#include "meres.h"
 #include "oldalkeret.h"
 #include "riportkimenet.h"
 #include "tervlista.h"
@@ -24,14 +26,13 @@ double CsucsMemoriaMB() {
 } // namespace
 
 int main(int argc, char** argv) {
+    KepernyoNelkul();
     QApplication app(argc, argv); // fonts for the layout
-    const QStringList a = app.arguments();
-    if (a.size() < 2) {
-        std::fprintf(stderr, "usage: bench_riport <data folder>\n");
+    BenchIroda iroda;
+    if (!iroda.argumentumok(app.arguments(), "bench_riport", 1))
         return 2;
-    }
     Kapcsolat k;
-    k.nyit(a.at(1));
+    k.nyit(iroda.forras);
     TervListaModell lista(k);
     QElapsedTimer t;
     t.start();
@@ -50,13 +51,16 @@ int main(int argc, char** argv) {
     t.restart();
     const bool jo = RiportKimenet::PdfIr(d, fajl);
     const double pdf = t.nsecsElapsed() / 1e6;
-    std::printf("plan list report of %d plans, %d pages\n", lista.rowCount(), lapok);
-    std::printf("  list opened        %9.1f ms\n", nyitas);
-    std::printf("  layout             %9.1f ms\n", elrendezes);
-    std::printf("  paging             %9.1f ms\n", tordeles);
-    std::printf("  PDF written        %9.1f ms (%s, %.1f MB)\n", pdf, jo ? "ok" : "FAILED",
-                QFileInfo(fajl).size() / 1e6);
-    std::printf("  peak memory        %9.1f MB (%.1f MB before the layout)\n", CsucsMemoriaMB(),
-                elotte);
+    const QString nev =
+        QStringLiteral("plan list report (%1 plans, %2 pages): ").arg(lista.rowCount()).arg(lapok);
+    Meres(nev + QStringLiteral("list opened"), nyitas);
+    Meres(nev + QStringLiteral("layout"), elrendezes);
+    Meres(nev + QStringLiteral("paging"), tordeles);
+    Meres(nev + QStringLiteral("PDF written (%1, %2 MB)")
+                    .arg(jo ? QStringLiteral("ok") : QStringLiteral("FAILED"))
+                    .arg(QFileInfo(fajl).size() / 1e6, 0, 'f', 1),
+          pdf);
+    Meres(nev + QStringLiteral("peak memory before the layout"), elotte, nullptr, 0, "MB");
+    Meres(nev + QStringLiteral("peak memory"), CsucsMemoriaMB(), nullptr, 0, "MB");
     return jo ? 0 : 1;
 }

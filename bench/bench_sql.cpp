@@ -28,7 +28,7 @@ void Rajzol(QTableView* racs) {
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    KepernyoNelkul();
     QApplication app(argc, argv);
     const QStringList a = app.arguments();
     BenchIroda iroda;
@@ -65,12 +65,11 @@ int main(int argc, char** argv) {
             Rajzol(ablak.DBGrid1);
         });
         const double eszkoz = LegjobbIdo(ismetles, [&] { iroda.futtat(sql); });
-        std::printf("\"%s\": %d rows\n", szoveg, sorok);
-        std::printf("  first screen        %9.1f ms   %s (all rows) %9.1f ms   ratio %5.3f\n",
-                    elsoKep, iroda.eszkoz(), eszkoz, elsoKep / eszkoz);
-        std::printf("  all rows read       %9.1f ms (in the background, after the first screen)\n",
-                    mind);
-        std::printf("  bottom and back     %9.1f ms\n", vege);
+        const QString nev = QStringLiteral("free SQL \"%1\" (%2 rows): ").arg(sql).arg(sorok);
+        Meres(nev + QStringLiteral("first screen (tool: all rows)"), elsoKep, iroda.eszkoz(),
+              eszkoz);
+        Meres(nev + QStringLiteral("the rest read in the background"), mind);
+        Meres(nev + QStringLiteral("to the bottom and back"), vege);
 
         const QString csv = ki.filePath(QStringLiteral("sql.csv"));
         const double exp = LegjobbIdo(ismetles, [&] {
@@ -80,8 +79,7 @@ int main(int argc, char** argv) {
         const double eszkozCsv = LegjobbIdo(ismetles, [&] {
             iroda.futtat(sql, ki.filePath(QStringLiteral("eszkoz.csv")), QStringLiteral("|"));
         });
-        std::printf("  export              %9.1f ms   %s CSV        %9.1f ms   ratio %5.2f\n", exp,
-                    iroda.eszkoz(), eszkozCsv, exp / eszkozCsv);
+        Meres(nev + QStringLiteral("export"), exp, iroda.eszkoz(), eszkozCsv);
     }
     return 0;
 }

@@ -32,8 +32,7 @@ double eszkozIdo(const QString& sql) {
 }
 
 void sor(const char* mi, double mi_ms, double eszkoz_ms) {
-    std::printf("%-48s %10.1f ms   %-7s %10.1f ms   ratio %6.2f\n", mi, mi_ms, iroda.eszkoz(),
-                eszkoz_ms, eszkoz_ms > 0 ? mi_ms / eszkoz_ms : 0.0);
+    Meres(QStringLiteral("plan list: ") + QString::fromUtf8(mi), mi_ms, iroda.eszkoz(), eszkoz_ms);
 }
 
 QString sqlSzoveg(const QString& oszlop) {
@@ -96,7 +95,7 @@ int main(int argc, char** argv) {
             const int sor = qry.sorKulcsa(kozepso);
             qry.data(qry.index(qMax(0, sor), 1));
         });
-        const QByteArray nev = QStringLiteral("Rendez %1 + locate").arg(o).toUtf8();
+        const QByteArray nev = QStringLiteral("order by %1 + locate").arg(o).toUtf8();
         sor(nev.constData(), t, eszkozIdo(sqlSzoveg(o)));
     }
 

@@ -6,6 +6,12 @@
 #include <QtGlobal>
 #include <functional>
 
+// The programs measure without a display: the offscreen platform, chosen
+// before the application object is made.
+inline void KepernyoNelkul() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 inline double LegjobbIdo(int ismetles, const std::function<void()>& fv) {
     double legjobb = 1e18;
     for (int i = 0; i < ismetles; ++i) {
@@ -101,3 +107,18 @@ struct BenchIroda {
             std::fprintf(stderr, "psql: %s\n", p.readAllStandardError().constData());
     }
 };
+
+// One figure of the table bench/mind.sh gathers from every benchmark: the
+// operation, our figure (in `egyseg`), and the reference tool's on the same
+// data in the same run with the ratio (no tool: `eszkoz` null).
+inline void Meres(const QString& muvelet, double sajat, const char* eszkoz = nullptr,
+                  double referencia = 0, const char* egyseg = "ms") {
+    const QByteArray m = muvelet.leftJustified(60).toUtf8();
+    if (eszkoz)
+        std::printf("| %s | %10.1f %s | %-8s | %10.1f %s | %6.2f |\n", m.constData(), sajat, egyseg,
+                    eszkoz, referencia, egyseg, referencia > 0 ? sajat / referencia : 0.0);
+    else
+        std::printf("| %s | %10.1f %s | %-8s | %13s | %6s |\n", m.constData(), sajat, egyseg, "",
+                    "", "");
+    std::fflush(stdout);
+}
