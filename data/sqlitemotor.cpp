@@ -12,6 +12,7 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVarLengthArray>
+#include <array>
 #include <sqlite3.h>
 #include <unicode/ucol.h>
 #include <vector>
@@ -93,28 +94,89 @@ int masraVar(void*, int hanyadik) {
     return 1;
 }
 
-// UPPER by Unicode rules, accented letters included.
+// The upper case of each code point up to U+07FF (the one- and two-byte
+// UTF-8 sequences, where every letter of Hungarian and the other Latin
+// alphabets lies) as QString::toUpper gives it; 0 where that is more than
+// one code point (ß → SS).
+const std::array<char32_t, 0x800>& NagybetuTabla() {
+    static const std::array<char32_t, 0x800> t = [] {
+        std::array<char32_t, 0x800> tabla{};
+        for (char32_t c = 0; c < 0x800; ++c) {
+            const QString nagy = QString(QChar(char16_t(c))).toUpper();
+            tabla[c] = nagy.size() == 1 ? nagy.at(0).unicode() : 0;
+        }
+        return tabla;
+    }();
+    return t;
+}
+
+// `c` in UTF-8 at `ki`; returns the bytes written.
+int Utf8Ir(char32_t c, unsigned char* ki) {
+    if (c < 0x80) {
+        ki[0] = static_cast<unsigned char>(c);
+        return 1;
+    }
+    if (c < 0x800) {
+        ki[0] = static_cast<unsigned char>(0xC0 | (c >> 6));
+        ki[1] = static_cast<unsigned char>(0x80 | (c & 0x3F));
+        return 2;
+    }
+    ki[0] = static_cast<unsigned char>(0xE0 | (c >> 12));
+    ki[1] = static_cast<unsigned char>(0x80 | ((c >> 6) & 0x3F));
+    ki[2] = static_cast<unsigned char>(0x80 | (c & 0x3F));
+    return 3;
+}
+
+// UPPER by Unicode rules, accented letters included, as QString::toUpper.
+// Texts of one- and two-byte sequences (nearly every text of an office) are
+// converted in place, by the table, in one buffer handed to the engine;
+// anything else goes through QString.
 void unicodeUpper(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (argc != 1 || sqlite3_value_type(argv[0]) == SQLITE_NULL) {
         sqlite3_result_null(ctx);
         return;
     }
-    const auto* szoveg = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    const auto* szoveg = sqlite3_value_text(argv[0]);
     const int hossz = sqlite3_value_bytes(argv[0]);
-    // Plain ASCII text (most plan numbers, marks and many names) needs no
-    // conversion to Unicode and back.
-    QByteArray nagy(szoveg, hossz);
-    bool ascii = true;
-    for (char& c : nagy) {
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            ascii = false;
-            break;
-        }
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
+    if (!szoveg) {
+        sqlite3_result_error_nomem(ctx);
+        return;
     }
-    if (!ascii)
-        nagy = QString::fromUtf8(szoveg, hossz).toUpper().toUtf8();
+    // A two-byte letter's capital takes at most three bytes.
+    auto* ki = static_cast<unsigned char*>(sqlite3_malloc64(sqlite3_uint64(hossz) * 3 / 2 + 1));
+    if (!ki) {
+        sqlite3_result_error_nomem(ctx);
+        return;
+    }
+    const std::array<char32_t, 0x800>& tabla = NagybetuTabla();
+    int n = 0;
+    bool egyszeru = true;
+    for (int i = 0; i < hossz && egyszeru;) {
+        const unsigned char b = szoveg[i];
+        if (b < 0x80) {
+            ki[n++] = b >= 'a' && b <= 'z' ? static_cast<unsigned char>(b - 'a' + 'A') : b;
+            ++i;
+            continue;
+        }
+        // A well-formed two-byte sequence (not an overlong one).
+        if (b >= 0xC2 && b <= 0xDF && i + 1 < hossz && (szoveg[i + 1] & 0xC0) == 0x80) {
+            const char32_t nagy = tabla[((b & 0x1F) << 6) | (szoveg[i + 1] & 0x3F)];
+            if (nagy != 0 && !(nagy >= 0xD800 && nagy <= 0xDFFF)) {
+                n += Utf8Ir(nagy, ki + n);
+                i += 2;
+                continue;
+            }
+        }
+        egyszeru = false;
+    }
+    if (egyszeru) {
+        sqlite3_result_text64(ctx, reinterpret_cast<const char*>(ki), sqlite3_uint64(n),
+                              sqlite3_free, SQLITE_UTF8);
+        return;
+    }
+    sqlite3_free(ki);
+    const QByteArray nagy =
+        QString::fromUtf8(reinterpret_cast<const char*>(szoveg), hossz).toUpper().toUtf8();
     sqlite3_result_text(ctx, nagy.constData(), int(nagy.size()), SQLITE_TRANSIENT);
 }
 

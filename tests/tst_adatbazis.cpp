@@ -422,6 +422,28 @@ void TstAdatbazis::unicodeUpper() {
         k.sql(QStringLiteral("SELECT count(*) FROM terv WHERE UPPER(cim) LIKE '%ŐRHÁZ FELÚJ%'"));
     QVERIFY(l.next());
     QCOMPARE(l.value(0).toInt(), 1);
+
+    // Every letter of the one- and two-byte sequences alone, and texts
+    // mixing them with longer ones and with capitals that take more than one
+    // letter: the same as Qt's upper case.
+    QStringList szovegek;
+    QString mind;
+    for (char16_t c = 1; c < 0x800; ++c)
+        if (QChar(c).isLetter()) {
+            szovegek << QString(QChar(c));
+            mind += QChar(c);
+        }
+    szovegek << mind << QStringLiteral("straße ŉ ﬁnom ǆ ǅ") // more than one letter
+             << QStringLiteral("pályázat ∑ ħ ⅷ 😀 ǳ ő")      // three and four bytes
+             << QStringLiteral("Tervező Kft. 2024/17 – é") << QString();
+    QStringList vart, kapott;
+    for (const QString& sz : szovegek) {
+        QSqlQuery u = k.sql(QStringLiteral("SELECT UPPER(:s)"), {{QStringLiteral("s"), sz}});
+        QVERIFY(u.next());
+        kapott << u.value(0).toString();
+        vart << sz.toUpper();
+    }
+    QCOMPARE(kapott, vart);
 }
 
 void TstAdatbazis::magyarNevSorrend() {
