@@ -129,8 +129,8 @@ int Utf8Ir(char32_t c, unsigned char* ki) {
 
 // UPPER by Unicode rules, accented letters included, as QString::toUpper.
 // Texts of one- and two-byte sequences (nearly every text of an office) are
-// converted in place, by the table, in one buffer handed to the engine;
-// anything else goes through QString.
+// converted by the table without allocating; anything else goes through
+// QString.
 void unicodeUpper(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (argc != 1 || sqlite3_value_type(argv[0]) == SQLITE_NULL) {
         sqlite3_result_null(ctx);
@@ -142,12 +142,12 @@ void unicodeUpper(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         sqlite3_result_error_nomem(ctx);
         return;
     }
-    // A two-byte letter's capital takes at most three bytes.
-    auto* ki = static_cast<unsigned char*>(sqlite3_malloc64(sqlite3_uint64(hossz) * 3 / 2 + 1));
-    if (!ki) {
-        sqlite3_result_error_nomem(ctx);
-        return;
-    }
+    // A two-byte letter's capital takes at most three bytes. The buffer is
+    // the thread's own, kept between calls; the engine copies the result
+    // into the register it keeps for it (reusing that register's memory).
+    thread_local std::vector<unsigned char> puffer;
+    puffer.resize(size_t(hossz) * 3 / 2 + 1);
+    unsigned char* ki = puffer.data();
     const std::array<char32_t, 0x800>& tabla = NagybetuTabla();
     int n = 0;
     bool egyszeru = true;
@@ -170,11 +170,9 @@ void unicodeUpper(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
         egyszeru = false;
     }
     if (egyszeru) {
-        sqlite3_result_text64(ctx, reinterpret_cast<const char*>(ki), sqlite3_uint64(n),
-                              sqlite3_free, SQLITE_UTF8);
+        sqlite3_result_text(ctx, reinterpret_cast<const char*>(ki), n, SQLITE_TRANSIENT);
         return;
     }
-    sqlite3_free(ki);
     const QByteArray nagy =
         QString::fromUtf8(reinterpret_cast<const char*>(szoveg), hossz).toUpper().toUtf8();
     sqlite3_result_text(ctx, nagy.constData(), int(nagy.size()), SQLITE_TRANSIENT);
