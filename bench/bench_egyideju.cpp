@@ -21,9 +21,12 @@ constexpr int Sorok = 40;
 
 // One workstation: for `mp` seconds picks a line and a kind, issues it when
 // it is in and returns it when it is out; a refusal (another was quicker)
-// is counted. Prints "issued returned refused".
+// is counted, and so is a statement that waited in vain for the others
+// (under this load the embedded engine's lock can pass a waiting
+// workstation by for the whole waiting time): the clerk sees the message
+// and tries again. Prints "issued returned refused waited".
 int Munkaallomas(const Adatforras& forras, int terv, int mp, quint32 mag) {
-    int kiadva = 0, vissza = 0, elutasitva = 0;
+    int kiadva = 0, vissza = 0, elutasitva = 0, hiabaVart = 0;
     try {
         Kapcsolat k(QStringLiteral("munkaallomas"));
         k.nyit(forras);
@@ -40,13 +43,15 @@ int Munkaallomas(const Adatforras& forras, int terv, int mp, quint32 mag) {
                        : vissza);
             } catch (const KiadasElutasitva&) {
                 ++elutasitva;
+            } catch (const AdatbazisHiba&) {
+                ++hiabaVart;
             }
         }
     } catch (const PelvanoHiba& h) {
         std::fprintf(stderr, "%s\n", h.what());
         return 1;
     }
-    std::printf("%d %d %d\n", kiadva, vissza, elutasitva);
+    std::printf("%d %d %d %d\n", kiadva, vissza, elutasitva, hiabaVart);
     return 0;
 }
 
@@ -93,15 +98,16 @@ int main(int argc, char** argv) {
                   QString::number(terv), QString::number(mp), QString::number(1000 + i)});
         p << f;
     }
-    qint64 kiadva = 0, vissza = 0, elutasitva = 0;
+    qint64 kiadva = 0, vissza = 0, elutasitva = 0, hiabaVart = 0;
     bool jo = true;
     for (QProcess* f : p) {
         f->waitForFinished(-1);
         const QList<QByteArray> d = f->readAllStandardOutput().trimmed().split(' ');
-        jo = jo && f->exitCode() == 0 && d.size() == 3;
+        jo = jo && f->exitCode() == 0 && d.size() == 4;
         kiadva += d.value(0).toLongLong();
         vissza += d.value(1).toLongLong();
         elutasitva += d.value(2).toLongLong();
+        hiabaVart += d.value(3).toLongLong();
     }
     // Every issue made one record, every return closed one; a line is out
     // exactly when one open record of its kind says so.
@@ -122,8 +128,9 @@ int main(int argc, char** argv) {
                .arg(terv));
     const qint64 utana = Szam(k, QStringLiteral("SELECT count(*) FROM tervkiad"));
     std::printf("%d processes, %d s, %d lines of one plan: %lld issues, %lld returns, %lld refused "
-                "(another was quicker): %.0f operations/s\n",
-                folyamatok, mp, Sorok, kiadva, vissza, elutasitva, (kiadva + vissza) / double(mp));
+                "(another was quicker), %lld waited in vain: %.0f operations/s\n",
+                folyamatok, mp, Sorok, kiadva, vissza, elutasitva, hiabaVart,
+                (kiadva + vissza) / double(mp));
     std::printf("issue records %lld (issues %lld), closed %lld (returns %lld), open records "
                 "doubled on %lld lines, lines not matching their records %lld, records of other "
                 "plans changed %lld\n",
