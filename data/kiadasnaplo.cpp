@@ -3,7 +3,7 @@
 #include "ertekszoveg.h"
 #include "kapcsolat.h"
 
-#include <QSet>
+#include <algorithm>
 
 namespace Kiadas {
 
@@ -46,13 +46,6 @@ QString KiadasSzuro::feltetel() const {
 QString KiadasSzuro::sql() const {
     return Kiadas::NaploSql(feltetel()).join(QLatin1Char('\n'));
 }
-
-namespace {
-qint64 SorKulcs(int terv, int sor) {
-    return (qint64(terv) << 32) | quint32(sor);
-}
-
-} // namespace
 
 KiadasNaploModell::KiadasNaploModell(Kapcsolat& k, QObject* szulo)
     : QAbstractTableModel(szulo), m_k(k), m_olvaso(k, [](const QString& kulcsok) {
@@ -105,18 +98,52 @@ void KiadasNaploModell::nyit(QChar fajta) {
     try {
         QSqlDatabase db = m_k.db();
         // The rows of the log query, found without its joins: a record is
-        // listed when its plan and its line exist. Three straight reads and
-        // two look-up tables are many times quicker on a large log than
-        // searching the plan and the line of every record. The kind is the
-        // window's for its whole life: only its records are read.
-        QSet<int> tervek;
-        m_k.motor().atolvas(db, QStringLiteral("SELECT terv FROM terv"), {QStringLiteral("terv")},
-                            [&tervek](const QVariant* v) { tervek.insert(v[0].toInt()); });
-        QSet<qint64> sorok;
-        m_k.motor().atolvas(
-            db, QStringLiteral("SELECT terv, sor FROM terv_sor"),
-            {QStringLiteral("terv"), QStringLiteral("sor")},
-            [&sorok](const QVariant* v) { sorok.insert(SorKulcs(v[0].toInt(), v[1].toInt())); });
+        // listed when its plan and its line exist. Three straight reads
+        // (the plans and the lines in the order of their keys) and two
+        // sorted arrays are many times quicker on a large log than
+        // searching the plan and the line of every record, and stay so as
+        // the log grows (the arrays are a fraction of a hash set's size).
+        // The kind is the window's for its whole life: only its records
+        // are read.
+        QVector<int> tervek;
+        m_k.motor().atolvas(db, QStringLiteral("SELECT terv FROM terv ORDER BY terv"),
+                            {QStringLiteral("terv")}, [&tervek](const QVariant* v) {
+                                if (!v[0].isNull())
+                                    tervek.append(v[0].toInt());
+                            });
+        // Every plan that has lines, and the run of its line numbers.
+        QVector<int> sorTervek, kezdet, sorok;
+        m_k.motor().atolvas(db, QStringLiteral("SELECT terv, sor FROM terv_sor ORDER BY terv, sor"),
+                            {QStringLiteral("terv"), QStringLiteral("sor")},
+                            [&](const QVariant* v) {
+                                if (v[0].isNull() || v[1].isNull())
+                                    return;
+                                const int terv = v[0].toInt();
+                                if (sorTervek.isEmpty() || sorTervek.last() != terv) {
+                                    sorTervek.append(terv);
+                                    kezdet.append(int(sorok.size()));
+                                }
+                                sorok.append(v[1].toInt());
+                            });
+        kezdet.append(int(sorok.size()));
+        const auto vanTerv = [&tervek](int terv) {
+            const auto it = std::lower_bound(tervek.cbegin(), tervek.cend(), terv);
+            return it != tervek.cend() && *it == terv;
+        };
+        // Records of the same plan follow one another mostly: the last
+        // plan's run is kept.
+        qsizetype utolso = -1;
+        const auto vanSor = [&](int terv, int sor) {
+            if (utolso < 0 || sorTervek.at(utolso) != terv) {
+                const auto it = std::lower_bound(sorTervek.cbegin(), sorTervek.cend(), terv);
+                if (it == sorTervek.cend() || *it != terv)
+                    return false;
+                utolso = it - sorTervek.cbegin();
+            }
+            const auto eleje = sorok.cbegin() + kezdet.at(utolso);
+            const auto vege = sorok.cbegin() + kezdet.at(utolso + 1);
+            return std::binary_search(eleje, vege, sor);
+        };
         m_k.motor().atolvas(
             db,
             QStringLiteral("SELECT tervkiad, terv, sor, kint FROM tervkiad WHERE %1 ORDER BY "
@@ -128,7 +155,7 @@ void KiadasNaploModell::nyit(QChar fajta) {
                 if (v[1].isNull() || v[2].isNull())
                     return;
                 const int terv = v[1].toInt();
-                if (!tervek.contains(terv) || !sorok.contains(SorKulcs(terv, v[2].toInt())))
+                if (!vanSor(terv, v[2].toInt()) || !vanTerv(terv))
                     return;
                 m_kulcsok.append(v[0].toInt());
                 m_kint.append(v[3].toString() == QLatin1String("I"));
