@@ -64,7 +64,7 @@ qint64 Szam(Kapcsolat& k, const QString& sql) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QStringList a = app.arguments();
+    const QStringList a = app.arguments();
     if (a.value(1) == QLatin1String("--munkaallomas"))
         return Munkaallomas(Adatforras{a.value(2), a.value(3)}, a.value(4).toInt(),
                             a.value(5).toInt(), a.value(6).toUInt());
@@ -72,10 +72,7 @@ int main(int argc, char** argv) {
     if (!iroda.argumentumok(a, "bench_egyideju", 60))
         return 2;
     const int mp = iroda.ismetles;
-    const qsizetype s = a.indexOf(QStringLiteral("--server"));
-    if (s > 0)
-        a.remove(s, 2);
-    const int folyamatok = a.size() > 3 ? qMax(1, a.at(3).toInt()) : 4;
+    const int folyamatok = iroda.tobbi.isEmpty() ? 4 : qMax(1, iroda.tobbi.at(0).toInt());
 
     Kapcsolat k;
     k.nyit(iroda.forras);

@@ -52,6 +52,7 @@ inline void Sqlite3Futtat(const QString& fajl, const QString& sql, const QString
 struct BenchIroda {
     Adatforras forras;
     int ismetles = 3;
+    QStringList tobbi; // the arguments after the repeats
 
     // <data folder> [repeats] [--server "…"]; false (the usage printed) when
     // the folder is missing.
@@ -69,6 +70,7 @@ struct BenchIroda {
         forras.mappa = a.at(1);
         if (a.size() > 2)
             ismetles = qMax(1, a.at(2).toInt());
+        tobbi = a.mid(3);
         return true;
     }
     const char* eszkoz() const { return forras.szerveren() ? "psql" : "sqlite3"; }

@@ -95,7 +95,7 @@ QString oszlopDefinicio(const QString& def, Cel cel, bool* autoInc) {
     if (tipus == QLatin1String("MEMO"))
         return nev + (pg ? QStringLiteral(" text COLLATE pelvano_hu") : QStringLiteral(" TEXT")) +
                maradek;
-    // CHAR(n), DATE, TIMESTAMP stay as declared for SQLite: CHAR(n) has text
+    // CHAR(n), DATE, TIMESTAMP, BLOB stay as declared for SQLite: CHAR(n) has text
     // affinity there and keeps the width in the schema, where the width
     // triggers read it. The server holds the width in a check of the
     // column's length (a longer text would be refused), and its store
@@ -114,6 +114,8 @@ QString oszlopDefinicio(const QString& def, Cel cel, bool* autoInc) {
         return nev + QStringLiteral(" date") + maradek;
     if (tipus == QLatin1String("TIMESTAMP"))
         return nev + QStringLiteral(" timestamp(0)") + maradek;
+    if (tipus == QLatin1String("BLOB"))
+        return nev + QStringLiteral(" bytea") + maradek;
     return def;
 }
 

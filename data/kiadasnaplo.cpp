@@ -107,10 +107,8 @@ void KiadasNaploModell::nyit(QChar fajta) {
         // are read.
         QVector<int> tervek;
         m_k.motor().atolvas(db, QStringLiteral("SELECT terv FROM terv ORDER BY terv"),
-                            {QStringLiteral("terv")}, [&tervek](const QVariant* v) {
-                                if (!v[0].isNull())
-                                    tervek.append(v[0].toInt());
-                            });
+                            {QStringLiteral("terv")},
+                            [&tervek](const QVariant* v) { tervek.append(v[0].toInt()); });
         // Every plan that has lines, and the run of its line numbers.
         QVector<int> sorTervek, kezdet, sorok;
         m_k.motor().atolvas(db, QStringLiteral("SELECT terv, sor FROM terv_sor ORDER BY terv, sor"),

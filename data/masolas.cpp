@@ -1,10 +1,10 @@
 #include "masolas.h"
 
+#include "ertekszoveg.h"
 #include "kapcsolat.h"
 #include "sema.h"
 
 #include <QRegularExpression>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
 #include <QSqlQuery>
@@ -44,34 +44,25 @@ QString Nev(const QString& nev) {
     return sima.match(nev).hasMatch() ? nev : SqlNev(nev);
 }
 
-bool Benne(const QStringList& nevek, const QString& nev) {
-    return nevek.contains(nev, Qt::CaseInsensitive);
-}
-
 // The type of a column added beside the schema (a table or column made by
-// hand), as its source's driver sees it, in SQL both engines take.
-QString SajatTipus(const QSqlField& f, bool szerverre) {
-    switch (f.metaType().id()) {
-    case QMetaType::Bool:
+// hand) in the local dialect, by the kind its source's driver gives it; a
+// truth value stays one (the engines write its literals differently).
+QString SajatTipus(const QSqlField& f) {
+    if (f.metaType().id() == QMetaType::Bool)
         return QStringLiteral("BOOLEAN");
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
+    switch (Ertek::TipusFajta(QMetaType::Type(f.metaType().id()))) {
+    case OszlopFajta::Egesz:
         return QStringLiteral("BIGINT");
-    case QMetaType::Double:
-    case QMetaType::Float:
+    case OszlopFajta::Tort:
         return QStringLiteral("DOUBLE PRECISION");
-    case QMetaType::QDate:
+    case OszlopFajta::Datum:
         return QStringLiteral("DATE");
-    case QMetaType::QDateTime:
+    case OszlopFajta::DatumIdo:
         return QStringLiteral("TIMESTAMP");
-    case QMetaType::QByteArray:
-        return szerverre ? QStringLiteral("BYTEA") : QStringLiteral("BLOB");
+    case OszlopFajta::Blob:
+        return QStringLiteral("BLOB");
     default:
-        return QStringLiteral("TEXT");
+        return QStringLiteral("MEMO");
     }
 }
 
@@ -80,8 +71,8 @@ QString SajatTipus(const QSqlField& f, bool szerverre) {
 // engine's literals: no statement is left prepared when one fails.
 qint64 Rekordok(Kapcsolat& honnan, Kapcsolat& hova, const QString& forrasNev, const QString& celNev,
                 const QStringList& oszlopok) {
-    QSqlDatabase celDb = hova.db();
-    const QSqlDriver* driver = celDb.driver();
+    const QSqlDatabase celDb = hova.db();
+    const Motor& motor = hova.motor();
     QStringList nevek;
     for (const QString& o : oszlopok)
         nevek << Nev(o);
@@ -98,22 +89,19 @@ qint64 Rekordok(Kapcsolat& honnan, Kapcsolat& hova, const QString& forrasNev, co
     };
     qint64 db = 0;
     QSqlDatabase forrasDb = honnan.db();
-    honnan.motor().atolvas(
-        forrasDb, QStringLiteral("SELECT %1 FROM %2").arg(lista, Nev(forrasNev)), oszlopok,
-        [&](const QVariant* ertekek) {
-            QStringList sor;
-            for (int i = 0; i < oszlopok.size(); ++i) {
-                QSqlField f(oszlopok.at(i), ertekek[i].metaType());
-                f.setValue(ertekek[i]);
-                sor << (ertekek[i].isNull() ? QStringLiteral("NULL") : driver->formatValue(f));
-            }
-            if (csoportban > 0)
-                csoport += QLatin1Char(',');
-            csoport += QLatin1Char('(') + sor.join(QLatin1Char(',')) + QLatin1Char(')');
-            ++db;
-            if (++csoportban == 200)
-                kiir();
-        });
+    honnan.motor().atolvas(forrasDb, QStringLiteral("SELECT %1 FROM %2").arg(lista, Nev(forrasNev)),
+                           oszlopok, [&](const QVariant* ertekek) {
+                               QStringList sor;
+                               for (int i = 0; i < oszlopok.size(); ++i)
+                                   sor << motor.literal(celDb, ertekek[i]);
+                               if (csoportban > 0)
+                                   csoport += QLatin1Char(',');
+                               csoport +=
+                                   QLatin1Char('(') + sor.join(QLatin1Char(',')) + QLatin1Char(')');
+                               ++db;
+                               if (++csoportban == 200)
+                                   kiir();
+                           });
     kiir();
     return db;
 }
@@ -125,7 +113,6 @@ QList<QPair<QString, qint64>> Tablak(Kapcsolat& honnan, Kapcsolat& hova,
     QList<QPair<QString, qint64>> darabok;
     const Pillanat pillanat(honnan);
     Tranzakcio t(hova);
-    const bool szerverre = hova.forras().szerveren();
     const auto kesz = [&](const QString& nev, qint64 db) {
         darabok.append({nev, db});
         if (tablaKesz)
@@ -151,10 +138,9 @@ QList<QPair<QString, qint64>> Tablak(Kapcsolat& honnan, Kapcsolat& hova,
             if (r.contains(o.nev))
                 oszlopok << o.nev;
         for (int i = 0; i < r.count(); ++i)
-            if (!Benne(oszlopok, r.fieldName(i))) {
-                hova.sql(
-                    QStringLiteral("ALTER TABLE %1 ADD %2 %3")
-                        .arg(Nev(celNev), Nev(r.fieldName(i)), SajatTipus(r.field(i), szerverre)));
+            if (!oszlopok.contains(r.fieldName(i), Qt::CaseInsensitive)) {
+                hova.sql(QStringLiteral("ALTER TABLE %1 ADD %2 %3")
+                             .arg(Nev(celNev), Nev(r.fieldName(i)), SajatTipus(r.field(i))));
                 oszlopok << r.fieldName(i);
             }
         const qint64 db = Rekordok(honnan, hova, forrasNev, celNev, oszlopok);
@@ -177,7 +163,7 @@ QList<QPair<QString, qint64>> Tablak(Kapcsolat& honnan, Kapcsolat& hova,
         QStringList oszlopok, leirasok;
         for (int i = 0; i < r.count(); ++i) {
             oszlopok << r.fieldName(i);
-            leirasok << Nev(r.fieldName(i)) + QLatin1Char(' ') + SajatTipus(r.field(i), szerverre);
+            leirasok << Nev(r.fieldName(i)) + QLatin1Char(' ') + SajatTipus(r.field(i));
         }
         hova.sql(QStringLiteral("CREATE TABLE %1 (%2)")
                      .arg(Nev(forrasNev), leirasok.join(QStringLiteral(", "))));

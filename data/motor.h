@@ -9,6 +9,8 @@
 #include "motorhiba.h"
 
 #include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
@@ -79,6 +81,14 @@ public:
             helyek << hely;
         }
         return helyek;
+    }
+    // A value as a literal of the engine's SQL (null as NULL).
+    virtual QString literal(const QSqlDatabase& db, const QVariant& v) const {
+        if (v.isNull())
+            return QStringLiteral("NULL");
+        QSqlField f(QString(), v.metaType());
+        f.setValue(v);
+        return db.driver()->formatValue(f);
     }
     // A query typed by a user, given in the engine's SQL, with its rows kept
     // apart as they are read (nothing is read yet). Errors throw

@@ -6,10 +6,9 @@
 #include "motorhiba.h"
 
 #include <QSqlDatabase>
-#include <memory>
-
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 class QSqlError;
 struct sqlite3;
@@ -18,6 +17,10 @@ struct sqlite3_stmt;
 // The connection's SQLite handle (the same library as Qt's driver), or
 // nullptr when the connection is not an open SQLite connection.
 sqlite3* SqliteKezelo(const QSqlDatabase& db);
+
+// A column of the statement's current row as Qt holds it: null, a 64-bit
+// integer, a double, bytes for a blob, text otherwise.
+QVariant SqliteErtek(sqlite3_stmt* st, int i);
 
 // The kept rows of a result: a temporary table of an SQLite handle (its
 // temporary storage a file, not memory), numbered from 1 in the order they

@@ -28,7 +28,9 @@ sqlite3_stmt* Elokeszit(sqlite3* h, const QString& sql) {
     return st;
 }
 
-QVariant Ertek(sqlite3_stmt* st, int i) {
+} // namespace
+
+QVariant SqliteErtek(sqlite3_stmt* st, int i) {
     switch (sqlite3_column_type(st, i)) {
     case SQLITE_NULL:
         return {};
@@ -44,8 +46,6 @@ QVariant Ertek(sqlite3_stmt* st, int i) {
                                           sqlite3_column_bytes(st, i)));
     }
 }
-
-} // namespace
 
 SorTar::SorTar(sqlite3* h, const QString& tabla, int n) : m_h(h), m_tabla(tabla), m_n(n) {
     QStringList oszlopok, jelek;
@@ -143,7 +143,7 @@ void SorTar::sorok(qint64 elso, int db,
     int rc;
     while ((rc = sqlite3_step(m_olvaso)) == SQLITE_ROW) {
         for (int i = 0; i < m_n; ++i)
-            ertekek[i] = Ertek(m_olvaso, i);
+            ertekek[i] = SqliteErtek(m_olvaso, i);
         sor(ertekek.constData());
     }
     sqlite3_reset(m_olvaso);

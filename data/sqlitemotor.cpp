@@ -381,25 +381,7 @@ QStringList SqliteMotor::atolvas(QSqlDatabase& db, const QString& sql, const QSt
     while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
         for (int j = 0; j < helyek.size(); ++j) {
             const int i = helyek.at(j);
-            if (i < 0) {
-                ertekek[j] = QVariant();
-                continue;
-            }
-            switch (sqlite3_column_type(st, i)) {
-            case SQLITE_NULL:
-                ertekek[j] = QVariant();
-                break;
-            case SQLITE_INTEGER:
-                ertekek[j] = QVariant(qint64(sqlite3_column_int64(st, i)));
-                break;
-            case SQLITE_FLOAT:
-                ertekek[j] = QVariant(sqlite3_column_double(st, i));
-                break;
-            default:
-                ertekek[j] = QVariant(
-                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, i)),
-                                      sqlite3_column_bytes(st, i)));
-            }
+            ertekek[j] = i < 0 ? QVariant() : SqliteErtek(st, i);
         }
         sor(ertekek.constData());
     }

@@ -22,6 +22,13 @@ public:
     QStringList atolvas(QSqlDatabase& db, const QString& sql, const QStringList& oszlopok,
                         const std::function<void(const QVariant* ertekek)>& sor) override;
     std::unique_ptr<EredmenyTar> eredmenyTar(QSqlDatabase& db, const QString& sql) override;
+    // Bytes as X'…' (Qt's driver writes bare hex digits, which SQLite would
+    // take for a number or a name).
+    QString literal(const QSqlDatabase& db, const QVariant& v) const override {
+        if (!v.isNull() && v.typeId() == QMetaType::QByteArray)
+            return QStringLiteral("X'%1'").arg(QString::fromLatin1(v.toByteArray().toHex()));
+        return Motor::literal(db, v);
+    }
     void tablaUjraepit(QSqlDatabase& db, const QString& tabla, const QStringList& kulcs,
                        const QString& index, const QString& indexOszlop) override;
     QString epsegHiba(QSqlDatabase& db) override;

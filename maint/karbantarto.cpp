@@ -299,7 +299,8 @@ bool Karbantarto::szerverre(const QString& mappaSzoveg) {
         return false;
     }
     // The server plans its queries by statistics of the tables: they are
-    // taken at once, not left to its background upkeep.
+    // taken at once (should that fail, its background upkeep takes them
+    // later; the records are in either way).
     try {
         hova.tomorit();
     } catch (const AdatbazisHiba&) {

@@ -65,7 +65,7 @@ QStringList Tartalom(Kapcsolat& k) {
         if (van.isEmpty())
             return;
         QStringList helyek;
-        for (int i = 1; i <= oszlopok.size(); ++i)
+        for (int i = 1; i <= van.size(); ++i)
             helyek << QString::number(i);
         QSqlDatabase db = k.db();
         k.motor().atolvas(db,
@@ -93,8 +93,7 @@ QStringList Tartalom(Kapcsolat& k) {
     for (const QString& t : k.tablak())
         if (!Sema::TablaNevvel(t))
             sajat << t;
-    std::sort(sajat.begin(), sajat.end(),
-              [](const QString& a, const QString& b) { return a.toLower() < b.toLower(); });
+    sajat.sort(Qt::CaseInsensitive);
     for (const QString& t : sajat)
         tabla(t, {}, {});
     return l;
