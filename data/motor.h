@@ -7,6 +7,7 @@
 
 #include "eredmenytar.h"
 #include "motorhiba.h"
+#include "sorolvaso.h"
 
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -69,6 +70,11 @@ public:
     // the names of all result columns. Errors throw AdatbazisHiba.
     virtual QStringList atolvas(QSqlDatabase& db, const QString& sql, const QStringList& oszlopok,
                                 const std::function<void(const QVariant* ertekek)>& sor) = 0;
+    // Reads a SELECT (the engine's SQL) from its first row to its last,
+    // each value as the engine holds it. Errors throw AdatbazisHiba. The
+    // reader must be gone before the connection closes. By default Qt's
+    // driver reads it.
+    virtual std::unique_ptr<SorOlvaso> olvaso(QSqlDatabase& db, const QString& sql);
     // For atolvas: the place of each asked column among the result's
     // columns (letter case does not matter), -1 for one it lacks.
     static QList<int> OszlopHelyek(const QStringList& nevek, const QStringList& oszlopok) {

@@ -4,6 +4,7 @@
 
 #include "eredmenytar.h"
 #include "motorhiba.h"
+#include "sorolvaso.h"
 
 #include <QSqlDatabase>
 #include <QStringList>
@@ -17,6 +18,14 @@ struct sqlite3_stmt;
 // The connection's SQLite handle (the same library as Qt's driver), or
 // nullptr when the connection is not an open SQLite connection.
 sqlite3* SqliteKezelo(const QSqlDatabase& db);
+
+// The statement of a text that holds exactly one (spaces, comments and
+// semicolons may follow it); an empty one and a second statement throw
+// AdatbazisHiba with the system's sentence, a faulty one with SQLite's.
+sqlite3_stmt* EgyUtasitas(sqlite3* h, const QString& sql);
+
+// A SELECT read straight through SQLite (see SorOlvaso).
+std::unique_ptr<SorOlvaso> SqliteOlvaso(sqlite3* h, const QString& sql);
 
 // A column of the statement's current row as Qt holds it: null, a 64-bit
 // integer, a double, bytes for a blob, text otherwise.

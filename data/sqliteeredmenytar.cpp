@@ -30,6 +30,28 @@ sqlite3_stmt* Elokeszit(sqlite3* h, const QString& sql) {
 
 } // namespace
 
+sqlite3_stmt* EgyUtasitas(sqlite3* h, const QString& sql) {
+    const QByteArray szoveg = sql.toUtf8();
+    const char* maradek = nullptr;
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(h, szoveg.constData(), int(szoveg.size()), &st, &maradek) != SQLITE_OK) {
+        sqlite3_finalize(st);
+        throw AdatbazisHiba(SqliteUzenet(h));
+    }
+    if (!st) // nothing but comments
+        throw AdatbazisHiba(HelyzetMondat(MotorHelyzet::UresUtasitas));
+    // One statement at a time, as for commands; what follows may only be
+    // spaces, comments and semicolons.
+    sqlite3_stmt* masik = nullptr;
+    const int rc = sqlite3_prepare_v2(h, maradek, -1, &masik, nullptr);
+    sqlite3_finalize(masik);
+    if (rc != SQLITE_OK || masik) {
+        sqlite3_finalize(st);
+        throw AdatbazisHiba(HelyzetMondat(MotorHelyzet::TobbUtasitas));
+    }
+    return st;
+}
+
 QVariant SqliteErtek(sqlite3_stmt* st, int i) {
     switch (sqlite3_column_type(st, i)) {
     case SQLITE_NULL:
@@ -221,21 +243,7 @@ public:
 
 private:
     void nyit(const QString& sql) {
-        const QByteArray szoveg = sql.toUtf8();
-        const char* maradek = nullptr;
-        if (sqlite3_prepare_v2(m_h, szoveg.constData(), int(szoveg.size()), &m_lekerdezes,
-                               &maradek) != SQLITE_OK)
-            throw AdatbazisHiba(SqliteUzenet(m_h));
-        if (!m_lekerdezes) // nothing but comments
-            throw AdatbazisHiba(HelyzetMondat(MotorHelyzet::UresUtasitas));
-        // One statement at a time, as for commands; what follows may only be
-        // spaces, comments and semicolons.
-        sqlite3_stmt* masik = nullptr;
-        const int rc = sqlite3_prepare_v2(m_h, maradek, -1, &masik, nullptr);
-        sqlite3_finalize(masik);
-        if (rc != SQLITE_OK || masik)
-            throw AdatbazisHiba(HelyzetMondat(MotorHelyzet::TobbUtasitas));
-
+        m_lekerdezes = EgyUtasitas(m_h, sql);
         const int n = sqlite3_column_count(m_lekerdezes);
         for (int i = 0; i < n; ++i) {
             m_nevek << Szoveg(sqlite3_column_name(m_lekerdezes, i));

@@ -356,38 +356,32 @@ qint64 SqliteMotor::utolsoKulcs(QSqlDatabase& db) {
     return q.next() ? q.value(0).toLongLong() : 0;
 }
 
+std::unique_ptr<SorOlvaso> SqliteMotor::olvaso(QSqlDatabase& db, const QString& sql) {
+    sqlite3* h = SqliteKezelo(db);
+    if (!h)
+        throw AdatbazisHiba(HelyzetMondat(MotorHelyzet::NincsKapcsolat));
+    return SqliteOlvaso(h, sql);
+}
+
 QStringList SqliteMotor::atolvas(QSqlDatabase& db, const QString& sql, const QStringList& oszlopok,
                                  const std::function<void(const QVariant* ertekek)>& sor) {
     // Straight through SQLite: a large result is read without converting
     // the columns nobody asked for.
-    sqlite3* h = SqliteKezelo(db);
-    if (!h)
-        throw AdatbazisHiba(HelyzetMondat(MotorHelyzet::NincsKapcsolat));
-    const QByteArray szoveg = fordit(sql).toUtf8();
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(h, szoveg.constData(), int(szoveg.size()), &st, nullptr) != SQLITE_OK) {
-        const QString uzenet = SqliteUzenet(h);
-        sqlite3_finalize(st);
-        throw AdatbazisHiba(uzenet);
-    }
-    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> lezaro(st, &sqlite3_finalize);
-    const int n = sqlite3_column_count(st);
-    QStringList nevek;
-    for (int i = 0; i < n; ++i)
-        nevek << QString::fromUtf8(sqlite3_column_name(st, i));
-    const QList<int> helyek = OszlopHelyek(nevek, oszlopok);
+    const std::unique_ptr<SorOlvaso> o = olvaso(db, fordit(sql));
+    // The reader names the columns as Qt's driver does, without quotes.
+    QStringList keresett;
+    for (const QString& n : oszlopok)
+        keresett << QString(n).remove(QLatin1Char('"'));
+    const QList<int> helyek = OszlopHelyek(o->nevek(), keresett);
     QVarLengthArray<QVariant, 8> ertekek(helyek.size());
-    int rc;
-    while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+    while (o->kovetkezo()) {
         for (int j = 0; j < helyek.size(); ++j) {
             const int i = helyek.at(j);
-            ertekek[j] = i < 0 ? QVariant() : SqliteErtek(st, i);
+            ertekek[j] = i < 0 ? QVariant() : o->ertek(i).valtozo();
         }
         sor(ertekek.constData());
     }
-    if (rc != SQLITE_DONE)
-        throw AdatbazisHiba(SqliteUzenet(h));
-    return nevek;
+    return o->nevek();
 }
 
 std::unique_ptr<EredmenyTar> SqliteMotor::eredmenyTar(QSqlDatabase& db, const QString& sql) {

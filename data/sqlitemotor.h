@@ -21,6 +21,7 @@ public:
     qint64 utolsoKulcs(QSqlDatabase& db) override;
     QStringList atolvas(QSqlDatabase& db, const QString& sql, const QStringList& oszlopok,
                         const std::function<void(const QVariant* ertekek)>& sor) override;
+    std::unique_ptr<SorOlvaso> olvaso(QSqlDatabase& db, const QString& sql) override;
     std::unique_ptr<EredmenyTar> eredmenyTar(QSqlDatabase& db, const QString& sql) override;
     // Bytes as X'…' (Qt's driver writes bare hex digits, which SQLite would
     // take for a number or a name).
