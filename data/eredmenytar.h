@@ -10,6 +10,9 @@
 #include <QStringList>
 #include <QVariant>
 #include <functional>
+#include <memory>
+
+class SorOlvaso;
 
 class EredmenyTar {
 public:
@@ -34,4 +37,9 @@ public:
     // `sor`, one call per row with the row's values.
     virtual void sorok(int elso, int db,
                        const std::function<void(const QVariant* ertekek)>& sor) = 0;
+
+    // The kept rows from the first, read once as the store holds them (for
+    // a large export); nullptr when the store keeps no rows. The reader must
+    // be gone before the store.
+    virtual std::unique_ptr<SorOlvaso> olvaso() const = 0;
 };

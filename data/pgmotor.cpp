@@ -406,6 +406,10 @@ public:
             m_sorok->sorok(qMax(0, elso), db, sor);
     }
 
+    std::unique_ptr<SorOlvaso> olvaso() const override {
+        return m_sorok ? m_sorok->olvaso() : nullptr;
+    }
+
 private:
     QSqlQuery futtat(const QString& sql) {
         QSqlQuery q(QSqlDatabase::database(m_nev, false));

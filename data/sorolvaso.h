@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <memory>
 
 // One value of the current row; what it points to holds until the reader
 // moves on.
@@ -60,3 +61,10 @@ private:
     QSqlQuery m_q;
     QList<QVariant> m_sor;
 };
+
+// The rows of a query read once more straight through its engine, apart
+// from the query itself (which stays where it is): on the embedded engine a
+// statement without bound values, read again from its text. nullptr where
+// the engine reads no faster than the query does (then walk the query).
+// Errors of the statement throw AdatbazisHiba.
+std::unique_ptr<SorOlvaso> KozvetlenOlvaso(const QSqlQuery& q);

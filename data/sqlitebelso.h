@@ -14,10 +14,12 @@
 class QSqlError;
 struct sqlite3;
 struct sqlite3_stmt;
+class QSqlDriver;
 
 // The connection's SQLite handle (the same library as Qt's driver), or
 // nullptr when the connection is not an open SQLite connection.
 sqlite3* SqliteKezelo(const QSqlDatabase& db);
+sqlite3* SqliteKezelo(const QSqlDriver* driver);
 
 // The statement of a text that holds exactly one (spaces, comments and
 // semicolons may follow it); an empty one and a second statement throw
@@ -54,6 +56,8 @@ public:
     void kot(int i, const QVariant& v); // binds a value of Qt's (0-based)
     void tesz();
     void sorok(qint64 elso, int db, const std::function<void(const QVariant* ertekek)>& sor) const;
+    // Every kept row from the first, read once.
+    std::unique_ptr<SorOlvaso> olvaso() const;
 
 private:
     void futtat(const QString& sql);

@@ -173,6 +173,12 @@ void SorTar::sorok(qint64 elso, int db,
         throw AdatbazisHiba(SqliteUzenet(m_h));
 }
 
+std::unique_ptr<SorOlvaso> SorTar::olvaso() const {
+    if (!m_olvaso)
+        return nullptr;
+    return SqliteOlvaso(m_h, QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(m_tabla));
+}
+
 namespace {
 
 class Tar : public EredmenyTar {
@@ -239,6 +245,10 @@ public:
         if (!m_sorok || elso >= m_sorSzam)
             return;
         m_sorok->sorok(elso, db, sor);
+    }
+
+    std::unique_ptr<SorOlvaso> olvaso() const override {
+        return m_sorok ? m_sorok->olvaso() : nullptr;
     }
 
 private:

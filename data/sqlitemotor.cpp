@@ -18,9 +18,13 @@
 #include <vector>
 
 sqlite3* SqliteKezelo(const QSqlDatabase& db) {
-    if (!db.isValid() || !db.driver())
+    return db.isValid() ? SqliteKezelo(db.driver()) : nullptr;
+}
+
+sqlite3* SqliteKezelo(const QSqlDriver* driver) {
+    if (!driver)
         return nullptr;
-    const QVariant v = db.driver()->handle();
+    const QVariant v = driver->handle();
     if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
         return nullptr;
     return *static_cast<sqlite3* const*>(v.constData());

@@ -130,3 +130,10 @@ private:
 std::unique_ptr<SorOlvaso> SqliteOlvaso(sqlite3* h, const QString& sql) {
     return std::make_unique<Olvaso>(h, sql);
 }
+
+std::unique_ptr<SorOlvaso> KozvetlenOlvaso(const QSqlQuery& q) {
+    if (!q.boundValues().isEmpty() || q.lastQuery().isEmpty())
+        return nullptr;
+    sqlite3* h = SqliteKezelo(q.driver());
+    return h ? SqliteOlvaso(h, q.lastQuery()) : nullptr;
+}

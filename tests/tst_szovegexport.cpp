@@ -147,6 +147,7 @@ private slots:
     void ertekSzoveg();
     void kodlap_data();
     void kodlap();
+    void nyersMintSzoveg();
     void sima_data();
     void sima();
     void simaTablabol();
@@ -259,6 +260,65 @@ void TstSzovegExport::kodlap() {
     QFETCH(QString, szoveg);
     QFETCH(QByteArray, vart);
     QCOMPARE(Cp1250(szoveg), vart);
+}
+
+void TstSzovegExport::nyersMintSzoveg() {
+    // A value as the engine holds it is written as its Qt value would be,
+    // for every kind of column, clean UTF-8 or not.
+    const QList<QByteArray> szovegek{QByteArray("árvíztűrő TÜKÖRFÚRÓGÉP"),
+                                     QByteArray("€–„” 中文 Ωμέγα"),
+                                     QByteArray("a😀b"),
+                                     QByteArray("vége\xC3"),
+                                     QByteArray("\xC0\x80túl hosszú"),
+                                     QByteArray("\xED\xA0\x80"),
+                                     QByteArray("\xF4\x90\x80\x80"),
+                                     QByteArray("\xFFx"),
+                                     QByteArray("2024-03-05"),
+                                     QByteArray("2024-03-05 13:04:05"),
+                                     QByteArray("2024-03-05 00:00:00"),
+                                     QByteArray("tavasz"),
+                                     QByteArray(" 12"),
+                                     QByteArray("12"),
+                                     QByteArray(""),
+                                     QByteArray("a\0b", 3)};
+    QList<NyersErtek> ertekek{NyersErtek{}};
+    for (qint64 n : {qint64(0), qint64(-1234567890123), std::numeric_limits<qint64>::min()}) {
+        NyersErtek e;
+        e.fajta = NyersErtek::Fajta::Egesz;
+        e.egesz = n;
+        ertekek << e;
+    }
+    for (double d : {1.5, 2.0 / 3.0, 1e20}) {
+        NyersErtek e;
+        e.fajta = NyersErtek::Fajta::Tort;
+        e.tort = d;
+        ertekek << e;
+    }
+    for (const QByteArray& b : szovegek)
+        for (auto f : {NyersErtek::Fajta::Szoveg, NyersErtek::Fajta::Bajtok}) {
+            NyersErtek e;
+            e.fajta = f;
+            e.adat = b.constData();
+            e.hossz = b.size();
+            ertekek << e;
+        }
+    NyersIro iro;
+    for (int kor = 0; kor < 2; ++kor) // the second time from what the writer kept
+        for (const NyersErtek& e : ertekek)
+            for (OszlopFajta f :
+                 {OszlopFajta::Szoveg, OszlopFajta::Egesz, OszlopFajta::Tort, OszlopFajta::Datum,
+                  OszlopFajta::DatumIdo, OszlopFajta::Memo, OszlopFajta::Blob}) {
+                KiPuffer ki(4);
+                ki.tesz("<", 1);
+                iro.hozzafuz(ki, e, f);
+                const QByteArray vart = "<" + Cp1250(Szoveg(e.valtozo(), f));
+                QVERIFY2(ki.adat() == vart,
+                         qPrintable(QStringLiteral("%1 as %2: %3 instead of %4")
+                                        .arg(e.valtozo().toString())
+                                        .arg(int(f))
+                                        .arg(QString::fromLatin1(ki.adat().toByteArray().toHex()))
+                                        .arg(QString::fromLatin1(vart.toHex()))));
+            }
 }
 
 void TstSzovegExport::sima_data() {

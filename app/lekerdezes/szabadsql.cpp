@@ -70,7 +70,8 @@ void SzabadSql::FajlIras(const QString& fajl, const QStringList& sorok) {
 
 namespace {
 
-// The rows of the store, a large block at a time.
+// The rows of the store: read once as the store holds them where it can
+// give them so, otherwise a large block at a time.
 class TarForras : public ExportForras {
 public:
     TarForras(EredmenyTar& tar, int sorSzam, QStringList nevek, QList<OszlopFajta> fajtak)
@@ -85,12 +86,15 @@ public:
         m_sor = -1;
         m_blokkEleje = 0;
         m_blokk.clear();
+        m_olvaso = m_tar.olvaso();
         return kovetkezo();
     }
     bool kovetkezo() override {
         ++m_sor;
         if (m_sor >= m_sorSzam)
             return false;
+        if (m_olvaso)
+            return m_olvaso->kovetkezo();
         const int n = oszlopSzam();
         if (m_sor >= m_blokkEleje + m_blokk.size() / qMax(1, n)) {
             m_blokkEleje = m_sor;
@@ -103,7 +107,15 @@ public:
         return m_sor < m_blokkEleje + m_blokk.size() / qMax(1, n);
     }
     QVariant ertek(int oszlop) const override {
+        if (m_olvaso)
+            return m_olvaso->ertek(oszlop).valtozo();
         return m_blokk.value(qsizetype(m_sor - m_blokkEleje) * oszlopSzam() + oszlop);
+    }
+    bool nyers(int oszlop, NyersErtek& e) const override {
+        if (!m_olvaso)
+            return false;
+        e = m_olvaso->ertek(oszlop);
+        return true;
     }
 
 private:
@@ -115,6 +127,7 @@ private:
     int m_sor = -1;
     int m_blokkEleje = 0;
     QVector<QVariant> m_blokk;
+    std::unique_ptr<SorOlvaso> m_olvaso;
 };
 
 } // namespace

@@ -18,6 +18,7 @@
 #include <QStringDecoder>
 #include <array>
 #include <cerrno>
+#include <charconv>
 
 namespace SzovegExportFormatum {
 
@@ -70,6 +71,61 @@ void Cp1250Hozzafuz(QByteArray& cel, const QString& szoveg) {
         cel.append('?');
     }
 }
+
+namespace {
+
+// UTF-8 bytes as windows-1250 bytes, as Cp1250Hozzafuz writes the text they
+// hold (never more bytes than they are); false (nothing appended) for bytes
+// that are not clean UTF-8, whose replacement characters are the text
+// decoder's business.
+bool Utf8Cp1250Hozzafuz(KiPuffer& cel, const char* adat, qsizetype hossz) {
+    const Tabla1250& t = tabla1250();
+    const auto* p = reinterpret_cast<const unsigned char*>(adat);
+    const unsigned char* const vege = p + hossz;
+    char* ki = cel.hely(hossz);
+    auto folytatas = [](unsigned char b) { return (b & 0xC0) == 0x80; };
+    while (p < vege) {
+        const unsigned char b = *p;
+        if (b < 0x80) {
+            *ki++ = char(b);
+            ++p;
+            continue;
+        }
+        char32_t u;
+        int n;
+        if (b >= 0xC2 && b <= 0xDF) {
+            n = 2;
+            if (vege - p < 2 || !folytatas(p[1]))
+                return false;
+            u = char32_t(b & 0x1F) << 6 | (p[1] & 0x3F);
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            n = 3;
+            if (vege - p < 3 || !folytatas(p[1]) || !folytatas(p[2]))
+                return false;
+            u = char32_t(b & 0x0F) << 12 | char32_t(p[1] & 0x3F) << 6 | (p[2] & 0x3F);
+            if (u < 0x800 || (u >= 0xD800 && u <= 0xDFFF))
+                return false;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            n = 4;
+            if (vege - p < 4 || !folytatas(p[1]) || !folytatas(p[2]) || !folytatas(p[3]))
+                return false;
+            u = char32_t(b & 0x07) << 18 | char32_t(p[1] & 0x3F) << 12 |
+                char32_t(p[2] & 0x3F) << 6 | (p[3] & 0x3F);
+            if (u < 0x10000 || u > 0x10FFFF)
+                return false;
+        } else {
+            return false;
+        }
+        // Beyond the first plane (a pair of surrogates) there is no letter
+        // of the code page.
+        *ki++ = u < 0x10000 && t.van[u] ? char(t.bajt[u]) : '?';
+        p += n;
+    }
+    cel.lep(ki);
+    return true;
+}
+
+} // namespace
 
 QByteArray Cp1250(const QString& szoveg) {
     QByteArray b;
@@ -127,6 +183,55 @@ QByteArray HataroltSorok(ExportForras& forras, const HataroltBeallitas& b,
         ++kesz;
     }
     return ki;
+}
+
+void NyersIro::hozzafuz(KiPuffer& cel, const NyersErtek& e, OszlopFajta fajta) {
+    using F = NyersErtek::Fajta;
+    const bool szovegkent =
+        fajta == OszlopFajta::Szoveg || fajta == OszlopFajta::Memo || fajta == OszlopFajta::Blob;
+    switch (e.fajta) {
+    case F::Null:
+        return;
+    case F::Egesz:
+        // A whole number in decimal, as a number column or as text.
+        if (szovegkent || fajta == OszlopFajta::Egesz) {
+            char szamjegyek[24];
+            const auto [vege, hiba] =
+                std::to_chars(szamjegyek, szamjegyek + sizeof szamjegyek, e.egesz);
+            if (hiba == std::errc()) {
+                cel.tesz(szamjegyek, vege - szamjegyek);
+                return;
+            }
+        }
+        break;
+    case F::Szoveg:
+    case F::Bajtok:
+        if (szovegkent) {
+            if (Utf8Cp1250Hozzafuz(cel, e.adat, e.hossz))
+                return;
+            break;
+        }
+        if (e.fajta == F::Szoveg &&
+            (fajta == OszlopFajta::Datum || fajta == OszlopFajta::DatumIdo)) {
+            // A stored date formatted once per distinct text.
+            QHash<QByteArray, QByteArray>& tar = m_datumok[fajta == OszlopFajta::DatumIdo];
+            const auto it = tar.constFind(QByteArray::fromRawData(e.adat, e.hossz));
+            if (it != tar.constEnd()) {
+                cel.tesz(*it);
+                return;
+            }
+            const QByteArray b = Cp1250(Szoveg(e.valtozo(), fajta));
+            if (tar.size() < 200000)
+                tar.insert(QByteArray(e.adat, e.hossz), b);
+            cel.tesz(b);
+            return;
+        }
+        break;
+    case F::Tort:
+    case F::Ertek:
+        break;
+    }
+    cel.tesz(Cp1250(Szoveg(e.valtozo(), fajta)));
 }
 
 void FajlIras(const QString& fajl, const QByteArray& tartalom) {
@@ -209,6 +314,49 @@ bool QueryForras::kovetkezo() {
 
 QVariant QueryForras::ertek(int oszlop) const {
     return m_q.value(oszlop);
+}
+
+// --- OlvasoForras
+
+OlvasoForras::OlvasoForras(SorOlvaso& olvaso) : m_o(olvaso) {
+    for (int i = 0; i < olvaso.oszlopSzam(); ++i) {
+        const OszlopFajta tipus = Ertek::TipusFajta(olvaso.tipus(i));
+        const QString tabla = olvaso.tabla(i);
+        m_fajtak.append(tabla.isEmpty() ? tipus : SemaFajta({tabla}, olvaso.nevek().at(i), tipus));
+    }
+}
+
+int OlvasoForras::oszlopSzam() const {
+    return m_o.oszlopSzam();
+}
+
+QString OlvasoForras::nev(int oszlop) const {
+    return m_o.nevek().value(oszlop);
+}
+
+OszlopFajta OlvasoForras::fajta(int oszlop) const {
+    return m_fajtak.value(oszlop, OszlopFajta::Szoveg);
+}
+
+bool OlvasoForras::elso() {
+    // A reader goes forward once: its first row only at the start.
+    if (m_kezdve)
+        return false;
+    m_kezdve = true;
+    return m_o.kovetkezo();
+}
+
+bool OlvasoForras::kovetkezo() {
+    return m_o.kovetkezo();
+}
+
+QVariant OlvasoForras::ertek(int oszlop) const {
+    return m_o.ertek(oszlop).valtozo();
+}
+
+bool OlvasoForras::nyers(int oszlop, NyersErtek& e) const {
+    e = m_o.ertek(oszlop);
+    return true;
 }
 
 // --- ModellForras
@@ -313,6 +461,13 @@ private:
 } // namespace
 
 void SzovegExport(QSqlQuery& query, const QString& fajl, const QString& hatarolo) {
+    // Where the engine can, the rows are read once more straight through it:
+    // the query itself stays as it is, and no value becomes a Qt value.
+    if (const std::unique_ptr<SorOlvaso> olvaso = KozvetlenOlvaso(query)) {
+        OlvasoForras forras(*olvaso);
+        SzovegExport(forras, fajl, hatarolo);
+        return;
+    }
     bool nyitottuk = false;
     const bool eloreOlvaso = query.isForwardOnly();
     if (!query.isActive()) {
@@ -338,26 +493,38 @@ void SzovegExport(ExportForras& forras, const QString& fajl, const QString& hata
                          (nulla ? qt_error_string(EINVAL) : f.errorString()));
         return;
     }
+    // Lines gathered into pieces of a few hundred kilobytes for the file.
+    constexpr qsizetype Darab = 256 * 1024;
     const QByteArray s = Cp1250(hatarolo);
-    QByteArray sor;
-    auto sorIr = [&] {
-        sor.append("\r\n");
-        if (f.write(sor) != sor.size())
+    KiPuffer ki(Darab + 64 * 1024);
+    auto kiir = [&] {
+        if (f.write(ki.adat().data(), ki.meret()) != ki.meret())
             throw PelvanoHiba(f.errorString());
-        sor.clear();
+        ki.urit();
     };
-    for (int i = 0; i < forras.oszlopSzam(); ++i) {
-        Cp1250Hozzafuz(sor, forras.nev(i));
-        sor.append(s);
+    const int n = forras.oszlopSzam();
+    QList<OszlopFajta> fajtak;
+    for (int i = 0; i < n; ++i) {
+        fajtak.append(forras.fajta(i));
+        ki.tesz(Cp1250(forras.nev(i)));
+        ki.tesz(s);
     }
-    sorIr();
+    ki.tesz("\r\n", 2);
+    NyersIro iro;
+    NyersErtek e;
     for (bool van = forras.elso(); van; van = forras.kovetkezo()) {
-        for (int i = 0; i < forras.oszlopSzam(); ++i) {
-            Cp1250Hozzafuz(sor, Szoveg(forras.ertek(i), forras.fajta(i)));
-            sor.append(s);
+        for (int i = 0; i < n; ++i) {
+            if (forras.nyers(i, e))
+                iro.hozzafuz(ki, e, fajtak.at(i));
+            else
+                ki.tesz(Cp1250(Szoveg(forras.ertek(i), fajtak.at(i))));
+            ki.tesz(s);
         }
-        sorIr();
+        ki.tesz("\r\n", 2);
+        if (ki.meret() >= Darab)
+            kiir();
     }
+    kiir();
     if (!f.flush())
         throw PelvanoHiba(f.errorString());
     f.close();

@@ -7,6 +7,7 @@
 // for large columns).
 
 #include "ertekszoveg.h"
+#include "sorolvaso.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -14,6 +15,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <cstring>
 #include <functional>
 #include <memory>
 
@@ -40,6 +42,33 @@ public:
     virtual bool kovetkezo() = 0;
     // A value of the current row (null for an empty column).
     virtual QVariant ertek(int oszlop) const = 0;
+    // The value as the engine holds it, where the data set reads it so (a
+    // large export then makes no Qt value of it); false otherwise.
+    virtual bool nyers(int oszlop, NyersErtek& e) const {
+        Q_UNUSED(oszlop);
+        Q_UNUSED(e);
+        return false;
+    }
+};
+
+// The rows of a reader as data set, walked once from the first row; kinds
+// as for a query.
+class OlvasoForras : public ExportForras {
+public:
+    explicit OlvasoForras(SorOlvaso& olvaso);
+    int oszlopSzam() const override;
+    QString nev(int oszlop) const override;
+    OszlopFajta fajta(int oszlop) const override;
+    int sorSzam() const override { return -1; }
+    bool elso() override;
+    bool kovetkezo() override;
+    QVariant ertek(int oszlop) const override;
+    bool nyers(int oszlop, NyersErtek& e) const override;
+
+private:
+    SorOlvaso& m_o;
+    QList<OszlopFajta> m_fajtak;
+    bool m_kezdve = false;
 };
 
 // A query as data set. The query must be active; it is walked from its first
@@ -132,6 +161,45 @@ struct HataroltBeallitas {
 // so far stay).
 QByteArray HataroltSorok(ExportForras& forras, const HataroltBeallitas& b,
                          const std::function<bool(int)>& lepes = {});
+
+// Bytes gathered for a file: an append is a copy while the room lasts.
+class KiPuffer {
+public:
+    explicit KiPuffer(qsizetype meret = 256 * 1024) { m_adat.resize(meret); }
+    // Room for `n` further bytes; they count once lep() is told the end.
+    char* hely(qsizetype n) {
+        if (m_adat.size() - m_hossz < n)
+            m_adat.resize(qMax(m_adat.size() * 2, m_hossz + n));
+        return m_adat.data() + m_hossz;
+    }
+    void lep(const char* vege) { m_hossz = vege - m_adat.constData(); }
+    void tesz(const char* p, qsizetype n) {
+        char* cel = hely(n);
+        std::memcpy(cel, p, size_t(n));
+        m_hossz += n;
+    }
+    void tesz(const QByteArray& b) { tesz(b.constData(), b.size()); }
+    qsizetype meret() const { return m_hossz; }
+    QByteArrayView adat() const { return QByteArrayView(m_adat.constData(), m_hossz); }
+    void urit() { m_hossz = 0; }
+
+private:
+    QByteArray m_adat;
+    qsizetype m_hossz = 0;
+};
+
+// Appends the plain text form of a value read as the engine holds it, as
+// windows-1250 bytes: the bytes of Cp1250Hozzafuz(cel, Szoveg(e.valtozo(),
+// fajta)), for the common kinds without a Qt value in between. It keeps the
+// dates it formatted (one writer per export, the workstation's formats
+// being those of its start).
+class NyersIro {
+public:
+    void hozzafuz(KiPuffer& cel, const NyersErtek& e, OszlopFajta fajta);
+
+private:
+    QHash<QByteArray, QByteArray> m_datumok[2];
+};
 
 // Writes the bytes as the whole file in one piece: the file is replaced only
 // when everything was written, so a failure leaves an existing file as it
