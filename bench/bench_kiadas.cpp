@@ -57,8 +57,7 @@ int main(int argc, char** argv) {
                                   std::pair{"issued-items CSV, all drawing issues", mind}}) {
         const QString cel = dir.filePath(QStringLiteral("Kintlevo.csv"));
         const double sajat = LegjobbIdo(ismetles, [&] {
-            QSqlQuery q = k.lekerdez(sz.sql());
-            QueryForras forras(q);
+            OlvasoForras forras(k, sz.sql(), KiadasNaploModell::Feliratok());
             SzovegExportFormatum::FajlIras(cel,
                                            SzovegExportFormatum::HataroltSorok(
                                                forras, SzovegExportFormatum::HataroltBeallitas{}));

@@ -210,6 +210,15 @@ QSqlQuery Kapcsolat::lekerdez(const QString& szoveg, const QVariantMap& paramete
     return vegrehajt(szoveg, parameterek, true);
 }
 
+std::unique_ptr<SorOlvaso> Kapcsolat::olvaso(const QString& szoveg) {
+    if (m_figyelo)
+        m_figyelo(szoveg);
+    QSqlDatabase d = db();
+    if (!d.isOpen())
+        throw AdatbazisHiba(HelyzetMondat(MotorHelyzet::NincsKapcsolat));
+    return m_motor->olvaso(d, m_motor->fordit(szoveg));
+}
+
 void Kapcsolat::tranzakcioKezd() {
     sql(QStringLiteral("BEGIN IMMEDIATE"));
 }

@@ -62,6 +62,9 @@ public:
     qint64 utolsoKulcs();
     // A SELECT read forward only (for reading through large results once).
     QSqlQuery lekerdez(const QString& szoveg, const QVariantMap& parameterek = {});
+    // A SELECT read once from its first row to its last, each value as the
+    // engine holds it (for large exports and reports).
+    std::unique_ptr<SorOlvaso> olvaso(const QString& szoveg);
     // A query typed by a user, in the local dialect, with its rows kept
     // apart as they are read (see EredmenyTar).
     std::unique_ptr<EredmenyTar> eredmeny(const QString& szoveg);

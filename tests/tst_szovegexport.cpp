@@ -156,6 +156,8 @@ private slots:
     void simaHibasQuery();
     void hatarolt_data();
     void hatarolt();
+    void hataroltOlvasobol_data();
+    void hataroltOlvasobol();
     void tervListaMemoEsDatum();
     void csvOlvasoVisszaolvassa_data();
     void csvOlvasoVisszaolvassa();
@@ -487,6 +489,37 @@ void TstSzovegExport::hatarolt() {
     b.jelolo = jelolo;
     b.oszlopok = oszlopok;
     QCOMPARE(HataroltSorok(*t.forras, b), vart);
+}
+
+void TstSzovegExport::hataroltOlvasobol_data() {
+    QTest::addColumn<QString>("jelolo");
+    QTest::newRow("quote") << Idezojel;
+    QTest::newRow("apostrophe") << Aposztrof;
+    QTest::newRow("none") << QString();
+    QTest::newRow("question mark") << QStringLiteral("?");
+    QTest::newRow("two characters") << QStringLiteral("\"'");
+}
+
+void TstSzovegExport::hataroltOlvasobol() {
+    // A SELECT read straight through the engine gives the lines a query
+    // gives, qualifiers doubled alike, walked as often as the dialog walks.
+    QFETCH(QString, jelolo);
+    m_k->sql(QStringLiteral("INSERT INTO terv (Tervszam, Cim, Megjegyzes, datum, Helyszin) VALUES "
+                            "('T-1', :c, 'hosszú', '2024-03-05', 'x\"''y'), "
+                            "('T-2', :d, NULL, NULL, NULL)"),
+             {{QStringLiteral("c"), QString::fromUtf8("Ház \"A\" 'B' 中? 😀 \"'")},
+              {QStringLiteral("d"), QString::fromUtf8("?\"?")}});
+    const QString sql = QStringLiteral(
+        "SELECT terv, Tervszam, Cim, Megjegyzes, datum, Helyszin, 7 AS hetes FROM terv ORDER BY 1");
+    HataroltBeallitas b;
+    b.jelolo = jelolo;
+    QSqlQuery q = m_k->lekerdez(sql);
+    QueryForras lekerdezes(q, {{QStringLiteral("cim"), QStringLiteral("tárgy")}});
+    const QByteArray vart = HataroltSorok(lekerdezes, b);
+    QVERIFY(vart.contains(Cp1250(QStringLiteral("tárgy"))));
+    OlvasoForras olvaso(*m_k, sql, {{QStringLiteral("cim"), QStringLiteral("tárgy")}});
+    QCOMPARE(HataroltSorok(olvaso, b), vart);
+    QCOMPARE(HataroltSorok(olvaso, b), vart);
 }
 
 void TstSzovegExport::tervListaMemoEsDatum() {

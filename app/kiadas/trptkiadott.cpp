@@ -18,8 +18,7 @@ void PrintKiadott(Kapcsolat& k, QChar fajta, bool csakKint, QWidget* szulo) {
     RiportKimenet::Valaszt(
         [&] { return TrptKiadott::Lista(k, szuro, Oldalkeret::TulajdonosOlvas(k)); },
         [&] {
-            QSqlQuery q = k.lekerdez(szuro.sql());
-            QueryForras forras(q, KiadasNaploModell::Feliratok());
+            OlvasoForras forras(k, szuro.sql(), KiadasNaploModell::Feliratok());
             ShowHatarolt(forras, QStringLiteral("Kintlevo.csv"), szulo);
         },
         szulo);

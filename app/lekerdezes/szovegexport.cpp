@@ -16,6 +16,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -140,6 +141,21 @@ QString Jelolt(const QString& ertek, const QString& jelolo) {
     return QString(ertek).replace(jelolo, jelolo + jelolo);
 }
 
+void KiPuffer::ketszerez(qsizetype tol, char c) {
+    const qsizetype db = std::count(m_adat.constData() + tol, m_adat.constData() + m_hossz, c);
+    if (db == 0)
+        return;
+    char* const vege = hely(db) + db; // the buffer may have moved
+    char* const eleje = vege - db - m_hossz;
+    char* ki = vege;
+    for (char* p = eleje + m_hossz; p != eleje + tol;) {
+        *--ki = *--p;
+        if (*p == c)
+            *--ki = c;
+    }
+    m_hossz += db;
+}
+
 QByteArray HataroltSorok(ExportForras& forras, const HataroltBeallitas& b,
                          const std::function<bool(int)>& lepes) {
     QList<int> oszlopok;
@@ -153,17 +169,25 @@ QByteArray HataroltSorok(ExportForras& forras, const HataroltBeallitas& b,
     const QByteArray s = Cp1250(b.hatarolo);
     const QByteArray q = Cp1250(b.jelolo);
     const QByteArray blob = QByteArrayLiteral("BLOB");
-    QByteArray ki;
+    // A value's bytes are written straight when doubling the qualifier in
+    // them is doubling it in the text: a qualifier of one ASCII character
+    // that no character outside the code page turns into.
+    const bool bajtonkent =
+        b.jelolo.isEmpty() || (b.jelolo.size() == 1 && b.jelolo.at(0).unicode() < 0x80 &&
+                               b.jelolo.at(0) != QLatin1Char('?'));
+    KiPuffer ki;
     auto ertekIr = [&](const QString& ertek) {
-        ki.append(q);
-        Cp1250Hozzafuz(ki, Jelolt(ertek, b.jelolo));
-        ki.append(q);
-        ki.append(s);
+        ki.tesz(q);
+        ki.tesz(Cp1250(Jelolt(ertek, b.jelolo)));
+        ki.tesz(q);
+        ki.tesz(s);
     };
     for (int o : oszlopok)
         ertekIr(forras.felirat(o));
-    ki.append("\r\n");
+    ki.tesz("\r\n", 2);
 
+    NyersIro iro;
+    NyersErtek e;
     int kesz = 0;
     for (bool van = forras.elso(); van; van = forras.kovetkezo()) {
         if (lepes && !lepes(kesz))
@@ -171,18 +195,26 @@ QByteArray HataroltSorok(ExportForras& forras, const HataroltBeallitas& b,
         for (qsizetype i = 0; i < oszlopok.size(); ++i) {
             const OszlopFajta f = fajtak.at(i);
             if (f == OszlopFajta::Memo || f == OszlopFajta::Blob) {
-                ki.append(q);
-                ki.append(blob);
-                ki.append(q);
-                ki.append(s);
+                ki.tesz(q);
+                ki.tesz(blob);
+                ki.tesz(q);
+                ki.tesz(s);
+            } else if (bajtonkent && forras.nyers(oszlopok.at(i), e)) {
+                ki.tesz(q);
+                const qsizetype eleje = ki.meret();
+                iro.hozzafuz(ki, e, f);
+                if (!q.isEmpty())
+                    ki.ketszerez(eleje, q.at(0));
+                ki.tesz(q);
+                ki.tesz(s);
             } else {
                 ertekIr(Szoveg(forras.ertek(oszlopok.at(i)), f));
             }
         }
-        ki.append("\r\n");
+        ki.tesz("\r\n", 2);
         ++kesz;
     }
-    return ki;
+    return ki.atad();
 }
 
 void NyersIro::hozzafuz(KiPuffer& cel, const NyersErtek& e, OszlopFajta fajta) {
@@ -318,20 +350,37 @@ QVariant QueryForras::ertek(int oszlop) const {
 
 // --- OlvasoForras
 
-OlvasoForras::OlvasoForras(SorOlvaso& olvaso) : m_o(olvaso) {
-    for (int i = 0; i < olvaso.oszlopSzam(); ++i) {
-        const OszlopFajta tipus = Ertek::TipusFajta(olvaso.tipus(i));
-        const QString tabla = olvaso.tabla(i);
-        m_fajtak.append(tabla.isEmpty() ? tipus : SemaFajta({tabla}, olvaso.nevek().at(i), tipus));
+OlvasoForras::OlvasoForras(std::unique_ptr<SorOlvaso> olvaso) : m_o(std::move(olvaso)) {
+    leir();
+}
+
+OlvasoForras::OlvasoForras(Kapcsolat& k, const QString& sql, QHash<QString, QString> feliratok)
+    : m_k(&k), m_sql(sql), m_o(k.olvaso(sql)), m_feliratok(std::move(feliratok)) {
+    leir();
+    // Read at the walk: no statement holds the database meanwhile.
+    m_o.reset();
+}
+
+void OlvasoForras::leir() {
+    m_nevek = m_o->nevek();
+    for (int i = 0; i < m_o->oszlopSzam(); ++i) {
+        const OszlopFajta tipus = Ertek::TipusFajta(m_o->tipus(i));
+        const QString tabla = m_o->tabla(i);
+        m_fajtak.append(tabla.isEmpty() ? tipus : SemaFajta({tabla}, m_nevek.at(i), tipus));
     }
 }
 
 int OlvasoForras::oszlopSzam() const {
-    return m_o.oszlopSzam();
+    return int(m_nevek.size());
 }
 
 QString OlvasoForras::nev(int oszlop) const {
-    return m_o.nevek().value(oszlop);
+    return m_nevek.value(oszlop);
+}
+
+QString OlvasoForras::felirat(int oszlop) const {
+    const QString n = nev(oszlop);
+    return m_feliratok.value(n.toLower(), n);
 }
 
 OszlopFajta OlvasoForras::fajta(int oszlop) const {
@@ -339,23 +388,28 @@ OszlopFajta OlvasoForras::fajta(int oszlop) const {
 }
 
 bool OlvasoForras::elso() {
-    // A reader goes forward once: its first row only at the start.
-    if (m_kezdve)
-        return false;
+    if (m_k) {
+        m_o.reset();
+        m_o = m_k->olvaso(m_sql);
+    } else if (m_kezdve) {
+        m_o.reset();
+    }
     m_kezdve = true;
-    return m_o.kovetkezo();
+    return m_o && m_o->kovetkezo();
 }
 
 bool OlvasoForras::kovetkezo() {
-    return m_o.kovetkezo();
+    return m_o && m_o->kovetkezo();
 }
 
 QVariant OlvasoForras::ertek(int oszlop) const {
-    return m_o.ertek(oszlop).valtozo();
+    return m_o ? m_o->ertek(oszlop).valtozo() : QVariant();
 }
 
 bool OlvasoForras::nyers(int oszlop, NyersErtek& e) const {
-    e = m_o.ertek(oszlop);
+    if (!m_o)
+        return false;
+    e = m_o->ertek(oszlop);
     return true;
 }
 
@@ -463,8 +517,8 @@ private:
 void SzovegExport(QSqlQuery& query, const QString& fajl, const QString& hatarolo) {
     // Where the engine can, the rows are read once more straight through it:
     // the query itself stays as it is, and no value becomes a Qt value.
-    if (const std::unique_ptr<SorOlvaso> olvaso = KozvetlenOlvaso(query)) {
-        OlvasoForras forras(*olvaso);
+    if (std::unique_ptr<SorOlvaso> olvaso = KozvetlenOlvaso(query)) {
+        OlvasoForras forras(std::move(olvaso));
         SzovegExport(forras, fajl, hatarolo);
         return;
     }

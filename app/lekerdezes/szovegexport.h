@@ -18,7 +18,9 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <utility>
 
+class Kapcsolat;
 class QAbstractItemModel;
 class QSqlQuery;
 class TervListaModell;
@@ -51,13 +53,19 @@ public:
     }
 };
 
-// The rows of a reader as data set, walked once from the first row; kinds
-// as for a query.
+// The rows of a reader as data set; kinds as for a query. A reader goes
+// forward once: walked again, a data set of a SELECT is read anew.
 class OlvasoForras : public ExportForras {
 public:
-    explicit OlvasoForras(SorOlvaso& olvaso);
+    // The rows of `olvaso`, walked once.
+    explicit OlvasoForras(std::unique_ptr<SorOlvaso> olvaso);
+    // A SELECT of the connection, read straight through the engine at every
+    // walk (nothing held in between); `feliratok` as for QueryForras.
+    // Errors throw AdatbazisHiba.
+    OlvasoForras(Kapcsolat& k, const QString& sql, QHash<QString, QString> feliratok = {});
     int oszlopSzam() const override;
     QString nev(int oszlop) const override;
+    QString felirat(int oszlop) const override;
     OszlopFajta fajta(int oszlop) const override;
     int sorSzam() const override { return -1; }
     bool elso() override;
@@ -66,8 +74,14 @@ public:
     bool nyers(int oszlop, NyersErtek& e) const override;
 
 private:
-    SorOlvaso& m_o;
+    void leir();
+
+    Kapcsolat* m_k = nullptr;
+    QString m_sql;
+    std::unique_ptr<SorOlvaso> m_o;
+    QStringList m_nevek;
     QList<OszlopFajta> m_fajtak;
+    QHash<QString, QString> m_feliratok;
     bool m_kezdve = false;
 };
 
@@ -182,6 +196,14 @@ public:
     qsizetype meret() const { return m_hossz; }
     QByteArrayView adat() const { return QByteArrayView(m_adat.constData(), m_hossz); }
     void urit() { m_hossz = 0; }
+    // Every `c` from byte `tol` on doubled.
+    void ketszerez(qsizetype tol, char c);
+    // The bytes gathered, the buffer left empty.
+    QByteArray atad() {
+        m_adat.resize(m_hossz);
+        m_hossz = 0;
+        return std::exchange(m_adat, QByteArray());
+    }
 
 private:
     QByteArray m_adat;
