@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <QVarLengthArray>
 #include <array>
+#include <cstring>
 #include <sqlite3.h>
 #include <unicode/ucol.h>
 #include <vector>
@@ -98,15 +99,19 @@ int masraVar(void*, int hanyadik) {
     return 1;
 }
 
-// The upper case of each code point up to U+07FF (the one- and two-byte
-// UTF-8 sequences, where every letter of Hungarian and the other Latin
-// alphabets lies) as QString::toUpper gives it; 0 where that is more than
-// one code point (ß → SS).
-const std::array<char32_t, 0x800>& NagybetuTabla() {
-    static const std::array<char32_t, 0x800> t = [] {
-        std::array<char32_t, 0x800> tabla{};
-        for (char32_t c = 0; c < 0x800; ++c) {
-            const QString nagy = QString(QChar(char16_t(c))).toUpper();
+// The upper case of each code point of the first plane (the one-, two- and
+// three-byte UTF-8 sequences: every letter of Hungarian and the other Latin
+// alphabets, dashes and quotes) as QString::toUpper gives it; 0 where that
+// is more than one UTF-16 unit (ß → SS).
+const std::array<char16_t, 0x10000>& NagybetuTabla() {
+    static const std::array<char16_t, 0x10000> t = [] {
+        std::array<char16_t, 0x10000> tabla{};
+        QString egy(1, QChar());
+        for (char32_t c = 0; c < 0x10000; ++c) {
+            if (c >= 0xD800 && c <= 0xDFFF)
+                continue; // a half of a pair is no character
+            egy[0] = QChar(char16_t(c));
+            const QString nagy = egy.toUpper();
             tabla[c] = nagy.size() == 1 ? nagy.at(0).unicode() : 0;
         }
         return tabla;
@@ -132,9 +137,8 @@ int Utf8Ir(char32_t c, unsigned char* ki) {
 }
 
 // UPPER by Unicode rules, accented letters included, as QString::toUpper.
-// Texts of one- and two-byte sequences (nearly every text of an office) are
-// converted by the table without allocating; anything else goes through
-// QString.
+// Texts of the first plane (nearly every text of an office) are converted
+// by the table without allocating; anything else goes through QString.
 void unicodeUpper(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     if (argc != 1 || sqlite3_value_type(argv[0]) == SQLITE_NULL) {
         sqlite3_result_null(ctx);
@@ -149,29 +153,59 @@ void unicodeUpper(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     // A two-byte letter's capital takes at most three bytes. The buffer is
     // the thread's own, kept between calls; the engine copies the result
     // into the register it keeps for it (reusing that register's memory).
+    const size_t kell = size_t(hossz) * 3 / 2 + 1;
     thread_local std::vector<unsigned char> puffer;
-    puffer.resize(size_t(hossz) * 3 / 2 + 1);
-    unsigned char* ki = puffer.data();
-    const std::array<char32_t, 0x800>& tabla = NagybetuTabla();
+    if (puffer.size() < kell)
+        puffer.resize(kell);
+    unsigned char* __restrict ki = puffer.data();
+    const std::array<char16_t, 0x10000>& tabla = NagybetuTabla();
+    auto folytatas = [&](int i) { return i < hossz && (szoveg[i] & 0xC0) == 0x80; };
     int n = 0;
     bool egyszeru = true;
-    for (int i = 0; i < hossz && egyszeru;) {
+    constexpr quint64 Egyesek = 0x0101010101010101ULL;
+    constexpr quint64 Felsok = 0x8080808080808080ULL;
+    for (int i = 0; i < hossz;) {
+        // Eight ASCII bytes at a time: 0x80 marks a byte at or above 'a' and
+        // one above 'z' (no sum crosses into the next byte), their
+        // difference the small letters, which lose 0x20.
+        quint64 nyolc;
+        if (i + 8 <= hossz && (std::memcpy(&nyolc, szoveg + i, 8), (nyolc & Felsok) == 0)) {
+            nyolc -= ((nyolc + (0x80 - 'a') * Egyesek) & ~(nyolc + (0x80 - 'z' - 1) * Egyesek) &
+                      Felsok) >>
+                     2;
+            std::memcpy(ki + n, &nyolc, 8);
+            n += 8;
+            i += 8;
+            continue;
+        }
         const unsigned char b = szoveg[i];
         if (b < 0x80) {
-            ki[n++] = b >= 'a' && b <= 'z' ? static_cast<unsigned char>(b - 'a' + 'A') : b;
+            ki[n++] = static_cast<unsigned char>(b - (unsigned(b - 'a') < 26u ? 32 : 0));
             ++i;
             continue;
         }
-        // A well-formed two-byte sequence (not an overlong one).
-        if (b >= 0xC2 && b <= 0xDF && i + 1 < hossz && (szoveg[i + 1] & 0xC0) == 0x80) {
-            const char32_t nagy = tabla[((b & 0x1F) << 6) | (szoveg[i + 1] & 0x3F)];
-            if (nagy != 0 && !(nagy >= 0xD800 && nagy <= 0xDFFF)) {
-                n += Utf8Ir(nagy, ki + n);
-                i += 2;
-                continue;
-            }
+        // A well-formed two- or three-byte sequence (not an overlong one,
+        // not a half of a pair).
+        char32_t c = 0;
+        int db = 0;
+        if (b >= 0xC2 && b <= 0xDF && folytatas(i + 1)) {
+            c = char32_t(b & 0x1F) << 6 | (szoveg[i + 1] & 0x3F);
+            db = 2;
+        } else if (b >= 0xE0 && b <= 0xEF && folytatas(i + 1) && folytatas(i + 2)) {
+            c = char32_t(b & 0x0F) << 12 | char32_t(szoveg[i + 1] & 0x3F) << 6 |
+                (szoveg[i + 2] & 0x3F);
+            if (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF))
+                c = 0;
+            else
+                db = 3;
         }
-        egyszeru = false;
+        const char16_t nagy = db ? tabla[c] : 0;
+        if (nagy == 0 || (nagy >= 0xD800 && nagy <= 0xDFFF)) {
+            egyszeru = false;
+            break;
+        }
+        n += Utf8Ir(nagy, ki + n);
+        i += db;
     }
     if (egyszeru) {
         sqlite3_result_text(ctx, reinterpret_cast<const char*>(ki), n, SQLITE_TRANSIENT);
@@ -264,6 +298,15 @@ QSqlQuery futtatVagyHiba(QSqlDatabase& db, const QString& sql) {
 
 QString SqliteMotor::AdatFajl(const QString& mappa) {
     return QDir(mappa).filePath(QStringLiteral("pelvano.sqlite"));
+}
+
+SqliteMotor::SqliteMotor() {
+    // The engine keeps no count of its memory: every allocation would take a
+    // lock of the process for it (a tenth of a search's work), and nothing
+    // here asks for the count. Possible only before SQLite's first use in
+    // the process; later it is refused and nothing changes.
+    static const int memoriaSzamlalo = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+    Q_UNUSED(memoriaSzamlalo);
 }
 
 void SqliteMotor::megnyit(QSqlDatabase& db, const Adatforras& forras, bool) {

@@ -7,6 +7,7 @@
 
 class SqliteMotor : public Motor {
 public:
+    SqliteMotor();
     static QString AdatFajl(const QString& mappa); // mappa + "/pelvano.sqlite"
     QString driver() const override { return QStringLiteral("QSQLITE"); }
     void megnyit(QSqlDatabase& db, const Adatforras& forras, bool ures = false) override;

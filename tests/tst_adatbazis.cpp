@@ -423,9 +423,10 @@ void TstAdatbazis::unicodeUpper() {
     QVERIFY(l.next());
     QCOMPARE(l.value(0).toInt(), 1);
 
-    // Every letter of the one- and two-byte sequences alone, and texts
-    // mixing them with longer ones and with capitals that take more than one
-    // letter: the same as Qt's upper case.
+    // Every letter of the one- and two-byte sequences alone, every letter of
+    // the first plane in runs, every ASCII character at every place of a
+    // run of eight, and texts mixing them with longer ones and with capitals
+    // that take more than one letter: the same as Qt's upper case.
     QStringList szovegek;
     QString mind;
     for (char16_t c = 1; c < 0x800; ++c)
@@ -433,8 +434,21 @@ void TstAdatbazis::unicodeUpper() {
             szovegek << QString(QChar(c));
             mind += QChar(c);
         }
-    szovegek << mind << QStringLiteral("straße ŉ ﬁnom ǆ ǅ") // more than one letter
-             << QStringLiteral("pályázat ∑ ħ ⅷ 😀 ǳ ő")      // three and four bytes
+    szovegek << mind;
+    QString sor;
+    for (char32_t c = 0x800; c < 0x10000; ++c)
+        if (!QChar::isSurrogate(c) && QChar::isLetter(c)) {
+            sor += QChar(char16_t(c));
+            if (sor.size() == 200)
+                szovegek << std::exchange(sor, QString());
+        }
+    QString ascii;
+    for (char c = 1; c < 0x7F; ++c)
+        ascii += QLatin1Char(c);
+    for (int i = 0; i < 8; ++i)
+        szovegek << ascii.mid(i) << ascii.mid(i) + QStringLiteral("é") + ascii;
+    szovegek << sor << QStringLiteral("straße ŉ ﬁnom ǆ ǅ") // more than one letter
+             << QStringLiteral("pályázat ∑ ħ ⅷ 😀 ǳ ő")     // three and four bytes
              << QStringLiteral("Tervező Kft. 2024/17 – é") << QString();
     QStringList vart, kapott;
     for (const QString& sz : szovegek) {
