@@ -6,6 +6,9 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <array>
+#include <memory>
+
 using Riport::Betu;
 using Riport::Elem;
 using Riport::Sav;
@@ -46,24 +49,24 @@ Riport::Dokumentum Lista(Kapcsolat& k, const KiadasSzuro& szuro,
                    << Elem::Mezo(154.8, 1.3, 34.7, Vissza, sima8)
                    << Elem::Mezo(2.6, 6.6, 8.3, Sor, sima8)
                    << Elem::Mezo(11.9, 6.6, 81.0, Reszmuvelet, sima8);
-    Riport::TorzsEpito torzs(d, reszlet);
-    QSqlQuery q = k.lekerdez(szuro.sql());
-    const QSqlRecord r = q.record();
-    const int oszlopok[] = {
+    // The records read from the query as the pages need them.
+    auto q = std::make_shared<QSqlQuery>(k.lekerdez(szuro.sql()));
+    const QSqlRecord r = q->record();
+    const std::array<int, Reszmuvelet + 1> oszlopok{
         r.indexOf(QStringLiteral("tervszam")),   r.indexOf(QStringLiteral("cim")),
         r.indexOf(QStringLiteral("dat_kiad")),   r.indexOf(QStringLiteral("kinek")),
         r.indexOf(QStringLiteral("dat_vissza")), r.indexOf(QStringLiteral("sor")),
         r.indexOf(QStringLiteral("reszmuvelet"))};
-    while (q.next()) {
-        QStringList e;
-        e.reserve(7);
+    d.torzs.forras(reszlet, {}, {}, [q, oszlopok](QStringList& e, QString&) {
+        if (!q->next())
+            return false;
+        e.reserve(Reszmuvelet + 1);
         for (int m = Tervszam; m <= Reszmuvelet; ++m) {
-            const QVariant v = q.value(oszlopok[m]);
+            const QVariant v = q->value(oszlopok[m]);
             e << (m == Kiadva || m == Vissza ? Ertek::Szoveg(v, OszlopFajta::Datum) : v.toString());
         }
-        torzs.rekord(e);
-    }
-    torzs.vege();
+        return true;
+    });
     return d;
 }
 

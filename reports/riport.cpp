@@ -2,9 +2,12 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QTemporaryFile>
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -186,65 +189,300 @@ Elem Elem::Keret(double bal, double fent, double szel, double mag, double vastag
     return e;
 }
 
-QList<Lap> Dokumentum::tordel() const {
-    const double hely = NyomtathatoMagassag - fejlec.magassag - lablec.magassag;
-    QList<Lap> lapok;
-    Lap lap;
-    double foglalt = 0;
-    for (int i = 0; i < torzs.size(); ++i) {
-        const Sav& s = torzs.at(i);
-        double m = s.magassag;
-        if (s.kovetkezovel && i + 1 < torzs.size())
-            m += torzs.at(i + 1).magassag;
-        if (lap.db > 0 && foglalt + m > hely + 1e-9) {
-            lapok.append(lap);
-            lap = Lap{i, 0};
-            foglalt = 0;
-        }
-        ++lap.db;
-        foglalt += s.magassag;
+// ---- The body ----
+
+namespace {
+constexpr qsizetype BlokkMeret = 256;                // bands whose values are stored together
+constexpr qsizetype MemoriaKuszob = 8 * 1024 * 1024; // bytes kept in memory at most
+
+// Whether two bands are made from the same template (their values aside).
+bool UgyanazSablon(const Sav& a, const Sav& b) {
+    return a.fajta == b.fajta && a.magassag == b.magassag && a.ezustFelul == b.ezustFelul &&
+           a.ezustAlul == b.ezustAlul && a.kovetkezovel == b.kovetkezovel &&
+           (a.elemek.constData() == b.elemek.constData() || a.elemek == b.elemek);
+}
+
+void Kodol(QByteArray& ki, const QStringList& ertekek) {
+    const quint32 db = quint32(ertekek.size());
+    ki.append(reinterpret_cast<const char*>(&db), sizeof db);
+    for (const QString& e : ertekek) {
+        const quint32 hossz = quint32(e.size());
+        ki.append(reinterpret_cast<const char*>(&hossz), sizeof hossz);
+        ki.append(reinterpret_cast<const char*>(e.constData()), qsizetype(hossz) * 2);
     }
-    lapok.append(lap);
-    return lapok;
+}
+
+// The bands' values of a block as Kodol wrote them; what does not add up
+// (a damaged temporary file) ends the block.
+QList<QStringList> Dekodol(const QByteArray& be) {
+    QList<QStringList> savok;
+    const char* p = be.constData();
+    const char* const vege = p + be.size();
+    const auto Szam = [&](quint32& n) {
+        if (vege - p < qsizetype(sizeof n))
+            return false;
+        std::memcpy(&n, p, sizeof n);
+        p += sizeof n;
+        return true;
+    };
+    quint32 db;
+    while (Szam(db)) {
+        QStringList ertekek;
+        ertekek.reserve(qMin<quint32>(db, 64));
+        for (quint32 i = 0; i < db; ++i) {
+            quint32 hossz;
+            if (!Szam(hossz) || quint64(vege - p) < quint64(hossz) * 2)
+                return savok;
+            QString e(qsizetype(hossz), Qt::Uninitialized);
+            std::memcpy(e.data(), p, size_t(hossz) * 2);
+            p += size_t(hossz) * 2;
+            ertekek << e;
+        }
+        savok << ertekek;
+    }
+    return savok;
+}
+} // namespace
+
+struct Torzs::Adat {
+    QList<Sav> sablonok; // without values
+    struct Futas {
+        qsizetype elso; // the first band of a run of bands of one template
+        int sablon;
+    };
+    std::vector<Futas> futasok;
+    qsizetype db = 0;
+
+    // The values: closed blocks of BlokkMeret bands in the store (memory,
+    // then a temporary file), the open block's as they are.
+    QList<QStringList> nyitott;
+    std::vector<qint64> blokkHelyek; // where each closed block starts
+    qint64 tarMeret = 0;
+    QByteArray memoria;
+    std::unique_ptr<QTemporaryFile> fajl;
+    qsizetype olvasottBlokk = -1;
+    QList<QStringList> olvasott;
+
+    // The source of records still to be made into bands.
+    RekordForras forras;
+    std::unique_ptr<Csoportosito> csoportosito;
+
+    int sablonIndex(const Sav& s) {
+        for (int i = int(sablonok.size()) - 1; i >= 0 && i >= int(sablonok.size()) - 8; --i)
+            if (UgyanazSablon(sablonok.at(i), s))
+                return i;
+        Sav sablon = s;
+        sablon.ertekek.clear();
+        sablonok.append(std::move(sablon));
+        return int(sablonok.size()) - 1;
+    }
+
+    void hozzaad(const Sav& s, const QStringList& ertekek) {
+        const int t = sablonIndex(s);
+        if (futasok.empty() || futasok.back().sablon != t)
+            futasok.push_back({db, t});
+        nyitott.append(ertekek);
+        ++db;
+        if (nyitott.size() == BlokkMeret)
+            lezar();
+    }
+
+    void lezar() {
+        QByteArray blokk;
+        for (const QStringList& e : nyitott)
+            Kodol(blokk, e);
+        nyitott.clear();
+        blokkHelyek.push_back(tarMeret);
+        if (!fajl && memoria.size() + blokk.size() > MemoriaKuszob) {
+            auto f = std::make_unique<QTemporaryFile>();
+            if (f->open() && f->write(memoria) == memoria.size()) {
+                fajl = std::move(f);
+                memoria = QByteArray();
+            }
+        }
+        if (fajl && !(fajl->seek(tarMeret) && fajl->write(blokk) == blokk.size())) {
+            // The temporary file cannot take more (a full disk): the values
+            // go back to memory, as nothing is lost that way.
+            fajl->seek(0);
+            memoria = fajl->read(tarMeret);
+            fajl.reset();
+        }
+        if (!fajl)
+            memoria.append(blokk);
+        tarMeret += blokk.size();
+    }
+
+    const QList<QStringList>& blokk(qsizetype b) {
+        if (b == qsizetype(blokkHelyek.size()))
+            return nyitott;
+        if (b != olvasottBlokk) {
+            const qint64 kezd = blokkHelyek.at(size_t(b));
+            const qint64 veg =
+                b + 1 < qsizetype(blokkHelyek.size()) ? blokkHelyek.at(size_t(b + 1)) : tarMeret;
+            QByteArray bajtok;
+            if (fajl) {
+                fajl->seek(kezd);
+                bajtok = fajl->read(veg - kezd);
+            } else {
+                bajtok = memoria.mid(kezd, veg - kezd);
+            }
+            olvasott = Dekodol(bajtok);
+            // What cannot be read back prints empty rather than failing.
+            olvasott.resize(BlokkMeret);
+            olvasottBlokk = b;
+        }
+        return olvasott;
+    }
+
+    void keszit(qsizetype i) {
+        if (!forras)
+            return;
+        const Csoportosito::Kimenet ki = [this](const Sav& s, const QStringList& e) {
+            hozzaad(s, e);
+        };
+        QStringList ertekek;
+        QString csoport;
+        while (db <= i) {
+            ertekek.clear();
+            csoport.clear();
+            if (!forras(ertekek, csoport)) {
+                csoportosito->vege(ki);
+                forras = {};
+                csoportosito.reset();
+                return;
+            }
+            csoportosito->rekord(ertekek, csoport, ki);
+        }
+    }
+};
+
+Torzs::Torzs() : m_a(std::make_shared<Adat>()) {}
+
+void Torzs::append(const Sav& s) {
+    m_a->keszit(std::numeric_limits<qsizetype>::max());
+    m_a->hozzaad(s, s.ertekek);
+}
+
+void Torzs::forras(Sav reszlet, Sav csoportFej, Sav csoportLab, RekordForras forras) {
+    m_a->keszit(std::numeric_limits<qsizetype>::max());
+    m_a->csoportosito = std::make_unique<Csoportosito>(std::move(reszlet), std::move(csoportFej),
+                                                       std::move(csoportLab));
+    m_a->forras = std::move(forras);
+}
+
+qsizetype Torzs::size() const {
+    m_a->keszit(std::numeric_limits<qsizetype>::max());
+    return m_a->db;
+}
+
+bool Torzs::van(qsizetype i) const {
+    m_a->keszit(i);
+    return i < m_a->db;
+}
+
+const Sav& Torzs::sablon(qsizetype i) const {
+    m_a->keszit(i);
+    const auto& f = m_a->futasok;
+    const auto it = std::upper_bound(f.begin(), f.end(), i,
+                                     [](qsizetype n, const Adat::Futas& x) { return n < x.elso; });
+    return m_a->sablonok.at(std::prev(it)->sablon);
+}
+
+QStringList Torzs::ertekek(qsizetype i) const {
+    m_a->keszit(i);
+    return m_a->blokk(i / BlokkMeret).at(i % BlokkMeret);
+}
+
+Sav Torzs::at(qsizetype i) const {
+    Sav s = sablon(i);
+    s.ertekek = ertekek(i);
+    return s;
+}
+
+// ---- Paging ----
+
+Lapozo::Lapozo(const Dokumentum& d)
+    : m_d(d), m_hely(NyomtathatoMagassag - d.fejlec.magassag - d.lablec.magassag) {}
+
+bool Lapozo::halad(qsizetype savok) {
+    const Torzs& t = m_d.torzs;
+    for (qsizetype n = 0; n < savok && !m_kesz; ++n) {
+        if (!t.van(m_i)) {
+            m_lapok.append(m_lap);
+            m_kesz = true;
+            break;
+        }
+        const double magassag = t.sablon(m_i).magassag;
+        double m = magassag;
+        if (t.sablon(m_i).kovetkezovel && t.van(m_i + 1))
+            m += t.sablon(m_i + 1).magassag;
+        if (m_lap.db > 0 && m_foglalt + m > m_hely + 1e-9) {
+            m_lapok.append(m_lap);
+            m_lap = Lap{int(m_i), 0};
+            m_foglalt = 0;
+        }
+        ++m_lap.db;
+        m_foglalt += magassag;
+        ++m_i;
+    }
+    return !m_kesz;
+}
+
+QList<Lap> Dokumentum::tordel() const {
+    Lapozo l(*this);
+    while (l.halad(std::numeric_limits<qsizetype>::max()))
+        ;
+    return l.lapok();
 }
 
 QStringList Dokumentum::lapErtekek(const QList<Lap>& lapok, int lap) const {
     const Lap& l = lapok.at(lap);
-    return l.db > 0 ? torzs.at(l.elso).ertekek : QStringList();
+    return l.db > 0 ? torzs.ertekek(l.elso) : QStringList();
 }
 
-TorzsEpito::TorzsEpito(Dokumentum& d, Sav reszlet, Sav csoportFej, Sav csoportLab)
-    : m_d(d), m_reszlet(std::move(reszlet)), m_fej(std::move(csoportFej)),
-      m_lab(std::move(csoportLab)) {
+// ---- Building ----
+
+Csoportosito::Csoportosito(Sav reszlet, Sav csoportFej, Sav csoportLab)
+    : m_reszlet(std::move(reszlet)), m_fej(std::move(csoportFej)), m_lab(std::move(csoportLab)) {
     m_reszlet.fajta = SavFajta::Reszlet;
     m_fej.fajta = SavFajta::CsoportFej;
     m_fej.kovetkezovel = true;
     m_lab.fajta = SavFajta::CsoportLab;
 }
 
-void TorzsEpito::hozzaad(const Sav& sablon, const QStringList& ertekek) {
-    if (sablon.magassag <= 0)
-        return;
-    Sav s = sablon;
-    s.ertekek = ertekek;
-    m_d.torzs.append(std::move(s));
-}
-
-void TorzsEpito::rekord(const QStringList& ertekek, const QString& csoport) {
+void Csoportosito::rekord(const QStringList& ertekek, const QString& csoport, const Kimenet& ki) {
     if (!m_nyitott || csoport != m_csoport) {
-        vege();
-        hozzaad(m_fej, ertekek);
+        vege(ki);
+        if (m_fej.magassag > 0)
+            ki(m_fej, ertekek);
         m_nyitott = true;
         m_csoport = csoport;
     }
-    hozzaad(m_reszlet, ertekek);
+    if (m_reszlet.magassag > 0)
+        ki(m_reszlet, ertekek);
     m_utolso = ertekek;
 }
 
-void TorzsEpito::vege() {
-    if (m_nyitott)
-        hozzaad(m_lab, m_utolso);
+void Csoportosito::vege(const Kimenet& ki) {
+    if (m_nyitott && m_lab.magassag > 0)
+        ki(m_lab, m_utolso);
     m_nyitott = false;
+}
+
+TorzsEpito::TorzsEpito(Dokumentum& d, Sav reszlet, Sav csoportFej, Sav csoportLab)
+    : m_torzs(d.torzs), m_csoport(std::move(reszlet), std::move(csoportFej), std::move(csoportLab)),
+      m_ki([this](const Sav& s, const QStringList& e) {
+          Sav sav = s;
+          sav.ertekek = e;
+          m_torzs.append(sav);
+      }) {}
+
+void TorzsEpito::rekord(const QStringList& ertekek, const QString& csoport) {
+    m_csoport.rekord(ertekek, csoport, m_ki);
+}
+
+void TorzsEpito::vege() {
+    m_csoport.vege(m_ki);
 }
 
 QString Levag(const QString& szoveg, const Betu& betu, double szelesseg) {
@@ -288,8 +526,8 @@ void FestLap(QPainter& p, double pxPerMm, const Dokumentum& d, const QList<Lap>&
     y += d.fejlec.magassag;
     const Lap& l = lapok.at(lap);
     for (int i = l.elso; i < l.elso + l.db; ++i) {
-        const Sav& s = d.torzs.at(i);
-        FestSav(p, s, s.ertekek, y, oldal);
+        const Sav s = d.torzs.sablon(i);
+        FestSav(p, s, d.torzs.ertekek(i), y, oldal);
         y += s.magassag;
     }
     FestSav(p, d.lablec, lapErtekek, LapMagassag - Margo - d.lablec.magassag, oldal);

@@ -12,6 +12,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <memory>
+
 class QPainter;
 
 namespace Riport {
@@ -61,6 +64,7 @@ struct Elem {
     int mezo = -1;
     double vastag = VekonyVonal; // line and frame width
     QColor szin = Qt::black;
+    bool operator==(const Elem&) const = default;
 
     static Elem Szoveg(double bal, double fent, double szel, const QString& szoveg,
                        const Betu& betu, Qt::Alignment igazitas = Qt::AlignLeft);
@@ -100,12 +104,66 @@ struct Lap {
     int db = 0;
 };
 
+// The next record of a report's body: its values and the key whose change
+// from the record before closes a group; false when there are no more.
+using RekordForras = std::function<bool(QStringList& ertekek, QString& csoport)>;
+
+// The body bands of a report in print order. Bands made from one template
+// share it: only their values are kept, and beyond a few megabytes in a
+// temporary file, so that a report of any length holds about the same
+// memory. A body may be given as a source of records instead: its bands are
+// made as they are asked for, so that the first pages can be shown while the
+// rest is still being read. Copies share the bands (a report is made once and
+// then read).
+class Torzs {
+public:
+    Torzs();
+
+    void append(const Sav& s);
+    // The bands of the records of `forras`, grouped as TorzsEpito groups
+    // them, made when asked for.
+    void forras(Sav reszlet, Sav csoportFej, Sav csoportLab, RekordForras forras);
+
+    // Every band made.
+    qsizetype size() const;
+    bool isEmpty() const { return !van(0); }
+    // Whether band i exists (bands made up to it).
+    bool van(qsizetype i) const;
+    // Band i with its values; band i must exist.
+    Sav at(qsizetype i) const;
+    Sav first() const { return at(0); }
+    // The template of band i (without values) and its values.
+    const Sav& sablon(qsizetype i) const;
+    QStringList ertekek(qsizetype i) const;
+
+    class const_iterator {
+    public:
+        const_iterator(const Torzs* t, qsizetype i) : m_t(t), m_i(i) {}
+        Sav operator*() const { return m_t->at(m_i); }
+        const_iterator& operator++() {
+            ++m_i;
+            return *this;
+        }
+        bool operator!=(const const_iterator& o) const { return m_i != o.m_i; }
+
+    private:
+        const Torzs* m_t;
+        qsizetype m_i;
+    };
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, size()}; }
+
+private:
+    struct Adat;
+    std::shared_ptr<Adat> m_a;
+};
+
 struct Dokumentum {
     QString cim;       // the report title
     QString azonosito; // the report's identifier
     Sav fejlec;        // printed on every page
     Sav lablec;        // printed at the bottom of every page
-    QList<Sav> torzs;  // group headers, details and group footers in order
+    Torzs torzs;       // group headers, details and group footers in order
 
     // Pages: as many body bands on each as fit between header and footer; a
     // band taller than the room still gets a page of its own; a band kept
@@ -116,11 +174,48 @@ struct Dokumentum {
     QStringList lapErtekek(const QList<Lap>& lapok, int lap) const;
 };
 
-// Fills the body of a report from records in order. Each record prints the
-// detail template; with a group key given, a change of the key from the
-// record before closes the group (its footer, with the values of its last
-// record) and opens a new one (its header, with the values of its first
-// record). A template of height 0 prints nothing.
+// Pages a report a piece at a time (the preview shows the pages done while
+// the rest is made); the pages in the end are those of Dokumentum::tordel.
+class Lapozo {
+public:
+    explicit Lapozo(const Dokumentum& d);
+    // Pages up to `savok` more body bands; false when every page is done.
+    bool halad(qsizetype savok);
+    // The pages finished so far; every page once halad returned false.
+    const QList<Lap>& lapok() const { return m_lapok; }
+    bool kesz() const { return m_kesz; }
+
+private:
+    const Dokumentum& m_d;
+    double m_hely;
+    QList<Lap> m_lapok;
+    Lap m_lap;
+    double m_foglalt = 0;
+    qsizetype m_i = 0;
+    bool m_kesz = false;
+};
+
+// The grouping of records into bands: each record prints the detail
+// template; a change of the group key from the record before closes the
+// group (its footer, with the values of its last record) and opens a new
+// one (its header, with the values of its first record). A template of
+// height 0 prints nothing.
+class Csoportosito {
+public:
+    Csoportosito(Sav reszlet, Sav csoportFej, Sav csoportLab);
+    using Kimenet = std::function<void(const Sav& sablon, const QStringList& ertekek)>;
+    void rekord(const QStringList& ertekek, const QString& csoport, const Kimenet& ki);
+    void vege(const Kimenet& ki);
+
+private:
+    Sav m_reszlet, m_fej, m_lab;
+    bool m_nyitott = false;
+    QString m_csoport;
+    QStringList m_utolso;
+};
+
+// Fills the body of a report from records in order, grouped as Csoportosito
+// groups them.
 class TorzsEpito {
 public:
     TorzsEpito(Dokumentum& d, Sav reszlet, Sav csoportFej = {}, Sav csoportLab = {});
@@ -129,13 +224,9 @@ public:
     void vege();
 
 private:
-    void hozzaad(const Sav& sablon, const QStringList& ertekek);
-
-    Dokumentum& m_d;
-    Sav m_reszlet, m_fej, m_lab;
-    bool m_nyitott = false;
-    QString m_csoport;
-    QStringList m_utolso;
+    Torzs m_torzs;
+    Csoportosito m_csoport;
+    Csoportosito::Kimenet m_ki;
 };
 
 // The visible part of a one-line text: the longest leading part that fits

@@ -5,6 +5,7 @@
 #include "tfrm_nyomvalaszt.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPaintEvent>
@@ -17,6 +18,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSlider>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace RiportKimenet {
@@ -67,8 +69,15 @@ public:
     }
     void setNagyitas(double pxPerMm) {
         m_px = pxPerMm;
-        setFixedSize(qRound(Riport::LapSzelesseg * m_px) + 2 * Hezag,
-                     int(m_lapok.size()) * (lapMag() + Hezag) + Hezag);
+        meretez();
+    }
+    // The height for the pages known so far.
+    void meretez() {
+        setFixedSize(
+            qRound(Riport::LapSzelesseg * m_px) + 2 * Hezag,
+            int(qMin<qsizetype>(m_lapok.size(), (QWIDGETSIZE_MAX - Hezag) / (lapMag() + Hezag))) *
+                    (lapMag() + Hezag) +
+                Hezag);
         update();
     }
     double nagyitas() const { return m_px; }
@@ -107,6 +116,7 @@ void setTesztKezelo(Kezelo kezelo) {
 
 void Elonezet(const Riport::Dokumentum& d, QWidget* szulo) {
     if (TesztKezelo()) {
+        d.torzs.size(); // the whole body read while its source is there
         TesztKezelo()(d, false);
         return;
     }
@@ -116,6 +126,7 @@ void Elonezet(const Riport::Dokumentum& d, QWidget* szulo) {
 
 bool Nyomtat(const Riport::Dokumentum& d, QWidget* szulo) {
     if (TesztKezelo()) {
+        d.torzs.size();
         TesztKezelo()(d, true);
         return true;
     }
@@ -171,7 +182,7 @@ bool PdfIr(const Riport::Dokumentum& d, const QString& fajl) {
 } // namespace RiportKimenet
 
 Tfrm_Elonezet::Tfrm_Elonezet(const Riport::Dokumentum& d, QWidget* szulo)
-    : QDialog(szulo), m_d(d), m_lapok(d.tordel()) {
+    : QDialog(szulo), m_d(d), m_lapozo(d) {
     setWindowTitle(QStringLiteral("Nyomtatási kép - ") + d.cim);
     setWindowFlag(Qt::WindowMaximizeButtonHint);
 
@@ -185,18 +196,26 @@ Tfrm_Elonezet::Tfrm_Elonezet(const Riport::Dokumentum& d, QWidget* szulo)
     csuszka->setRange(25, 200);
     csuszka->setValue(100);
     csuszka->setMaximumWidth(160);
-    auto* oldalak = new QLabel(QStringLiteral("%1 oldal").arg(m_lapok.size()), this);
+    m_oldalak = new QLabel(this);
+    m_oldalak->setObjectName(QStringLiteral("lblOldalak"));
 
     auto* gombsor = new QHBoxLayout;
     gombsor->addWidget(gNyomtat);
     gombsor->addWidget(gPdf);
     gombsor->addWidget(new QLabel(QStringLiteral("Nagyítás:"), this));
     gombsor->addWidget(csuszka);
-    gombsor->addWidget(oldalak);
+    gombsor->addWidget(m_oldalak);
     gombsor->addStretch();
     gombsor->addWidget(gBezar);
 
-    auto* nezet = new RiportKimenet::LapNezet(m_d, m_lapok, this);
+    {
+        // The first page, and a short report whole.
+        const Seged::HomokOra varj;
+        while (m_lapozo.lapok().isEmpty() && m_lapozo.halad(64))
+            ;
+        m_lapozo.halad(2000);
+    }
+    auto* nezet = new RiportKimenet::LapNezet(m_d, m_lapozo.lapok(), this);
     m_lapNezet = nezet;
     auto* gorgeto = new QScrollArea(this);
     gorgeto->setWidget(nezet);
@@ -214,10 +233,33 @@ Tfrm_Elonezet::Tfrm_Elonezet(const Riport::Dokumentum& d, QWidget* szulo)
     connect(gPdf, &QPushButton::clicked, this, &Tfrm_Elonezet::pdfMent);
     connect(gBezar, &QPushButton::clicked, this, &QDialog::accept);
 
+    m_idozito = new QTimer(this);
+    connect(m_idozito, &QTimer::timeout, this, [this, nezet] {
+        const bool tobb = tovabb(40);
+        nezet->meretez();
+        if (!tobb)
+            m_idozito->stop();
+    });
+    if (tovabb(0))
+        m_idozito->start(0);
+
     if (QScreen* k = screen()) {
         const QRect r = k->availableGeometry();
         resize(qMin(r.width(), nezet->width() + 60), r.height() * 9 / 10);
     }
+}
+
+bool Tfrm_Elonezet::tovabb(int ezredmp) {
+    QElapsedTimer ido;
+    ido.start();
+    bool tobb;
+    do
+        tobb = m_lapozo.halad(64);
+    while (tobb && ido.elapsed() < ezredmp);
+    const qsizetype db = m_lapozo.lapok().size();
+    m_oldalak->setText(tobb ? QStringLiteral("%1 oldal…").arg(db)
+                            : QStringLiteral("%1 oldal").arg(db));
+    return tobb;
 }
 
 void Tfrm_Elonezet::nyomtat() {

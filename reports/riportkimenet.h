@@ -10,6 +10,7 @@
 
 class QWidget;
 class QLabel;
+class QTimer;
 
 namespace RiportKimenet {
 
@@ -36,19 +37,27 @@ void setTesztKezelo(Kezelo kezelo);
 } // namespace RiportKimenet
 
 // The preview window: the pages one below the other, zoomable; "Nyomtatás"
-// asks for the printer, "PDF mentése" saves the report as PDF.
+// asks for the printer, "PDF mentése" saves the report as PDF. It opens on
+// the first page and lays out the rest while it is open.
 class Tfrm_Elonezet : public QDialog {
     Q_OBJECT
 public:
     explicit Tfrm_Elonezet(const Riport::Dokumentum& d, QWidget* szulo = nullptr);
 
-    const QList<Riport::Lap>& lapok() const { return m_lapok; }
+    // The pages laid out so far: the first at once, the rest a piece at a
+    // time while the window is open.
+    const QList<Riport::Lap>& lapok() const { return m_lapozo.lapok(); }
+    bool kesz() const { return m_lapozo.kesz(); }
 
 private:
     void nyomtat();
     void pdfMent();
+    // Pages on for a moment; false when every page is done.
+    bool tovabb(int ezredmp);
 
     const Riport::Dokumentum& m_d;
-    QList<Riport::Lap> m_lapok;
+    Riport::Lapozo m_lapozo;
     QWidget* m_lapNezet;
+    QLabel* m_oldalak;
+    QTimer* m_idozito;
 };

@@ -101,12 +101,13 @@ Riport::Dokumentum Lista(const TervListaModell& lista, const QString& sorrend,
                                    Riport::TahomaDolt(8))
                    << Elem::Mezo(154.8, 6.6, 34.7, 10, Riport::Tahoma(8));
 
-    Riport::TorzsEpito torzs(d, reszlet);
-    const int db = lista.rowCount();
-    d.torzs.reserve(db);
-    for (int sor = 0; sor < db; ++sor)
-        torzs.rekord(ListaErtekek(lista, sor, ListaMezok()));
-    torzs.vege();
+    // The rows read from the list as the pages need them.
+    d.torzs.forras(reszlet, {}, {}, [&lista, sor = 0](QStringList& ertekek, QString&) mutable {
+        if (sor >= lista.rowCount())
+            return false;
+        ertekek = ListaErtekek(lista, sor++, ListaMezok());
+        return true;
+    });
     return d;
 }
 

@@ -79,27 +79,28 @@ Riport::Dokumentum GridRiport(QTableView* grid, const QString& cim, int betumere
 
     const QLocale hely = grid->locale();
     QHeaderView* sorok = grid->verticalHeader();
+    // One template for every row: the cells are its fields.
+    Sav s;
+    s.magassag = 6.6;
+    s.ezustAlul = Riport::VekonyVonal;
+    for (int i = 0; i < oszlopok.size(); ++i)
+        s.elemek << Elem::Mezo(oszlopok.at(i).bal, 1.3, oszlopok.at(i).szel, i, betu,
+                               oszlopok.at(i).igazitas);
     const int db = m->rowCount();
-    d.torzs.reserve(db);
     for (int v = 0; v < db; ++v) {
         const int r = sorok->logicalIndex(v);
         if (grid->isRowHidden(r))
             continue;
-        Sav s;
-        s.magassag = 6.6;
-        s.ezustAlul = Riport::VekonyVonal;
-        s.elemek.reserve(oszlopok.size());
+        s.ertekek.clear();
         for (const Oszlop& o : oszlopok) {
             const QModelIndex ix = m->index(r, o.logikai);
             const QVariant ertek = ix.data(Qt::DisplayRole);
-            QString szoveg;
             if (auto* del = qobject_cast<QStyledItemDelegate*>(grid->itemDelegateForIndex(ix)))
-                szoveg = del->displayText(ertek, hely);
+                s.ertekek << del->displayText(ertek, hely);
             else
-                szoveg = ertek.toString();
-            s.elemek << Elem::Szoveg(o.bal, 1.3, o.szel, szoveg, betu, o.igazitas);
+                s.ertekek << ertek.toString();
         }
-        d.torzs.append(std::move(s));
+        d.torzs.append(s);
     }
     return d;
 }

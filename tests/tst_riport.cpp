@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
@@ -93,6 +94,8 @@ private slots:
     void csoportok();
     void csoportFejNemMaradEgyedul();
     void lapFejlecAzElsoRekorde();
+    void hosszuTorzsVisszaolvas();
+    void forrasbolLaponkent();
 };
 
 void TstRiport::initTestCase() {
@@ -287,7 +290,7 @@ void TstRiport::gridReszlet() {
             QCOMPARE(e.mag, 4.3);
             QCOMPARE(e.betu, (Betu{QStringLiteral("Tahoma"), 9, false, false}));
             QVERIFY(!e.tordel);
-            szovegek << e.szoveg;
+            szovegek << Riport::ElemSzoveg(e, s.ertekek);
         }
         QCOMPARE(szovegek, (QStringList{QStringLiteral("Ügyfél 0000%1").arg(sor),
                                         QStringLiteral("Győr"), QString::number(sor * 10)}));
@@ -313,9 +316,13 @@ void TstRiport::gridSorrendEsRejtes() {
             fejek << e.szoveg;
     QCOMPARE(fejek, (QStringList{QStringLiteral("összeg"), QStringLiteral("város")}));
     QCOMPARE(d.torzs.size(), 2);
-    QCOMPARE(d.torzs.at(0).elemek.at(0).szoveg, QStringLiteral("10")); // Aba
-    QCOMPARE(d.torzs.at(0).elemek.at(1).szoveg, QStringLiteral("Aba"));
-    QCOMPARE(d.torzs.at(1).elemek.at(1).szoveg, QStringLiteral("Zánka"));
+    const auto szoveg = [&](int sor, int oszlop) {
+        const Riport::Sav s = d.torzs.at(sor);
+        return Riport::ElemSzoveg(s.elemek.at(oszlop), s.ertekek);
+    };
+    QCOMPARE(szoveg(0, 0), QStringLiteral("10")); // Aba
+    QCOMPARE(szoveg(0, 1), QStringLiteral("Aba"));
+    QCOMPARE(szoveg(1, 1), QStringLiteral("Zánka"));
     QCOMPARE(d.torzs.at(0).elemek.at(0).bal, 0.0);
 }
 
@@ -443,7 +450,7 @@ void TstRiport::ugyfelekNyomtat() {
     for (const Riport::Sav& s : d.torzs) {
         QCOMPARE(s.elemek.at(0).betu.meret, 8.0);
         for (const Elem& e : s.elemek)
-            nevek << e.szoveg;
+            nevek << Riport::ElemSzoveg(e, s.ertekek);
     }
     QVERIFY2(nevek.contains(QStringLiteral("Anna Kft.")), qPrintable(nevek.join('|')));
     QVERIFY(nevek.contains(QStringLiteral("Béla Bt.")));
@@ -600,6 +607,94 @@ void TstRiport::lapFejlecAzElsoRekorde() {
             elsoSor.contains(QStringLiteral("%1").arg((lap - 1) * 24 + 1, 5, 10, QLatin1Char('0'))),
             qPrintable(elsoSor));
     }
+}
+
+void TstRiport::hosszuTorzsVisszaolvas() {
+    // Some 18 MB of values: past what the body keeps in memory, so most are
+    // read back from its temporary file; every band comes back as it went
+    // in, in any order, groups and null values included.
+    Riport::Dokumentum d;
+    Riport::TorzsEpito e(d, Sablon(6.6, QStringLiteral("R")), Sablon(20, QStringLiteral("F")),
+                         Sablon(3, QStringLiteral("L")));
+    const auto Ertekek = [](int i) {
+        return QStringList{QStringLiteral("%1").arg(i, 5, 10, QLatin1Char('0')),
+                           QString(1000 + i % 97, QChar(u'ő' + i % 3)), QString(),
+                           QStringLiteral("Ügyfél %1 – Győr").arg(i)};
+    };
+    const int db = 4000;
+    for (int i = 0; i < db; ++i)
+        e.rekord(Ertekek(i), QString::number(i / 7));
+    e.vege();
+    const int csoportok = (db + 6) / 7;
+    QCOMPARE(d.torzs.size(), db + 2 * csoportok);
+    // Band of record i: its group's header, then the details, then the footer.
+    const auto Sav = [](int i) { return i + 2 * (i / 7) + 1; };
+    for (int i : {3999, 0, 2500, 1, 2501, 1234, 3998, 7}) {
+        const Riport::Sav s = d.torzs.at(Sav(i));
+        QCOMPARE(s.fajta, Riport::SavFajta::Reszlet);
+        QCOMPARE(s.ertekek, Ertekek(i));
+        QCOMPARE(s.elemek.first().szoveg, QStringLiteral("R"));
+    }
+    QCOMPARE(d.torzs.at(Sav(14) - 1).ertekek, Ertekek(14)); // header: its first record
+    QCOMPARE(d.torzs.at(Sav(13) + 1).ertekek, Ertekek(13)); // footer: its last record
+    QCOMPARE(d.torzs.at(Sav(14) - 1).fajta, Riport::SavFajta::CsoportFej);
+    int i = 0;
+    for (const Riport::Sav& s : d.torzs)
+        if (s.fajta == Riport::SavFajta::Reszlet)
+            QCOMPARE(s.ertekek.at(0), Ertekek(i++).at(0));
+    QCOMPARE(i, db);
+}
+
+void TstRiport::forrasbolLaponkent() {
+    // A body given as a source of records: the preview opens on its first
+    // page having read only a part of them; the pages in the end and every
+    // band are those of the same records filled in at once, and the source
+    // is let go once it is read out.
+    const int db = 20000;
+    auto olvasott = std::make_shared<int>(0);
+    Riport::Dokumentum lusta, teljes;
+    for (Riport::Dokumentum* d : {&lusta, &teljes}) {
+        d->fejlec.magassag = 20;
+        d->lablec = Oldalkeret::Lablec(QStringLiteral("T"), QStringLiteral("qrT"));
+    }
+    const auto Rekord = [](int i) {
+        return QStringList{QStringLiteral("%1").arg(i, 5, 10, QLatin1Char('0'))};
+    };
+    const auto Csoport = [](int i) { return QString::number(i / 30); };
+    lusta.torzs.forras(Sablon(6.6, QStringLiteral("R")), Sablon(12, QStringLiteral("F")),
+                       Sablon(4, QStringLiteral("L")),
+                       [olvasott, Rekord, Csoport](QStringList& e, QString& cs) {
+                           if (*olvasott == db)
+                               return false;
+                           e = Rekord(*olvasott);
+                           cs = Csoport((*olvasott)++);
+                           return true;
+                       });
+    Riport::TorzsEpito epito(teljes, Sablon(6.6, QStringLiteral("R")),
+                             Sablon(12, QStringLiteral("F")), Sablon(4, QStringLiteral("L")));
+    for (int i = 0; i < db; ++i)
+        epito.rekord(Rekord(i), Csoport(i));
+    epito.vege();
+    {
+        Tfrm_Elonezet w(lusta);
+        QVERIFY(!w.lapok().isEmpty());
+        QVERIFY2(*olvasott < db, qPrintable(QString::number(*olvasott)));
+        QCOMPARE(lusta.lapErtekek(w.lapok(), 0), Rekord(0));
+        // The window lays out the rest while it is open.
+        w.show();
+        QTRY_VERIFY_WITH_TIMEOUT(w.kesz(), 20000);
+        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lblOldalak"))->text(),
+                 QStringLiteral("%1 oldal").arg(w.lapok().size()));
+    }
+    QCOMPARE(*olvasott, db);
+    QCOMPARE(olvasott.use_count(), 1);
+    const QList<Riport::Lap> lapok = lusta.tordel(), vart = teljes.tordel();
+    QCOMPARE(lapok.size(), vart.size());
+    for (int l = 0; l < lapok.size(); ++l) {
+        QCOMPARE(lapok.at(l).elso, vart.at(l).elso);
+        QCOMPARE(lapok.at(l).db, vart.at(l).db);
+    }
+    QCOMPARE(Torzs(lusta), Torzs(teljes));
 }
 
 QTEST_MAIN(TstRiport)
