@@ -5,6 +5,7 @@
 #include "sqlitebelso.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlDriver>
@@ -595,9 +596,36 @@ qint64 SqliteMotor::kulcsSzamlaloOlvas(QSqlDatabase& db, const QString& tabla) {
 }
 
 void SqliteMotor::pillanatkep(QSqlDatabase& db, const QString& fajl) {
-    QSqlQuery q(db);
-    q.prepare(QStringLiteral("VACUUM INTO :fajl"));
-    q.bindValue(QStringLiteral(":fajl"), fajl);
-    if (!q.exec())
-        throw AdatbazisHiba(MotorUzenet(q.lastError()));
+    // The database's pages copied in one step of SQLite's backup: one read
+    // transaction, as short as copying the pages takes (rebuilding the
+    // database into the copy held the other workstations' writes back for
+    // longer).
+    sqlite3* forras = SqliteKezelo(db);
+    if (!forras)
+        throw AdatbazisHiba(HelyzetMondat(MotorHelyzet::NincsKapcsolat));
+    if (QFileInfo::exists(fajl))
+        throw AdatbazisHiba(QStringLiteral("output file already exists"));
+    sqlite3* cel = nullptr;
+    const auto Hiba = [&](sqlite3* h) {
+        const QString uzenet = QString::fromUtf8(sqlite3_errmsg(h));
+        sqlite3_close(cel);
+        QFile::remove(fajl);
+        return AdatbazisHiba(uzenet);
+    };
+    if (sqlite3_open_v2(QFile::encodeName(fajl).constData(), &cel,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
+        throw Hiba(cel);
+    // The copy is only read back into the archive: no journal, no syncing.
+    if (sqlite3_exec(cel, "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF", nullptr, nullptr,
+                     nullptr) != SQLITE_OK)
+        throw Hiba(cel);
+    sqlite3_backup* masolat = sqlite3_backup_init(cel, "main", forras, "main");
+    if (!masolat)
+        throw Hiba(cel);
+    const int lepes = sqlite3_backup_step(masolat, -1);
+    sqlite3_backup_finish(masolat);
+    if (lepes != SQLITE_DONE)
+        throw Hiba(lepes == SQLITE_BUSY || lepes == SQLITE_LOCKED ? forras : cel);
+    if (sqlite3_close(cel) != SQLITE_OK)
+        throw Hiba(cel);
 }

@@ -6,7 +6,7 @@ set -euo pipefail
 PELVANO_PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
-  libqt6svg6 libsqlite3-dev sqlite3 libsodium-dev libzip-dev zip unzip
+  libqt6svg6 libsqlite3-dev sqlite3 libsodium-dev libzip-dev zlib1g-dev zip unzip
   libqscintilla2-qt6-dev pxlib-dev libicu-dev
   fonts-dejavu-core fonts-liberation2 poppler-utils qt6-translations-l10n
   clang-format git python3

@@ -58,6 +58,8 @@ private slots:
     void javasoltNev();
     void tartalomEsVisszaallitas();
     void sajatMagatNemTartalmazza();
+    void nagyAllomanyDarabokban_data();
+    void nagyAllomanyDarabokban();
     void irasKozben();
     void hibak();
     void zartKapcsolattal();
@@ -161,6 +163,47 @@ void TstArchivalas::sajatMagatNemTartalmazza() {
     Archivalas::Keszit(m_prog->forras(), zip); // now it lies in the folder
     const QStringList nevek = Kicsomagol(zip, m_ki.filePath(QStringLiteral("v")));
     QCOMPARE(nevek, QStringList{QStringLiteral("pelvano.sqlite")});
+}
+
+void TstArchivalas::nagyAllomanyDarabokban_data() {
+    QTest::addColumn<qint64>("meret");
+    // Large files are deflated in pieces of 4 MB side by side.
+    QTest::newRow("pieces and a part") << qint64((8 << 20) + 12345);
+    QTest::newRow("whole pieces") << qint64(12 << 20);
+}
+
+void TstArchivalas::nagyAllomanyDarabokban() {
+    // A large file comes back byte for byte (unzip checks its CRC), about as
+    // small as deflated in one go.
+    QFETCH(qint64, meret);
+    QByteArray tartalom;
+    tartalom.reserve(meret);
+    quint32 x = 12345;
+    while (tartalom.size() < meret) {
+        x = x * 1103515245u + 12345u;
+        // Text-like bytes with repeats, as a database's pages are.
+        tartalom += QByteArray::number(x % 977) + (x % 5 ? "Tervrajz " : "Homlokzat ");
+    }
+    tartalom.truncate(meret);
+    const QString nagy = m_prog->adatMappa() + QStringLiteral("/rajzok.bin");
+    QFile f(nagy);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(tartalom), meret);
+    f.close();
+    const QString zip = m_ki.filePath(QStringLiteral("nagy.zip"));
+    Archivalas::Keszit(m_prog->forras(), zip);
+    const QString cel = m_ki.filePath(QStringLiteral("nagy"));
+    QCOMPARE(Kicsomagol(zip, cel), (QStringList{"pelvano.sqlite", "rajzok.bin"}));
+    QFile vissza(cel + QStringLiteral("/rajzok.bin"));
+    QVERIFY(vissza.open(QIODevice::ReadOnly));
+    QVERIFY(vissza.readAll() == tartalom);
+    QProcess p;
+    p.start(QStringLiteral("zip"), {QStringLiteral("-1"), QStringLiteral("-q"),
+                                    m_ki.filePath(QStringLiteral("egyben.zip")), nagy});
+    QVERIFY(p.waitForFinished(60000));
+    const double egyben = QFileInfo(m_ki.filePath(QStringLiteral("egyben.zip"))).size();
+    QVERIFY2(QFileInfo(zip).size() < egyben * 1.02,
+             qPrintable(QStringLiteral("%1 / %2").arg(QFileInfo(zip).size()).arg(egyben)));
 }
 
 void TstArchivalas::irasKozben() {

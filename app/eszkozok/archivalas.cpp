@@ -1,5 +1,6 @@
 #include "eszkozok/archivalas.h"
 
+#include "eszkozok/tomoritettforras.h"
 #include "hiba.h"
 #include "kapcsolat.h"
 #include "mappazar.h"
@@ -27,6 +28,9 @@ bool OldalFajl(const QString& nev, const QString& adatNev) {
     return nev.startsWith(adatNev + QLatin1Char('-')) // -journal, -wal, -shm
            || nev == MappaZar::FajlNev();
 }
+
+// Files from this size on are deflated side by side in pieces.
+constexpr qint64 NagyFajl = 8 << 20;
 
 QString ZipHiba(zip_t* z) {
     return QString::fromLocal8Bit(zip_strerror(z));
@@ -90,9 +94,13 @@ void Keszit(const Adatforras& forras, const QString& zipFajl) {
     if (vanAdatbazis)
         fajlok.append({adatFajl, pillanatkep});
     for (const auto& [relativ, fajl] : fajlok) {
-        zip_source_t* s = zip_source_file(zip.z, QFile::encodeName(fajl).constData(), 0, -1);
+        // A large file (the database) deflated on every core beforehand.
+        const bool nagy = QFileInfo(fajl).size() >= NagyFajl;
+        QString hiba;
+        zip_source_t* s = nagy ? TomoritettForras::Keszit(zip.z, fajl, hiba)
+                               : zip_source_file(zip.z, QFile::encodeName(fajl).constData(), 0, -1);
         if (!s)
-            throw PelvanoHiba(ZipHiba(zip.z) + QStringLiteral(": ") + relativ);
+            throw PelvanoHiba((nagy ? hiba : ZipHiba(zip.z)) + QStringLiteral(": ") + relativ);
         const zip_int64_t index = zip_file_add(zip.z, relativ.toUtf8().constData(), s,
                                                ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
         if (index < 0) {
@@ -100,7 +108,8 @@ void Keszit(const Adatforras& forras, const QString& zipFajl) {
             throw PelvanoHiba(ZipHiba(zip.z) + QStringLiteral(": ") + relativ);
         }
         // Deflate at its fastest level.
-        zip_set_file_compression(zip.z, zip_uint64_t(index), ZIP_CM_DEFLATE, 1);
+        if (!nagy)
+            zip_set_file_compression(zip.z, zip_uint64_t(index), ZIP_CM_DEFLATE, 1);
     }
     // The files are read and the archive written (under a temporary name,
     // put in place at the end) only now.
