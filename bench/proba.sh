@@ -17,3 +17,10 @@ for mi in "plan list: open plan list" "issue browser opened" "detailed search" \
   "workstations issuing and returning at once (nothing lost or doubled)"; do
   grep -qF "$mi" "$work/tabla.txt" || { echo "missing from the table: $mi" >&2; exit 1; }
 done
+# The scaling table on two small sizes: every operation at both.
+"$(dirname "${BASH_SOURCE[0]}")/skala.sh" "$work/skala" 200 400 >"$work/skala.txt"
+cat "$work/skala.txt"
+for mi in "window opened" "window memory" "grid's first screen" "open plan list" \
+  "order by subject" "quick search" "detailed search" "issue browser opened" "plan list CSV"; do
+  grep -qF "| $mi" "$work/skala.txt" || { echo "missing from the scaling table: $mi" >&2; exit 1; }
+done

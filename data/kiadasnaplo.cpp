@@ -4,6 +4,8 @@
 #include "kapcsolat.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace Kiadas {
 
@@ -88,6 +90,78 @@ const QHash<QString, QString>& KiadasNaploModell::Feliratok() {
     return f;
 }
 
+namespace {
+
+// The plans of the register and the line numbers of each, for finding out
+// whether a log record's plan and line exist. A plan is found by its key
+// itself where the keys lie close together (as the key counter gives them),
+// by halving the sorted keys otherwise; its lines 0 to 62 are the bits of one
+// word, the rare higher numbers kept aside. A record thus costs one look at
+// memory however large the register (halving arrays of every plan and line
+// missed the processor's cache more and more as they grew).
+class TervSorok {
+public:
+    // The keys of every plan, in order.
+    explicit TervSorok(QVector<int> tervek) : m_tervek(std::move(tervek)) {
+        if (m_tervek.isEmpty())
+            return;
+        m_min = m_tervek.first();
+        const qint64 tartomany = qint64(m_tervek.last()) - m_min + 1;
+        m_kozvetlen = tartomany <= 4 * qint64(m_tervek.size()) + (1 << 16);
+        if (m_kozvetlen) {
+            m_sorok.assign(size_t(tartomany), 0);
+            for (int t : std::as_const(m_tervek))
+                m_sorok[size_t(qint64(t) - m_min)] = VanTerv;
+            m_tervek.clear();
+        } else {
+            m_sorok.assign(size_t(m_tervek.size()), VanTerv);
+        }
+    }
+    // A line of a plan.
+    void sor(int terv, int sor) {
+        const qsizetype h = hely(terv);
+        if (h < 0)
+            return;
+        if (sor >= 0 && sor < Kulon)
+            m_sorok[size_t(h)] |= quint64(1) << sor;
+        else
+            m_kulon.push_back(Par(h, sor));
+    }
+    // After the last line.
+    void vege() { std::sort(m_kulon.begin(), m_kulon.end()); }
+    bool van(int terv, int sor) const {
+        const qsizetype h = hely(terv);
+        if (h < 0)
+            return false;
+        if (sor >= 0 && sor < Kulon)
+            return m_sorok[size_t(h)] >> sor & 1;
+        return std::binary_search(m_kulon.cbegin(), m_kulon.cend(), Par(h, sor));
+    }
+
+private:
+    static constexpr int Kulon = 63; // line numbers from here on kept aside
+    static constexpr quint64 VanTerv = quint64(1) << 63;
+    static quint64 Par(qsizetype hely, int sor) { return quint64(hely) << 32 | quint32(sor); }
+
+    // The place of a plan; -1 when there is no such plan.
+    qsizetype hely(int terv) const {
+        if (m_kozvetlen) {
+            const qint64 h = qint64(terv) - m_min;
+            return h >= 0 && h < qint64(m_sorok.size()) && m_sorok[size_t(h)] ? qsizetype(h) : -1;
+        }
+        const auto it = std::lower_bound(m_tervek.cbegin(), m_tervek.cend(), terv);
+        return it != m_tervek.cend() && *it == terv ? it - m_tervek.cbegin() : -1;
+    }
+
+    QVector<int> m_tervek; // sorted, when not found directly
+    bool m_kozvetlen = false;
+    qint64 m_min = 0;
+    std::vector<quint64> m_sorok; // per place: the plan's mark and its lines' bits
+    std::vector<quint64> m_kulon; // place and number of the lines kept aside
+};
+
+} // namespace
+
 void KiadasNaploModell::nyit(QChar fajta) {
     beginResetModel();
     m_szuro = KiadasSzuro{fajta, false};
@@ -99,49 +173,23 @@ void KiadasNaploModell::nyit(QChar fajta) {
         QSqlDatabase db = m_k.db();
         // The rows of the log query, found without its joins: a record is
         // listed when its plan and its line exist. Three straight reads
-        // (the plans and the lines in the order of their keys) and two
-        // sorted arrays are many times quicker on a large log than
-        // searching the plan and the line of every record, and stay so as
-        // the log grows (the arrays are a fraction of a hash set's size).
+        // (the plans and the lines in the order of their keys) and a
+        // table of them are many times quicker on a large log than
+        // searching the plan and the line of every record.
         // The kind is the window's for its whole life: only its records
         // are read.
         QVector<int> tervek;
         m_k.motor().atolvas(db, QStringLiteral("SELECT terv FROM terv ORDER BY terv"),
                             {QStringLiteral("terv")},
                             [&tervek](const QVariant* v) { tervek.append(v[0].toInt()); });
-        // Every plan that has lines, and the run of its line numbers.
-        QVector<int> sorTervek, kezdet, sorok;
+        TervSorok letezo(std::move(tervek));
         m_k.motor().atolvas(db, QStringLiteral("SELECT terv, sor FROM terv_sor ORDER BY terv, sor"),
                             {QStringLiteral("terv"), QStringLiteral("sor")},
-                            [&](const QVariant* v) {
-                                if (v[0].isNull() || v[1].isNull())
-                                    return;
-                                const int terv = v[0].toInt();
-                                if (sorTervek.isEmpty() || sorTervek.last() != terv) {
-                                    sorTervek.append(terv);
-                                    kezdet.append(int(sorok.size()));
-                                }
-                                sorok.append(v[1].toInt());
+                            [&letezo](const QVariant* v) {
+                                if (!v[0].isNull() && !v[1].isNull())
+                                    letezo.sor(v[0].toInt(), v[1].toInt());
                             });
-        kezdet.append(int(sorok.size()));
-        const auto vanTerv = [&tervek](int terv) {
-            const auto it = std::lower_bound(tervek.cbegin(), tervek.cend(), terv);
-            return it != tervek.cend() && *it == terv;
-        };
-        // Records of the same plan follow one another mostly: the last
-        // plan's run is kept.
-        qsizetype utolso = -1;
-        const auto vanSor = [&](int terv, int sor) {
-            if (utolso < 0 || sorTervek.at(utolso) != terv) {
-                const auto it = std::lower_bound(sorTervek.cbegin(), sorTervek.cend(), terv);
-                if (it == sorTervek.cend() || *it != terv)
-                    return false;
-                utolso = it - sorTervek.cbegin();
-            }
-            const auto eleje = sorok.cbegin() + kezdet.at(utolso);
-            const auto vege = sorok.cbegin() + kezdet.at(utolso + 1);
-            return std::binary_search(eleje, vege, sor);
-        };
+        letezo.vege();
         m_k.motor().atolvas(
             db,
             QStringLiteral("SELECT tervkiad, terv, sor, kint FROM tervkiad WHERE %1 ORDER BY "
@@ -152,8 +200,7 @@ void KiadasNaploModell::nyit(QChar fajta) {
             [&](const QVariant* v) {
                 if (v[1].isNull() || v[2].isNull())
                     return;
-                const int terv = v[1].toInt();
-                if (!vanSor(terv, v[2].toInt()) || !vanTerv(terv))
+                if (!letezo.van(v[1].toInt(), v[2].toInt()))
                     return;
                 m_kulcsok.append(v[0].toInt());
                 m_kint.append(v[3].toString() == QLatin1String("I"));

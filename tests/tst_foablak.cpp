@@ -177,10 +177,21 @@ void TstFoablak::rendezesCimkattintassal() {
     Tfrm_Main* w = ablak();
     QVERIFY(w);
     QVERIFY(w->TervKeres(5)); // T-04 Iskola
+    // The list is read in its new order under the wait cursor.
+    QList<bool> varakozik;
+    const QMetaObject::Connection figyel =
+        connect(w->Qry, &QAbstractItemModel::modelReset, this, [&varakozik] {
+            varakozik << (QApplication::overrideCursor() &&
+                          QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+        });
     const int targy = 4;
     QTest::mouseClick(
         w->DBGrid1->horizontalHeader()->viewport(), Qt::LeftButton, {},
         QPoint(w->DBGrid1->horizontalHeader()->sectionViewportPosition(targy) + 5, 5));
+    disconnect(figyel);
+    QVERIFY(!varakozik.isEmpty());
+    QVERIFY(!varakozik.contains(false));
+    QVERIFY(!QApplication::overrideCursor());
     QCOMPARE(w->Qry->sql().last(), QStringLiteral("ORDER BY Cim;"));
     QCOMPARE(w->AktualisTerv(), 5);
     QCOMPARE(w->StatusPanel[2]->text(), QStringLiteral("Sorrend: tárgy"));

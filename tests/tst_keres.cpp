@@ -207,12 +207,19 @@ void TstKeres::foablakbol() {
     QVERIFY(w);
     QCOMPARE(w->Akcio(QStringLiteral("aKeresReszletes"))->shortcut(),
              QKeySequence(Qt::CTRL | Qt::Key_T));
-    const auto valaszt = [&w](const QString& szoveg, QRect* hely = nullptr) {
-        auto keres = Teszt::Modalisban<Tfrm_Keres>([szoveg, hely](Tfrm_Keres* d) {
+    // The search runs under the wait cursor.
+    QList<bool> varakozik;
+    const auto valaszt = [&w, &varakozik](const QString& szoveg, QRect* hely = nullptr) {
+        auto keres = Teszt::Modalisban<Tfrm_Keres>([&w, &varakozik, szoveg, hely](Tfrm_Keres* d) {
             if (hely)
                 *hely = d->frameGeometry();
             d->edtKeres->setText(szoveg);
+            w->Db1().setFigyelo([&varakozik](const QString&) {
+                varakozik << (QApplication::overrideCursor() &&
+                              QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+            });
             d->btnKeres->click();
+            w->Db1().setFigyelo({});
             d->btnMegvan->click();
         });
         QVERIFY(Teszt::Indit(*w, QStringLiteral("aKeresReszletes")));
@@ -220,6 +227,9 @@ void TstKeres::foablakbol() {
     QRect hely;
     valaszt(QStringLiteral("szabó"), &hely);
     QCOMPARE(w->AktualisTerv(), 5);
+    QVERIFY(!varakozik.isEmpty());
+    QVERIFY(!varakozik.contains(false));
+    QVERIFY(!QApplication::overrideCursor());
     // The dialog sat on the main window's bottom right corner.
     QCOMPARE(hely.bottomRight(), w->frameGeometry().bottomRight());
     // With the filter on, a plan the list does not show moves nothing.

@@ -121,6 +121,8 @@ private slots:
     void csoportFoablakbol();
     void ketMunkaallomas();
     void bongeszo();
+    void bongeszoLetezoSorai_data();
+    void bongeszoLetezoSorai();
     void kiadottRiport_data();
     void kiadottRiport();
     void kiadottFoablakbol_data();
@@ -915,6 +917,54 @@ QStringList Oszlop(QAbstractItemModel* m, int oszlop) {
     });
 }
 } // namespace
+
+void TstKiadas::bongeszoLetezoSorai_data() {
+    QTest::addColumn<int>("tavoliTerv"); // a plan key far from the others (0: none)
+    QTest::newRow("keys close together") << 0;
+    QTest::newRow("a key far away") << 2000000000;
+}
+
+void TstKiadas::bongeszoLetezoSorai() {
+    // The browser lists a record exactly when its plan and its line exist,
+    // whatever the keys and line numbers: low and high line numbers, one
+    // below zero, a missing line beside existing ones, a missing plan.
+    QFETCH(int, tavoliTerv);
+    QList<int> tervek{1000, 1001, 1003};
+    if (tavoliTerv)
+        tervek << tavoliTerv;
+    for (int t : tervek)
+        m_k->sql(QStringLiteral("INSERT INTO terv (Terv, Tervszam, szur) VALUES (%1, 'K-%1', 'N')")
+                     .arg(t));
+    const QList<int> sorok{0, 1, 62, 63, 64, 1000, -1};
+    for (int t : tervek)
+        for (int s : sorok)
+            if (!(t == 1001 && s == 62))
+                m_k->sql(QStringLiteral("INSERT INTO terv_sor (terv, sor, reszmuvelet) VALUES "
+                                        "(%1, %2, 'r')")
+                             .arg(t)
+                             .arg(s));
+    m_k->sql(QStringLiteral("INSERT INTO terv_sor (terv, sor, reszmuvelet) VALUES (1002, 1, 'r')"));
+    for (int t : tervek + QList<int>{1002, 999, 1004})
+        for (int s : sorok + QList<int>{2, 61, 65})
+            m_k->sql(QStringLiteral("INSERT INTO tervkiad (terv, sor, dat_kiad, kint, kinek, "
+                                    "ezterv) VALUES (%1, %2, '2024-01-01', 'I', 'x', 'T')")
+                         .arg(t)
+                         .arg(s));
+    QSqlQuery q = m_k->sql(QStringLiteral(
+        "SELECT tervkiad FROM tervkiad k WHERE ezterv='T' AND EXISTS (SELECT 1 FROM terv WHERE "
+        "terv=k.terv) AND EXISTS (SELECT 1 FROM terv_sor s WHERE s.terv=k.terv AND s.sor=k.sor) "
+        "ORDER BY tervkiad"));
+    QList<int> vart;
+    while (q.next())
+        vart << q.value(0).toInt();
+    QCOMPARE(vart.size(), tervek.size() * sorok.size() - 1);
+    KiadasNaploModell m(*m_k);
+    m.nyit(QLatin1Char('T'));
+    QList<int> kapott;
+    for (int r = 0; r < m.rowCount(); ++r)
+        kapott << m.ertek(r, QStringLiteral("tervkiad")).toInt();
+    QCOMPARE(kapott, vart);
+}
 
 void TstKiadas::bongeszo() {
     const QList<int> k = Naplo(*m_k);

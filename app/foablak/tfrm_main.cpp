@@ -495,6 +495,8 @@ void Tfrm_Main::QryNyit() {
                 &Tfrm_Main::sorokKovetik);
         Racs::SzelessegekMegtartasa(DBGrid1, m_tervRacs);
     }
+    // Reading a large register in another order takes a moment.
+    const Seged::HomokOra varj;
     Qry->nyit(m_rendezOszlop, m_akciok.value(QStringLiteral("aSzur"))->isChecked());
     if (Qry->rowCount() > 0)
         DBGrid1->setCurrentIndex(m_tervRacs->index(0, 1));

@@ -67,6 +67,8 @@ Tfrm_Keres::~Tfrm_Keres() {
 
 void Tfrm_Keres::keres() {
     m_eredmeny->clear();
+    // Every plan's texts are searched.
+    const Seged::HomokOra varj;
     try {
         QSqlQuery q = m_k.sql(Keres::Sql(edtKeres->text()));
         m_eredmeny->setQuery(std::move(q));
