@@ -17,6 +17,11 @@ IniErtekek IniOlvas(const IniFajl& ini) {
     e.Top = ini.egesz(Screen, QStringLiteral("Top"), 10);
     e.Height = ini.egesz(Screen, QStringLiteral("Height"), 550);
     e.Width = ini.egesz(Screen, QStringLiteral("Width"), 770);
+    e.ArchivNapi = ini.logikai(QStringLiteral("Archiv"), QStringLiteral("Napi"), false);
+    // A day count below one would leave nothing but today's archive: a slip
+    // of the pen keeps the default instead.
+    const int megtart = ini.egesz(QStringLiteral("Archiv"), QStringLiteral("Megtart"), 30);
+    e.ArchivMegtart = megtart >= 1 ? megtart : 30;
     return e;
 }
 

@@ -5,6 +5,7 @@
 
 #include "adatzar.h"
 #include "eszkozok/archivalas.h"
+#include "eszkozok/napiarchiv.h"
 #include "fajlparbeszed.h"
 #include "foablak/tfrm_main.h"
 #include "hiba.h"
@@ -16,6 +17,7 @@
 #include "uzenetteszt.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTableView>
@@ -64,6 +66,9 @@ private slots:
     void hibak();
     void zartKapcsolattal();
     void foablakbol();
+    void napiRitkitas();
+    void napiArchivIndulaskor();
+    void napiArchivHiba();
 
 private:
     std::unique_ptr<Teszt::ProgramKornyezet> m_prog;
@@ -314,6 +319,125 @@ void TstArchivalas::foablakbol() {
         QStringLiteral("Hiba az archiválás közben\r\n")));
     QCOMPARE(w->AktualisTerv(), 1);
     QCOMPARE(w->TblSor->rowCount(), 2);
+}
+
+namespace {
+// Adds the daily archive's entries to the program's INI.
+void NapiBekapcsol(const QString& megtart = QString()) {
+    QFile ini(Seged::ProgramUtvonal(QStringLiteral("Pelvano.ini")));
+    QVERIFY(ini.open(QIODevice::Append));
+    ini.write("[Archiv]\nNapi=1\n");
+    if (!megtart.isEmpty())
+        ini.write("Megtart=" + megtart.toUtf8() + "\n");
+}
+
+// The names in a folder, sorted.
+QStringList Nevek(const QString& mappa) {
+    QStringList l = QDir(mappa).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    l.sort();
+    return l;
+}
+} // namespace
+
+void TstArchivalas::napiRitkitas() {
+    // Only files named yyyymmdd.zip of a real date more than the days to
+    // keep before today go; the day exactly that far back stays.
+    const QString mappa = m_ki.filePath(QStringLiteral("archiv"));
+    QDir().mkpath(mappa + QStringLiteral("/20200101.zip")); // a folder of that name
+    for (const char* nev : {"20261110.zip", "20250101.zip", "20261111.zip", "20261211.zip",
+                            "jegyzet.txt", "2026111.zip", "20261399.zip", "mentes_20201010.zip",
+                            "20201010.ZIP", "20201010.zip.bak"}) {
+        QFile f(mappa + QLatin1Char('/') + QLatin1String(nev));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    const QDate ma(2026, 12, 11);
+    QCOMPARE(NapiArchiv::Ritkit(mappa, ma, 30), (QStringList{"20250101.zip", "20261110.zip"}));
+    QCOMPARE(Nevek(mappa), (QStringList{"20200101.zip", "20201010.ZIP", "20201010.zip.bak",
+                                        "2026111.zip", "20261111.zip", "20261211.zip",
+                                        "20261399.zip", "jegyzet.txt", "mentes_20201010.zip"}));
+    // Today's archive is due when no file of its name is there.
+    QVERIFY(!NapiArchiv::Esedekes(mappa, ma));
+    QVERIFY(NapiArchiv::Esedekes(mappa, ma.addDays(1)));
+    QVERIFY(NapiArchiv::Esedekes(mappa, QDate(2020, 1, 1)));
+}
+
+void TstArchivalas::napiArchivIndulaskor() {
+    const QString archiv = Seged::ProgramUtvonal(QStringLiteral("Archiv"));
+    const QString mai = NapiArchiv::Fajl(archiv, QDate::currentDate());
+    // Off unless the INI asks for it.
+    {
+        std::unique_ptr<Tfrm_Main> w = m_prog->foAblak();
+        QVERIFY(w);
+        QTest::qWait(50);
+        QVERIFY(!w->NapiArchivFut());
+    }
+    QVERIFY(!QFile::exists(mai));
+    // An old daily archive and a file of the office's own in the folder.
+    const QString regi = NapiArchiv::Fajl(archiv, QDate::currentDate().addDays(-31));
+    for (const QString& f : {regi, archiv + QStringLiteral("/olvass.txt")}) {
+        QFile fajl(f);
+        QVERIFY(fajl.open(QIODevice::WriteOnly));
+    }
+    NapiBekapcsol();
+    QByteArray elso;
+    {
+        std::unique_ptr<Tfrm_Main> w = m_prog->foAblak();
+        QVERIFY(w);
+        // Made beside the window, which answers meanwhile.
+        QTRY_VERIFY(w->NapiArchivFut() || QFile::exists(mai));
+        QVERIFY(w->TervKeres(2));
+        QTRY_VERIFY_WITH_TIMEOUT(!w->NapiArchivFut(), 60000);
+        QVERIFY(w->StatusPanel[4]->text().isEmpty());
+        QVERIFY(UzenetTeszt::ablakok().isEmpty());
+        elso = Teszt::FajlHash(mai);
+    }
+    const QString cel = m_ki.filePath(QStringLiteral("napi"));
+    QCOMPARE(Kicsomagol(mai, cel), QStringList{QStringLiteral("pelvano.sqlite")});
+    QCOMPARE(Szam(cel + QStringLiteral("/pelvano.sqlite"),
+                  QStringLiteral("SELECT count(*) FROM terv_sor WHERE terv=1;")),
+             2);
+    QCOMPARE(Nevek(archiv), (QStringList{QFileInfo(mai).fileName(), QStringLiteral("olvass.txt")}));
+    // A second start on the same day makes no second archive: today's file
+    // (marked here) stays as it is.
+    QVERIFY(!elso.isEmpty());
+    {
+        QFile f(mai);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("mai archívum");
+    }
+    {
+        std::unique_ptr<Tfrm_Main> w = m_prog->foAblak();
+        QVERIFY(w);
+        QTest::qWait(300);
+        QVERIFY(!w->NapiArchivFut());
+    }
+    QFile f(mai);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("mai archívum"));
+}
+
+void TstArchivalas::napiArchivHiba() {
+    // Today's archive cannot be written (a folder stands in its place): one
+    // box with the reason, the program goes on, nothing half written left.
+    const QString archiv = Seged::ProgramUtvonal(QStringLiteral("Archiv"));
+    const QString mai = NapiArchiv::Fajl(archiv, QDate::currentDate());
+    QVERIFY(QDir().mkpath(mai));
+    const QString regi = NapiArchiv::Fajl(archiv, QDate::currentDate().addDays(-40));
+    QFile(regi).open(QIODevice::WriteOnly);
+    NapiBekapcsol(QStringLiteral("30"));
+    std::unique_ptr<Tfrm_Main> w = m_prog->foAblak();
+    QVERIFY(w);
+    QTRY_VERIFY_WITH_TIMEOUT(UzenetTeszt::ablakok().size() == 1, 60000);
+    QVERIFY(!w->NapiArchivFut());
+    QCOMPARE(UzenetTeszt::ablakok().at(0).fajta, UzenetTeszt::Fajta::Hiba);
+    QVERIFY2(UzenetTeszt::ablakok().at(0).szoveg.startsWith(
+                 QStringLiteral("Hiba az archiválás közben\r\n")) &&
+                 UzenetTeszt::ablakok().at(0).szoveg.size() > 27,
+             qPrintable(UzenetTeszt::ablakok().at(0).szoveg));
+    // The old archive stays when today's failed.
+    QCOMPARE(Nevek(archiv), (QStringList{QFileInfo(regi).fileName(), QFileInfo(mai).fileName()}));
+    QVERIFY(QFileInfo(mai).isDir());
+    QVERIFY(w->TervKeres(2));
 }
 
 QTEST_MAIN(TstArchivalas)

@@ -2,6 +2,7 @@
 // and writing that keeps every line the program does not set.
 
 #include "inifajl.h"
+#include "pelvanoini.h"
 #include "tesztadat.h"
 
 #include <QFile>
@@ -43,6 +44,8 @@ private slots:
     void kulonlegesErtekekVisszaolvasva();
     void tulNagyFajlotNemIrFelul();
     void sikertelenMentes();
+    void archivBejegyzesek_data();
+    void archivBejegyzesek();
 
 private:
     std::unique_ptr<QTemporaryDir> m_tmp;
@@ -305,6 +308,39 @@ void TstIniFajl::sikertelenMentes() {
     ini.beallit("Database", "Path", "/adat");
     QVERIFY(!ini.ment());
     QVERIFY(QFileInfo(m_fajl).isDir());
+}
+
+void TstIniFajl::archivBejegyzesek_data() {
+    QTest::addColumn<QByteArray>("tartalom");
+    QTest::addColumn<bool>("napi");
+    QTest::addColumn<int>("megtart");
+    QTest::newRow("missing: off, 30 days") << QByteArray("[Database]\nPath=x\n") << false << 30;
+    QTest::newRow("on, days given") << QByteArray("[archiv]\nnapi=1\nMEGTART=7\n") << true << 7;
+    QTest::newRow("off") << QByteArray("[Archiv]\nNapi=0\nMegtart=90\n") << false << 90;
+    QTest::newRow("zero days: the default")
+        << QByteArray("[Archiv]\nNapi=1\nMegtart=0\n") << true << 30;
+    QTest::newRow("below zero: the default")
+        << QByteArray("[Archiv]\nNapi=1\nMegtart=-5\n") << true << 30;
+    QTest::newRow("not a number: the default")
+        << QByteArray("[Archiv]\nNapi=1\nMegtart=egy hónap\n") << true << 30;
+    QTest::newRow("one day") << QByteArray("[Archiv]\nNapi=1\nMegtart=1\n") << true << 1;
+}
+
+void TstIniFajl::archivBejegyzesek() {
+    QFETCH(QByteArray, tartalom);
+    QFETCH(bool, napi);
+    QFETCH(int, megtart);
+    QVERIFY(Teszt::FajlIr(m_fajl, tartalom));
+    IniFajl ini;
+    QVERIFY(ini.betolt(m_fajl));
+    const IniErtekek e = IniOlvas(ini);
+    QCOMPARE(e.ArchivNapi, napi);
+    QCOMPARE(e.ArchivMegtart, megtart);
+    // Writing the window's entries keeps them.
+    IniIr(ini, e);
+    QVERIFY(ini.ment());
+    QVERIFY(ini.betolt(m_fajl));
+    QCOMPARE(IniOlvas(ini).ArchivNapi, napi);
 }
 
 QTEST_GUILESS_MAIN(TstIniFajl)

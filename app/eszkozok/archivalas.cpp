@@ -11,6 +11,7 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QThread>
 #include <zip.h>
 
 namespace Archivalas {
@@ -63,7 +64,9 @@ void Keszit(const Adatforras& forras, const QString& zipFajl) {
     const QString pillanatkep = ideiglenes.filePath(adatFajl);
     const bool vanAdatbazis = forras.szerveren() || QFileInfo::exists(mappa.filePath(adatFajl));
     if (vanAdatbazis) {
-        Kapcsolat k(QStringLiteral("archivalas"));
+        // A connection of its own in each thread (the daily archive runs
+        // beside the window's work).
+        Kapcsolat k(QStringLiteral("archivalas_%1").arg(quintptr(QThread::currentThreadId())));
         k.nyit(forras);
         k.pillanatkep(pillanatkep);
         k.zar();

@@ -2,6 +2,7 @@
 
 #include "eszkozok/archivalas.h"
 #include "eszkozok/beallitas.h"
+#include "eszkozok/napiarchiv.h"
 #include "eszkozok/tfrm_beallit.h"
 #include "eszkozok/tfrm_nevjegy.h"
 #include "eszkozok/tfrm_readme.h"
@@ -49,6 +50,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTableView>
+#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -87,6 +89,11 @@ Tfrm_Main::Tfrm_Main(QWidget* szulo)
 }
 
 Tfrm_Main::~Tfrm_Main() {
+    // A daily archive still being made is finished first.
+    if (m_archivSzal) {
+        m_archivSzal->wait();
+        delete m_archivSzal;
+    }
     // The models go before the connection they read through.
     DBGrid1->setModel(nullptr);
     DBGrid2->setModel(nullptr);
@@ -427,6 +434,8 @@ void Tfrm_Main::IniBeolvas() {
         Seged::HibaAblak(
             QStringLiteral("Nem létező adatbázis mappa, alapértelmezés visszaállítva."), this);
     m_beall.TeljesKepernyo = e.FullScreen;
+    m_napiArchiv = e.ArchivNapi;
+    m_archivMegtart = e.ArchivMegtart;
     move(e.Left, e.Top);
     resize(e.Width, e.Height);
 }
@@ -709,6 +718,41 @@ void Tfrm_Main::showEvent(QShowEvent* e) {
     }
     QMainWindow::showEvent(e);
     oszlopSzelessegek();
+    if (m_indult && m_napiArchiv) {
+        m_napiArchiv = false; // once a start
+        QTimer::singleShot(0, this, &Tfrm_Main::napiArchiv);
+    }
+}
+
+void Tfrm_Main::napiArchiv() {
+    const QString mappa = Seged::ProgramUtvonal(QStringLiteral("Archiv"));
+    const QDate ma = QDate::currentDate();
+    if (!NapiArchiv::Esedekes(mappa, ma))
+        return;
+    const Adatforras forras{m_beall.AdatUtvonal, m_beall.Szerver};
+    const int megtart = m_archivMegtart;
+    auto hiba = std::make_shared<QString>();
+    // The archive reads the database through a connection of its own, as
+    // another workstation would: the window goes on meanwhile.
+    m_archivSzal = QThread::create([forras, mappa, ma, megtart, hiba] {
+        try {
+            NapiArchiv::Keszit(forras, mappa, ma, megtart);
+        } catch (const PelvanoHiba& h) {
+            *hiba = h.uzenet();
+        } catch (const std::exception& h) {
+            *hiba = QString::fromLocal8Bit(h.what());
+        }
+    });
+    connect(m_archivSzal, &QThread::finished, this, [this, hiba] {
+        m_archivSzal->wait(); // finished is sent just before the thread ends
+        delete m_archivSzal;
+        m_archivSzal = nullptr;
+        StatusPanel[4]->clear();
+        if (!hiba->isEmpty())
+            Seged::HibaAblak(QStringLiteral("Hiba az archiválás közben\r\n") + *hiba, this);
+    });
+    StatusPanel[4]->setText(QStringLiteral("Napi archiválás…"));
+    m_archivSzal->start(QThread::LowPriority);
 }
 
 void Tfrm_Main::closeEvent(QCloseEvent* e) {

@@ -20,6 +20,7 @@ class QTableView;
 class RacsModell;
 class TablaModell;
 class TervListaModell;
+class QThread;
 
 class Tfrm_Main : public QMainWindow {
     Q_OBJECT
@@ -59,6 +60,8 @@ public:
     // The row of the current line in TblSor, -1 when the plan has none.
     int AktualisSor() const;
     QAction* Akcio(const QString& nev) const { return m_akciok.value(nev); }
+    // Today's daily archive is being made.
+    bool NapiArchivFut() const { return m_archivSzal != nullptr; }
 
     // The pick-mode call of the master lists (the real list windows unless
     // a test puts its own).
@@ -84,6 +87,9 @@ private:
     void ablakEpit();
     void akciokBekot();
     void archival();
+    // Starts today's archive beside the window's work when the INI asks for
+    // it and it is not there yet.
+    void napiArchiv();
     void QryNyit();
     void TblSorNyit();
     void sorokKovetik();
@@ -105,4 +111,7 @@ private:
     QString m_rendezOszlop = QStringLiteral("tervszam");
     bool m_indult = false;
     bool m_megjelent = false;
+    bool m_napiArchiv = false;
+    int m_archivMegtart = 30;
+    QThread* m_archivSzal = nullptr;
 };
