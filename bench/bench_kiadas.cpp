@@ -4,6 +4,7 @@
 //   bench_kiadas <data folder> [repeats=3] [--server "..."]
 
 #include "kapcsolat.h"
+#include "kiadas/kintlevosegek.h"
 #include "kiadasnaplo.h"
 #include "lekerdezes/szovegexport.h"
 #include "meres.h"
@@ -68,5 +69,19 @@ int main(int argc, char** argv) {
         std::printf("%s: %.1f MB\n", nev, meret / 1e6);
         Sor(nev, sajat, eszkoz);
     }
+    // What is out, by holder.
+    int birtokosok = 0, tetelek = 0;
+    const double kintIdo = LegjobbIdo(ismetles, [&] {
+        const QList<Kintlevosegek::Birtokos> l =
+            Kintlevosegek::Olvas(k, QDate::currentDate(), Kintlevosegek::AlapKuszob);
+        birtokosok = int(l.size());
+        tetelek = 0;
+        for (const Kintlevosegek::Birtokos& b : l)
+            tetelek += int(b.tetelek.size());
+    });
+    Meres(QStringLiteral("outstanding items per holder (%1 items, %2 holders)")
+              .arg(tetelek)
+              .arg(birtokosok),
+          kintIdo);
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "foablak/tfrm_main.h"
 #include "kapcsolat.h"
 #include "kiadas/kiadas.h"
+#include "kiadas/kintlevosegek.h"
 #include "kiadas/tfrm_csopkiad.h"
 #include "kiadas/tfrm_kiadbongeszo.h"
 #include "kiadas/tfrm_levkiad.h"
@@ -121,6 +122,7 @@ private slots:
     void csoportFoablakbol();
     void ketMunkaallomas();
     void bongeszo();
+    void kintlevosegek();
     void bongeszoLetezoSorai_data();
     void bongeszoLetezoSorai();
     void kiadottRiport_data();
@@ -964,6 +966,54 @@ void TstKiadas::bongeszoLetezoSorai() {
     for (int r = 0; r < m.rowCount(); ++r)
         kapott << m.ertek(r, QStringLiteral("tervkiad")).toInt();
     QCOMPARE(kapott, vart);
+}
+
+void TstKiadas::kintlevosegek() {
+    // Nothing out: no holder.
+    const QDate ma(2026, 12, 11);
+    QVERIFY(Kintlevosegek::Olvas(*m_k, ma, 30).isEmpty());
+    // A holder with both kinds out, holders whose names order the Hungarian
+    // way (c before cs), the threshold's edge (30 days: not yet overdue, 31:
+    // overdue), and an item issued and taken back (not listed).
+    Kiadas::Kiad(*m_k, 1, 1, KiadasFajta::Tervrajz, {"Csaba Ádám", "Főmérnök", ""},
+                 ma.addDays(-30));
+    Kiadas::Kiad(*m_k, 1, 2, KiadasFajta::Tervrajz, {"Cukor Dénes", "Igazgató", ""},
+                 ma.addDays(-31));
+    Kiadas::Kiad(*m_k, 1, 2, KiadasFajta::Levelezes, {"Csaba Ádám", "Igazgató", ""},
+                 ma.addDays(-2));
+    Kiadas::Kiad(*m_k, 3, 1, KiadasFajta::Levelezes, {"Ábel Béla", "", ""}, ma);
+    Kiadas::Kiad(*m_k, 1, 3, KiadasFajta::Tervrajz, {"Zoltán", "", ""}, ma.addDays(-90));
+    Kiadas::Visszavesz(*m_k, 1, 3, KiadasFajta::Tervrajz, ma.addDays(-80));
+    const QList<Kintlevosegek::Birtokos> l = Kintlevosegek::Olvas(*m_k, ma, 30);
+    QStringList nevek;
+    for (const Kintlevosegek::Birtokos& b : l)
+        nevek << b.nev;
+    QCOMPARE(nevek, (QStringList{"Ábel Béla", "Cukor Dénes", "Csaba Ádám"}));
+    const Kintlevosegek::Birtokos& csaba = l.at(2);
+    QCOMPARE(csaba.tetelek.size(), 2);
+    QCOMPARE(csaba.leghosszabb, 30);
+    const Kintlevosegek::Tetel& rajz = csaba.tetelek.at(0); // the longest out first
+    QCOMPARE(rajz.fajtaNev(), QStringLiteral("tervrajz"));
+    QCOMPARE(rajz.tervszam, QStringLiteral("T-01"));
+    QCOMPARE(rajz.targy, QStringLiteral("Óvoda"));
+    QCOMPARE(rajz.sor, 1);
+    QCOMPARE(rajz.reszmuvelet, QStringLiteral("Részművelet 1"));
+    QCOMPARE(rajz.kiadva, ma.addDays(-30));
+    QCOMPARE(rajz.engedelyezo, QStringLiteral("Főmérnök"));
+    QCOMPARE(rajz.napok, 30);
+    QVERIFY(!rajz.lejart);
+    const Kintlevosegek::Tetel& level = csaba.tetelek.at(1);
+    QCOMPARE(level.fajtaNev(), QStringLiteral("levelezés"));
+    QCOMPARE(level.sor, 2);
+    QCOMPARE(level.napok, 2);
+    QCOMPARE(l.at(1).tetelek.size(), 1);
+    QCOMPARE(l.at(1).tetelek.at(0).napok, 31);
+    QVERIFY(l.at(1).tetelek.at(0).lejart);
+    QCOMPARE(l.at(0).tetelek.at(0).napok, 0);
+    QCOMPARE(l.at(0).tetelek.at(0).tervszam, QStringLiteral("T-03"));
+    // A plan deleted with its line out: nothing left to list.
+    m_k->sql(QStringLiteral("DELETE FROM terv WHERE Terv=3"));
+    QCOMPARE(Kintlevosegek::Olvas(*m_k, ma, 30).size(), 2);
 }
 
 void TstKiadas::bongeszo() {
