@@ -22,6 +22,8 @@ IniErtekek IniOlvas(const IniFajl& ini) {
     // of the pen keeps the default instead.
     const int megtart = ini.egesz(QStringLiteral("Archiv"), QStringLiteral("Megtart"), 30);
     e.ArchivMegtart = megtart >= 1 ? megtart : 30;
+    const int napok = ini.egesz(QStringLiteral("Kintlevoseg"), QStringLiteral("Napok"), 30);
+    e.KintNapok = napok >= 0 ? napok : 30;
     return e;
 }
 

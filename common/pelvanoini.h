@@ -17,6 +17,7 @@ struct IniErtekek {
     int Width = 770;         // [Screen] Width
     bool ArchivNapi = false; // [Archiv] Napi: today's archive at start-up
     int ArchivMegtart = 30;  // [Archiv] Megtart: days the daily archives are kept
+    int KintNapok = 30;      // [Kintlevoseg] Napok: days out from which an item is overdue
 };
 
 // Reads the entries (names regardless of letter case; defaults for missing

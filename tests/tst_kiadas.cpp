@@ -10,6 +10,7 @@
 #include "kiadas/kintlevosegek.h"
 #include "kiadas/tfrm_csopkiad.h"
 #include "kiadas/tfrm_kiadbongeszo.h"
+#include "kiadas/tfrm_kintlevoseg.h"
 #include "kiadas/tfrm_levkiad.h"
 #include "kiadas/trptkiadott.h"
 #include "kiadasnaplo.h"
@@ -31,6 +32,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -42,6 +44,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
@@ -123,6 +126,7 @@ private slots:
     void ketMunkaallomas();
     void bongeszo();
     void kintlevosegek();
+    void kintlevosegAblak();
     void bongeszoLetezoSorai_data();
     void bongeszoLetezoSorai();
     void kiadottRiport_data();
@@ -1014,6 +1018,52 @@ void TstKiadas::kintlevosegek() {
     // A plan deleted with its line out: nothing left to list.
     m_k->sql(QStringLiteral("DELETE FROM terv WHERE Terv=3"));
     QCOMPARE(Kintlevosegek::Olvas(*m_k, ma, 30).size(), 2);
+}
+
+void TstKiadas::kintlevosegAblak() {
+    // From the "Nyomtatások" menu: the holders and their items as the window
+    // shows them; Enter on an item closes it on that plan and line.
+    const QDate ma = QDate::currentDate();
+    Kiadas::Kiad(*m_k, 1, 3, KiadasFajta::Tervrajz, {"Béla", "Főnök", ""}, ma.addDays(-45));
+    Kiadas::Kiad(*m_k, 1, 2, KiadasFajta::Levelezes, {"Anna", "", ""}, ma.addDays(-3));
+    Kiadas::Kiad(*m_k, 3, 1, KiadasFajta::Tervrajz, {"Anna", "", ""}, ma.addDays(-10));
+    std::unique_ptr<Tfrm_Main> w = m_prog->foAblak();
+    QVERIFY(w);
+    QAction* a = w->Akcio(QStringLiteral("aKintlevoseg"));
+    QCOMPARE(a->text(), QStringLiteral("Kintlévőségek személyenként"));
+    QCOMPARE(a->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
+    for (QAction* masik : w->findChildren<QAction*>())
+        if (masik != a)
+            QVERIFY2(masik->shortcut() != a->shortcut(), qPrintable(masik->text()));
+    QVERIFY(w->TervKeres(2));
+    QStringList sorok;
+    QString osszegzes;
+    auto ablak = Teszt::Modalisban<Tfrm_Kintlevoseg>([&](Tfrm_Kintlevoseg* d) {
+        QCOMPARE(d->windowTitle(), QStringLiteral("Kintlévőségek személyenként"));
+        for (int i = 0; i < d->lista->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* fej = d->lista->topLevelItem(i);
+            sorok << fej->text(0);
+            for (int j = 0; j < fej->childCount(); ++j) {
+                QStringList e;
+                for (int o : {0, 2, 3, 6, 7})
+                    e << fej->child(j)->text(o);
+                sorok << e.join(QLatin1Char('|'));
+            }
+        }
+        osszegzes = d->lblOsszegzes->text();
+        // Béla's drawing set: down to the second holder's item, Enter.
+        d->lista->setCurrentItem(d->lista->topLevelItem(1)->child(0));
+        QTest::keyClick(d->lista, Qt::Key_Return);
+    });
+    QVERIFY(Teszt::Indit(*w, QStringLiteral("aKintlevoseg")));
+    QCOMPARE(sorok,
+             (QStringList{"Anna — 2 tétel, a leghosszabb 10 napja kint", "T-03|01|tervrajz|10|",
+                          "T-01|02|levelezés|3|", "Béla — 1 tétel, a leghosszabb 45 napja kint",
+                          "T-01|03|tervrajz|45|LEJÁRT"}));
+    QCOMPARE(osszegzes,
+             QStringLiteral("3 tétel 2 személynél; 30 napnál régebben kint (LEJÁRT): 1"));
+    QCOMPARE(w->AktualisTerv(), 1);
+    QCOMPARE(w->TblSor->ertek(w->AktualisSor(), QStringLiteral("sor")).toInt(), 3);
 }
 
 void TstKiadas::bongeszo() {

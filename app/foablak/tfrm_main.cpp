@@ -18,6 +18,7 @@
 #include "keszito.h"
 #include "kiadas/kiadasmuveletek.h"
 #include "kiadas/tfrm_kiadbongeszo.h"
+#include "kiadas/tfrm_kintlevoseg.h"
 #include "kiadas/trptkiadott.h"
 #include "lekerdezes/tfrm_keres.h"
 #include "lekerdezes/tfrm_sql.h"
@@ -326,6 +327,16 @@ void Tfrm_Main::akciokBekot() {
               [this, f = QLatin1Char(fajta), k = csakKint] { PrintKiadott(m_db1, f, k, this); });
     bekot("aKiadBongTerv", [this] { ShowKiadBongeszo(m_db1, QLatin1Char('T'), this); });
     bekot("aKiadBongLevel", [this] { ShowKiadBongeszo(m_db1, QLatin1Char('L'), this); });
+    bekot("aKintlevoseg", [this] {
+        const auto valasztott = ShowKintlevoseg(m_db1, m_kintNapok, this);
+        if (!valasztott || !TervKeres(valasztott->first))
+            return;
+        for (int r = 0; TblSor && r < TblSor->rowCount(); ++r)
+            if (TblSor->ertek(r, QStringLiteral("sor")).toInt() == valasztott->second) {
+                DBGrid2->setCurrentIndex(m_sorRacs->index(r, 1));
+                break;
+            }
+    });
     bekot("aKiadJelol", sorMuvelet([this](int sor) { KiadJelol(m_db1, *TblSor, sor, this); }));
     bekot("aBeallit", [this] { Beallitasok(m_db1, m_beall, this); });
     bekot("aINI", [] { Indit(Seged::ProgramUtvonal(QStringLiteral("Pelvano.ini"))); });
@@ -436,6 +447,7 @@ void Tfrm_Main::IniBeolvas() {
     m_beall.TeljesKepernyo = e.FullScreen;
     m_napiArchiv = e.ArchivNapi;
     m_archivMegtart = e.ArchivMegtart;
+    m_kintNapok = e.KintNapok;
     move(e.Left, e.Top);
     resize(e.Width, e.Height);
 }

@@ -113,5 +113,6 @@ private:
     bool m_megjelent = false;
     bool m_napiArchiv = false;
     int m_archivMegtart = 30;
+    int m_kintNapok = 30;
     QThread* m_archivSzal = nullptr;
 };
