@@ -44,7 +44,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QToolBar>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest>
 
 namespace {
@@ -1040,19 +1040,22 @@ void TstKiadas::kintlevosegAblak() {
     QString osszegzes;
     auto ablak = Teszt::Modalisban<Tfrm_Kintlevoseg>([&](Tfrm_Kintlevoseg* d) {
         QCOMPARE(d->windowTitle(), QStringLiteral("Kintlévőségek személyenként"));
-        for (int i = 0; i < d->lista->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem* fej = d->lista->topLevelItem(i);
-            sorok << fej->text(0);
-            for (int j = 0; j < fej->childCount(); ++j) {
+        QAbstractItemModel* m = d->lista->model();
+        QAbstractItemModelTester proba(m, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        for (int i = 0; i < m->rowCount(); ++i) {
+            const QModelIndex fej = m->index(i, 0);
+            sorok << fej.data().toString();
+            QVERIFY(d->lista->isExpanded(fej));
+            for (int j = 0; j < m->rowCount(fej); ++j) {
                 QStringList e;
                 for (int o : {0, 2, 3, 6, 7})
-                    e << fej->child(j)->text(o);
+                    e << m->index(j, o, fej).data().toString();
                 sorok << e.join(QLatin1Char('|'));
             }
         }
         osszegzes = d->lblOsszegzes->text();
         // Béla's drawing set: down to the second holder's item, Enter.
-        d->lista->setCurrentItem(d->lista->topLevelItem(1)->child(0));
+        d->lista->setCurrentIndex(m->index(0, 0, m->index(1, 0)));
         QTest::keyClick(d->lista, Qt::Key_Return);
     });
     QVERIFY(Teszt::Indit(*w, QStringLiteral("aKintlevoseg")));

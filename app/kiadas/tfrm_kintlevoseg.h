@@ -15,8 +15,7 @@
 
 class Kapcsolat;
 class QLabel;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 class Tfrm_Kintlevoseg : public QDialog {
     Q_OBJECT
@@ -27,14 +26,15 @@ public:
     // The plan and line chosen, once the window closed on an item.
     std::optional<std::pair<int, int>> valasztott() const { return m_valasztott; }
 
-    QTreeWidget* lista;
+    QTreeView* lista;
+    Kintlevosegek::Modell* modell;
     QLabel* lblOsszegzes;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    void valaszt(QTreeWidgetItem* elem);
+    void valaszt(const QModelIndex& i);
 
     std::optional<std::pair<int, int>> m_valasztott;
 };
