@@ -4,8 +4,8 @@
 //   bench_kiadas <data folder> [repeats=3] [--server "..."]
 
 #include "kapcsolat.h"
-#include "kiadas/kintlevosegek.h"
 #include "kiadasnaplo.h"
+#include "kintlevosegek.h"
 #include "lekerdezes/szovegexport.h"
 #include "meres.h"
 #include "sqlitemotor.h"

@@ -7,7 +7,6 @@
 #include "foablak/tfrm_main.h"
 #include "kapcsolat.h"
 #include "kiadas/kiadas.h"
-#include "kiadas/kintlevosegek.h"
 #include "kiadas/tfrm_csopkiad.h"
 #include "kiadas/tfrm_kiadbongeszo.h"
 #include "kiadas/tfrm_kintlevoseg.h"
@@ -15,6 +14,7 @@
 #include "kiadas/trptkiadott.h"
 #include "kiadasnaplo.h"
 #include "kimenetvalaszto.h"
+#include "kintlevosegek.h"
 #include "lekerdezes/szovegexport.h"
 #include "lekerdezes/tfrm_hatarolt.h"
 #include "oldalkeret.h"
@@ -127,6 +127,7 @@ private slots:
     void bongeszo();
     void kintlevosegek();
     void kintlevosegAblak();
+    void kintlevosegNyomtatas();
     void bongeszoLetezoSorai_data();
     void bongeszoLetezoSorai();
     void kiadottRiport_data();
@@ -1067,6 +1068,56 @@ void TstKiadas::kintlevosegAblak() {
              QStringLiteral("3 tétel 2 személynél; 30 napnál régebben kint (LEJÁRT): 1"));
     QCOMPARE(w->AktualisTerv(), 1);
     QCOMPARE(w->TblSor->ertek(w->AktualisSor(), QStringLiteral("sor")).toInt(), 3);
+}
+
+void TstKiadas::kintlevosegNyomtatas() {
+    // "Nyomtatás" in the window: the report with a group for each holder
+    // and the overdue item marked; the CSV of the same rows.
+    const QDate ma = QDate::currentDate();
+    Kiadas::Kiad(*m_k, 1, 3, KiadasFajta::Tervrajz, {"Béla", "Főnök", ""}, ma.addDays(-45));
+    Kiadas::Kiad(*m_k, 1, 2, KiadasFajta::Levelezes, {"Anna", "", ""}, ma.addDays(-3));
+    Tfrm_Kintlevoseg d(*m_k, 30, ma);
+    d.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    QCOMPARE(d.btnNyomtat->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    {
+        const auto kep = Kimenet(0);
+        d.btnNyomtat->click();
+    }
+    QCOMPARE(m_riportok.size(), 1);
+    const Riport::Dokumentum& r = m_riportok.first();
+    QStringList savok;
+    for (const Riport::Sav& sav : r.torzs) {
+        QStringList e;
+        for (const Riport::Elem& el : sav.elemek)
+            e << Riport::ElemSzoveg(el, sav.ertekek);
+        savok << e.join(QLatin1Char('|'));
+    }
+    const QString datum45 = QLocale().toString(ma.addDays(-45), QLocale::ShortFormat);
+    const QString datum3 = QLocale().toString(ma.addDays(-3), QLocale::ShortFormat);
+    QCOMPARE(savok, (QStringList{"Anna — 1 tétel, a leghosszabb 3 napja kint",
+                                 "T-01|Óvoda|02|levelezés|" + datum3 + "||3|",
+                                 "Béla — 1 tétel, a leghosszabb 45 napja kint",
+                                 "T-01|Óvoda|03|tervrajz|" + datum45 + "|Főnök|45|LEJÁRT"}));
+    QCOMPARE(r.torzs.at(0).fajta, Riport::SavFajta::CsoportFej);
+    QTemporaryDir dir;
+    const QString fajl = dir.filePath(QStringLiteral("k.csv"));
+    QString javasolt;
+    {
+        const auto export_ = Kimenet(2, fajl, &javasolt);
+        d.btnNyomtat->click();
+    }
+    QCOMPARE(javasolt, QStringLiteral("Kintlevoseg.csv"));
+    QFile f(fajl);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> csv = f.readAll().split('\n');
+    QCOMPARE(csv.size(), 1 + 2 + 1);
+    QVERIFY2(csv.at(2).startsWith(SzovegExportFormatum::Cp1250(
+                 QStringLiteral("\"Béla\";\"T-01\";\"Óvoda\";\"3\";\"tervrajz\";"))),
+             csv.at(2).constData());
+    QVERIFY2(
+        csv.at(2).contains(SzovegExportFormatum::Cp1250(QStringLiteral(";\"Főnök\";\"45\";\"I\""))),
+        csv.at(2).constData());
 }
 
 void TstKiadas::bongeszo() {

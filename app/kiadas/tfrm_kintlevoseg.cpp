@@ -1,6 +1,11 @@
 #include "kiadas/tfrm_kintlevoseg.h"
 
+#include "ikonok.h"
+#include "kintlevoseglista.h"
+#include "lekerdezes/szovegexport.h"
+#include "lekerdezes/tfrm_hatarolt.h"
 #include "parbeszed.h"
+#include "riportkimenet.h"
 #include "seged.h"
 
 #include <QDialogButtonBox>
@@ -9,13 +14,14 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QTreeView>
 #include <QVBoxLayout>
 
 #include <memory>
 
 Tfrm_Kintlevoseg::Tfrm_Kintlevoseg(Kapcsolat& k, int kuszob, const QDate& nap, QWidget* szulo)
-    : QDialog(szulo) {
+    : QDialog(szulo), m_k(k), m_kuszob(kuszob) {
     setObjectName(QStringLiteral("frm_Kintlevoseg"));
     Parbeszed::Rogzitett(this, QStringLiteral("Kintlévőségek személyenként"), QSize(860, 520));
 
@@ -52,6 +58,13 @@ Tfrm_Kintlevoseg::Tfrm_Kintlevoseg(Kapcsolat& k, int kuszob, const QDate& nap, Q
                   .arg(lejartak));
 
     auto* gombok = new QDialogButtonBox(this);
+    btnNyomtat = gombok->addButton(QStringLiteral("Nyomtatás"), QDialogButtonBox::ActionRole);
+    btnNyomtat->setObjectName(QStringLiteral("btnNyomtat"));
+    btnNyomtat->setIcon(Ikon::Kep(Ikon::Nyomtato));
+    btnNyomtat->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    btnNyomtat->setToolTip(QStringLiteral("Nyomtatás (Ctrl+P)"));
+    btnNyomtat->setAutoDefault(false);
+    connect(btnNyomtat, &QPushButton::clicked, this, &Tfrm_Kintlevoseg::nyomtat);
     QPushButton* bezar = gombok->addButton(QStringLiteral("Bezár"), QDialogButtonBox::RejectRole);
     bezar->setObjectName(QStringLiteral("btnBezar"));
     bezar->setAutoDefault(false);
@@ -91,6 +104,38 @@ void Tfrm_Kintlevoseg::valaszt(const QModelIndex& i) {
     }
     m_valasztott = std::make_pair(t->terv, t->sor);
     accept();
+}
+
+void Tfrm_Kintlevoseg::nyomtat() {
+    const QList<Kintlevosegek::Birtokos>& b = modell->birtokosok();
+    RiportKimenet::Valaszt(
+        [&] { return TrptKintlevoseg::Lista(b, m_kuszob, Oldalkeret::TulajdonosOlvas(m_k)); },
+        [&] {
+            // The rows as the report prints them, the holder in each.
+            QStandardItemModel sorok(0, 9);
+            sorok.setHorizontalHeaderLabels({"szemely", "tervszam", "targy", "sor", "fajta",
+                                             "kiadva", "engedelyezo", "napok", "lejart"});
+            for (const Kintlevosegek::Birtokos& h : b)
+                for (const Kintlevosegek::Tetel& t : h.tetelek) {
+                    QList<QStandardItem*> sor;
+                    for (const QVariant& v :
+                         {QVariant(h.nev), QVariant(t.tervszam), QVariant(t.targy), QVariant(t.sor),
+                          QVariant(t.fajtaNev()), QVariant(t.kiadva.toString(Qt::ISODate)),
+                          QVariant(t.engedelyezo), QVariant(t.napok),
+                          QVariant(t.lejart ? QStringLiteral("I") : QStringLiteral("N"))}) {
+                        auto* e = new QStandardItem;
+                        e->setData(v, Qt::DisplayRole);
+                        sor << e;
+                    }
+                    sorok.appendRow(sor);
+                }
+            ModellForras forras(sorok, {},
+                                {OszlopFajta::Szoveg, OszlopFajta::Szoveg, OszlopFajta::Szoveg,
+                                 OszlopFajta::Egesz, OszlopFajta::Szoveg, OszlopFajta::Datum,
+                                 OszlopFajta::Szoveg, OszlopFajta::Egesz, OszlopFajta::Szoveg});
+            ShowHatarolt(forras, QStringLiteral("Kintlevoseg.csv"), this);
+        },
+        this);
 }
 
 std::optional<std::pair<int, int>> ShowKintlevoseg(Kapcsolat& k, int kuszob, QWidget* szulo) {

@@ -4,9 +4,10 @@
 // holder with the count of items and the longest time out, each item with
 // its plan, line, kind, issue date, authoriser and days out; items out for
 // longer than the threshold are marked overdue. Double click or Enter on an
-// item closes the window on that plan and line.
+// item closes the window on that plan and line; "Nyomtatás" gives the same
+// as a report or as delimited text.
 
-#include "kiadas/kintlevosegek.h"
+#include "kiadas/kintlevosegmodell.h"
 
 #include <QDialog>
 
@@ -15,6 +16,7 @@
 
 class Kapcsolat;
 class QLabel;
+class QPushButton;
 class QTreeView;
 
 class Tfrm_Kintlevoseg : public QDialog {
@@ -27,6 +29,7 @@ public:
     std::optional<std::pair<int, int>> valasztott() const { return m_valasztott; }
 
     QTreeView* lista;
+    QPushButton* btnNyomtat;
     Kintlevosegek::Modell* modell;
     QLabel* lblOsszegzes;
 
@@ -35,6 +38,11 @@ protected:
 
 private:
     void valaszt(const QModelIndex& i);
+    // The output choice: the report (preview or printer) or the CSV.
+    void nyomtat();
+
+    Kapcsolat& m_k;
+    int m_kuszob;
 
     std::optional<std::pair<int, int>> m_valasztott;
 };
