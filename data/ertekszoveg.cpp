@@ -83,25 +83,6 @@ QString hosszuIdoFormatum() {
     return ki.simplified();
 }
 
-// A stored date or date-time: a QDate/QDateTime or ISO text.
-QDateTime datumIdo(const QVariant& v) {
-    if (v.metaType().id() == QMetaType::QDateTime)
-        return v.toDateTime();
-    if (v.metaType().id() == QMetaType::QDate)
-        return QDateTime(v.toDate(), QTime(0, 0));
-    const QString s = v.toString().trimmed();
-    if (s.size() == 10) {
-        const QDate d = QDate::fromString(s, Qt::ISODate);
-        return d.isValid() ? QDateTime(d, QTime(0, 0)) : QDateTime();
-    }
-    QDateTime dt = QDateTime::fromString(s, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    if (!dt.isValid())
-        dt = QDateTime::fromString(s, Qt::ISODate);
-    if (!dt.isValid())
-        dt = QDateTime::fromString(s, Qt::ISODateWithMs);
-    return dt;
-}
-
 QString tortSzoveg(double d) {
     QString s = QString::number(d, 'g', 15);
     const int e = s.indexOf(QLatin1Char('e'));
@@ -175,13 +156,13 @@ QString datumFormazas(const QVariant& ertek, OszlopFajta fajta) {
         break;
     }
     case OszlopFajta::Datum: {
-        const QDateTime dt = datumIdo(ertek);
+        const QDateTime dt = DatumIdo(ertek);
         if (dt.isValid())
             return QLocale().toString(dt.date(), QLocale::ShortFormat);
         break;
     }
     case OszlopFajta::DatumIdo: {
-        const QDateTime dt = datumIdo(ertek);
+        const QDateTime dt = DatumIdo(ertek);
         if (!dt.isValid())
             break;
         QString s = QLocale().toString(dt.date(), QLocale::ShortFormat);
@@ -201,5 +182,23 @@ QString datumFormazas(const QVariant& ertek, OszlopFajta fajta) {
 }
 
 } // namespace
+
+QDateTime DatumIdo(const QVariant& v) {
+    if (v.metaType().id() == QMetaType::QDateTime)
+        return v.toDateTime();
+    if (v.metaType().id() == QMetaType::QDate)
+        return QDateTime(v.toDate(), QTime(0, 0));
+    const QString s = v.toString().trimmed();
+    if (s.size() == 10) {
+        const QDate d = QDate::fromString(s, Qt::ISODate);
+        return d.isValid() ? QDateTime(d, QTime(0, 0)) : QDateTime();
+    }
+    QDateTime dt = QDateTime::fromString(s, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (!dt.isValid())
+        dt = QDateTime::fromString(s, Qt::ISODate);
+    if (!dt.isValid())
+        dt = QDateTime::fromString(s, Qt::ISODateWithMs);
+    return dt;
+}
 
 } // namespace Ertek

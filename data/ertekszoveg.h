@@ -3,6 +3,7 @@
 // The text forms of stored values, as the grids, the reports and the export
 // show them, and the kinds of columns that decide them.
 
+#include <QDateTime>
 #include <QMetaType>
 #include <QString>
 #include <QStringList>
@@ -30,5 +31,9 @@ OszlopFajta ErtekFajta(const QVariant& ertek);
 // as short date, space, long time (the time left out at midnight), text and
 // memo whole. A stored date that cannot be read is written as stored.
 QString Szoveg(const QVariant& ertek, OszlopFajta fajta);
+
+// A stored date or date-time (a QDate/QDateTime, or ISO text as the embedded
+// engine stores it); invalid when it cannot be read.
+QDateTime DatumIdo(const QVariant& ertek);
 
 } // namespace Ertek

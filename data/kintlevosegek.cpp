@@ -1,5 +1,6 @@
 #include "kintlevosegek.h"
 
+#include "ertekszoveg.h"
 #include "kapcsolat.h"
 
 #include <QCollator>
@@ -15,13 +16,7 @@ namespace Kintlevosegek {
 namespace {
 
 QDate Datum(const QVariant& v) {
-    if (v.isNull())
-        return {};
-    if (v.typeId() == QMetaType::QDate)
-        return v.toDate();
-    if (v.typeId() == QMetaType::QDateTime)
-        return v.toDateTime().date();
-    return QDate::fromString(v.toString().left(10), Qt::ISODate);
+    return Ertek::DatumIdo(v).date();
 }
 
 // The lines with a drawing set or correspondence out, each with the newest
@@ -43,6 +38,21 @@ const QString Sql = QStringLiteral(
 
 QString Tetel::fajtaNev() const {
     return fajta == QLatin1Char('L') ? QStringLiteral("levelezés") : QStringLiteral("tervrajz");
+}
+
+QString Tetel::sorSzoveg() const {
+    return QStringLiteral("%1").arg(sor, 2, 10, QLatin1Char('0'));
+}
+
+QString Tetel::kiadvaSzoveg() const {
+    return Ertek::Szoveg(kiadva, OszlopFajta::Datum);
+}
+
+QString Birtokos::cim() const {
+    return QStringLiteral("%1 — %2 tétel, a leghosszabb %3 napja kint")
+        .arg(nev.isEmpty() ? QStringLiteral("(nincs megadva)") : nev)
+        .arg(tetelek.size())
+        .arg(leghosszabb);
 }
 
 QList<Birtokos> Olvas(Kapcsolat& k, const QDate& nap, int kuszob) {

@@ -31,12 +31,19 @@ struct Tetel {
 
     // "tervrajz" or "levelezés".
     QString fajtaNev() const;
+    // The texts the window and the report print: the line number in two
+    // digits, the issue date in the short date format.
+    QString sorSzoveg() const;
+    QString kiadvaSzoveg() const;
 };
 
 struct Birtokos {
     QString nev;
     QList<Tetel> tetelek; // the longest out first
     int leghosszabb = 0;  // the most days an item of this holder is out
+
+    // "<name> — <n> tétel, a leghosszabb <days> napja kint".
+    QString cim() const;
 };
 
 // The holders of everything out on day `nap`, items over `kuszob` days

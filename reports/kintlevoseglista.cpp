@@ -1,7 +1,5 @@
 #include "kintlevoseglista.h"
 
-#include <QLocale>
-
 using Riport::Betu;
 using Riport::Elem;
 using Riport::Sav;
@@ -54,19 +52,14 @@ Riport::Dokumentum Lista(const QList<Kintlevosegek::Birtokos>& birtokosok, int k
     fej.elemek << Elem::Mezo(0, 2.6, 190, Birtokos, Riport::TahomaFelkover(9));
 
     Riport::TorzsEpito torzs(d, reszlet, fej);
-    const QLocale hely;
     for (int i = 0; i < birtokosok.size(); ++i) {
         const Kintlevosegek::Birtokos& b = birtokosok.at(i);
-        const QString cim = QStringLiteral("%1 — %2 tétel, a leghosszabb %3 napja kint")
-                                .arg(b.nev.isEmpty() ? QStringLiteral("(nincs megadva)") : b.nev)
-                                .arg(b.tetelek.size())
-                                .arg(b.leghosszabb);
+        const QString cim = b.cim();
         for (const Kintlevosegek::Tetel& t : b.tetelek)
-            torzs.rekord(
-                {cim, t.tervszam, t.targy, QStringLiteral("%1").arg(t.sor, 2, 10, QLatin1Char('0')),
-                 t.fajtaNev(), hely.toString(t.kiadva, QLocale::ShortFormat), t.engedelyezo,
-                 QString::number(t.napok), t.lejart ? QStringLiteral("LEJÁRT") : QString()},
-                QString::number(i));
+            torzs.rekord({cim, t.tervszam, t.targy, t.sorSzoveg(), t.fajtaNev(), t.kiadvaSzoveg(),
+                          t.engedelyezo, QString::number(t.napok),
+                          t.lejart ? QStringLiteral("LEJÁRT") : QString()},
+                         QString::number(i));
     }
     torzs.vege();
     return d;

@@ -363,7 +363,7 @@ void TstArchivalas::napiRitkitas() {
 
 void TstArchivalas::napiArchivIndulaskor() {
     const QString archiv = Seged::ProgramUtvonal(QStringLiteral("Archiv"));
-    const QString mai = NapiArchiv::Fajl(archiv, QDate::currentDate());
+    const QString mai = Archivalas::NapiFajl(archiv, QDate::currentDate());
     // Off unless the INI asks for it.
     {
         std::unique_ptr<Tfrm_Main> w = m_prog->foAblak();
@@ -373,7 +373,7 @@ void TstArchivalas::napiArchivIndulaskor() {
     }
     QVERIFY(!QFile::exists(mai));
     // An old daily archive and a file of the office's own in the folder.
-    const QString regi = NapiArchiv::Fajl(archiv, QDate::currentDate().addDays(-31));
+    const QString regi = Archivalas::NapiFajl(archiv, QDate::currentDate().addDays(-31));
     for (const QString& f : {regi, archiv + QStringLiteral("/olvass.txt")}) {
         QFile fajl(f);
         QVERIFY(fajl.open(QIODevice::WriteOnly));
@@ -420,9 +420,9 @@ void TstArchivalas::napiArchivHiba() {
     // Today's archive cannot be written (a folder stands in its place): one
     // box with the reason, the program goes on, nothing half written left.
     const QString archiv = Seged::ProgramUtvonal(QStringLiteral("Archiv"));
-    const QString mai = NapiArchiv::Fajl(archiv, QDate::currentDate());
+    const QString mai = Archivalas::NapiFajl(archiv, QDate::currentDate());
     QVERIFY(QDir().mkpath(mai));
-    const QString regi = NapiArchiv::Fajl(archiv, QDate::currentDate().addDays(-40));
+    const QString regi = Archivalas::NapiFajl(archiv, QDate::currentDate().addDays(-40));
     QFile(regi).open(QIODevice::WriteOnly);
     NapiBekapcsol(QStringLiteral("30"));
     std::unique_ptr<Tfrm_Main> w = m_prog->foAblak();

@@ -16,9 +16,16 @@
 
 namespace Archivalas {
 
+QString Mappa() {
+    return Seged::ProgramUtvonal(QStringLiteral("Archiv"));
+}
+
+QString NapiFajl(const QString& mappa, const QDate& nap) {
+    return QDir(mappa).filePath(nap.toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".zip"));
+}
+
 QString JavasoltFajl(const QDate& nap) {
-    return Seged::ProgramUtvonal(QStringLiteral("Archiv/") +
-                                 nap.toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".zip"));
+    return NapiFajl(Mappa(), nap);
 }
 
 namespace {

@@ -15,6 +15,10 @@ class Kapcsolat;
 
 namespace Archivalas {
 
+// The archive folder: <program folder>/Archiv.
+QString Mappa();
+// The archive of a day in a folder: <mappa>/yyyymmdd.zip.
+QString NapiFajl(const QString& mappa, const QDate& nap);
 // The proposed archive: <program folder>/Archiv/yyyymmdd.zip.
 QString JavasoltFajl(const QDate& nap = QDate::currentDate());
 

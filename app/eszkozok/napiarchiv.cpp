@@ -8,12 +8,8 @@
 
 namespace NapiArchiv {
 
-QString Fajl(const QString& mappa, const QDate& nap) {
-    return QDir(mappa).filePath(nap.toString(QStringLiteral("yyyyMMdd")) + QStringLiteral(".zip"));
-}
-
 bool Esedekes(const QString& mappa, const QDate& nap) {
-    return !QFileInfo(Fajl(mappa, nap)).isFile();
+    return !QFileInfo(Archivalas::NapiFajl(mappa, nap)).isFile();
 }
 
 QStringList Ritkit(const QString& mappa, const QDate& nap, int megtart) {
@@ -33,7 +29,7 @@ QStringList Ritkit(const QString& mappa, const QDate& nap, int megtart) {
 }
 
 void Keszit(const Adatforras& forras, const QString& mappa, const QDate& nap, int megtart) {
-    Archivalas::Keszit(forras, Fajl(mappa, nap));
+    Archivalas::Keszit(forras, Archivalas::NapiFajl(mappa, nap));
     Ritkit(mappa, nap, megtart);
 }
 

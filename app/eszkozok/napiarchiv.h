@@ -13,9 +13,6 @@
 
 namespace NapiArchiv {
 
-// The archive of a day in the folder.
-QString Fajl(const QString& mappa, const QDate& nap);
-
 // Whether the day's archive is still to be made.
 bool Esedekes(const QString& mappa, const QDate& nap);
 

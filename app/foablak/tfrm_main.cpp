@@ -469,7 +469,7 @@ void Tfrm_Main::IniMent() {
 }
 
 void Tfrm_Main::archival() {
-    const QString mappa = Seged::ProgramUtvonal(QStringLiteral("Archiv"));
+    const QString mappa = Archivalas::Mappa();
     if (!QDir().mkpath(mappa)) {
         Seged::AltalanosHiba(QStringLiteral("A mappa nem hozható létre: ") + mappa, this);
         return;
@@ -737,7 +737,7 @@ void Tfrm_Main::showEvent(QShowEvent* e) {
 }
 
 void Tfrm_Main::napiArchiv() {
-    const QString mappa = Seged::ProgramUtvonal(QStringLiteral("Archiv"));
+    const QString mappa = Archivalas::Mappa();
     const QDate ma = QDate::currentDate();
     if (!NapiArchiv::Esedekes(mappa, ma))
         return;

@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QLocale>
 
 namespace Kintlevosegek {
 
@@ -47,10 +46,7 @@ QVariant Modell::data(const QModelIndex& i, int szerep) const {
     if (!t) {
         const Birtokos& b = m_b.at(i.row());
         if (szerep == Qt::DisplayRole && i.column() == 0)
-            return QStringLiteral("%1 — %2 tétel, a leghosszabb %3 napja kint")
-                .arg(b.nev.isEmpty() ? QStringLiteral("(nincs megadva)") : b.nev)
-                .arg(b.tetelek.size())
-                .arg(b.leghosszabb);
+            return b.cim();
         if (szerep == Qt::FontRole) {
             QFont f;
             f.setBold(true);
@@ -66,11 +62,11 @@ QVariant Modell::data(const QModelIndex& i, int szerep) const {
         case Targy:
             return t->targy;
         case Sor:
-            return QStringLiteral("%1").arg(t->sor, 2, 10, QLatin1Char('0'));
+            return t->sorSzoveg();
         case Fajta:
             return t->fajtaNev();
         case Kiadva:
-            return QLocale().toString(t->kiadva, QLocale::ShortFormat);
+            return t->kiadvaSzoveg();
         case Engedelyezo:
             return t->engedelyezo;
         case Napok:

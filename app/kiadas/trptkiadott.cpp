@@ -6,13 +6,6 @@
 #include "lekerdezes/tfrm_hatarolt.h"
 #include "riportkimenet.h"
 
-#include <QSqlQuery>
-#include <QSqlRecord>
-
-using Riport::Betu;
-using Riport::Elem;
-using Riport::Sav;
-
 void PrintKiadott(Kapcsolat& k, QChar fajta, bool csakKint, QWidget* szulo) {
     const KiadasSzuro szuro{fajta, csakKint};
     RiportKimenet::Valaszt(

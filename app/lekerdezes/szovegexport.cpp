@@ -300,33 +300,24 @@ bool UjraFuttat(QSqlQuery& q) {
 
 } // namespace
 
-QueryForras::QueryForras(QSqlQuery& query, QHash<QString, QString> feliratok)
-    : m_q(query), m_feliratok(std::move(feliratok)) {
-    const QSqlRecord r = query.record();
-    for (int i = 0; i < r.count(); ++i) {
-        const QSqlField f = r.field(i);
-        m_nevek.append(f.name());
-        const OszlopFajta tipus = Ertek::TipusFajta(QMetaType::Type(f.metaType().id()));
-        m_fajtak.append(f.tableName().isEmpty() ? tipus
-                                                : SemaFajta({f.tableName()}, f.name(), tipus));
-    }
-}
-
-int QueryForras::oszlopSzam() const {
-    return int(m_nevek.size());
-}
-
-QString QueryForras::nev(int oszlop) const {
-    return m_nevek.value(oszlop);
-}
-
-QString QueryForras::felirat(int oszlop) const {
+QString LekerdezesOszlopok::felirat(int oszlop) const {
     const QString n = nev(oszlop);
     return m_feliratok.value(n.toLower(), n);
 }
 
-OszlopFajta QueryForras::fajta(int oszlop) const {
-    return m_fajtak.value(oszlop, OszlopFajta::Szoveg);
+void LekerdezesOszlopok::oszlop(const QString& nev, QMetaType::Type tipus, const QString& tabla) {
+    m_nevek.append(nev);
+    const OszlopFajta fajta = Ertek::TipusFajta(tipus);
+    m_fajtak.append(tabla.isEmpty() ? fajta : SemaFajta({tabla}, nev, fajta));
+}
+
+QueryForras::QueryForras(QSqlQuery& query, QHash<QString, QString> feliratok)
+    : LekerdezesOszlopok(std::move(feliratok)), m_q(query) {
+    const QSqlRecord r = query.record();
+    for (int i = 0; i < r.count(); ++i) {
+        const QSqlField f = r.field(i);
+        oszlop(f.name(), QMetaType::Type(f.metaType().id()), f.tableName());
+    }
 }
 
 int QueryForras::sorSzam() const {
@@ -350,41 +341,22 @@ QVariant QueryForras::ertek(int oszlop) const {
 
 // --- OlvasoForras
 
-OlvasoForras::OlvasoForras(std::unique_ptr<SorOlvaso> olvaso) : m_o(std::move(olvaso)) {
+OlvasoForras::OlvasoForras(std::unique_ptr<SorOlvaso> olvaso)
+    : LekerdezesOszlopok({}), m_o(std::move(olvaso)) {
     leir();
 }
 
 OlvasoForras::OlvasoForras(Kapcsolat& k, const QString& sql, QHash<QString, QString> feliratok)
-    : m_k(&k), m_sql(sql), m_o(k.olvaso(sql)), m_feliratok(std::move(feliratok)) {
+    : LekerdezesOszlopok(std::move(feliratok)), m_k(&k), m_sql(sql), m_o(k.olvaso(sql)) {
     leir();
     // Read at the walk: no statement holds the database meanwhile.
     m_o.reset();
 }
 
 void OlvasoForras::leir() {
-    m_nevek = m_o->nevek();
-    for (int i = 0; i < m_o->oszlopSzam(); ++i) {
-        const OszlopFajta tipus = Ertek::TipusFajta(m_o->tipus(i));
-        const QString tabla = m_o->tabla(i);
-        m_fajtak.append(tabla.isEmpty() ? tipus : SemaFajta({tabla}, m_nevek.at(i), tipus));
-    }
-}
-
-int OlvasoForras::oszlopSzam() const {
-    return int(m_nevek.size());
-}
-
-QString OlvasoForras::nev(int oszlop) const {
-    return m_nevek.value(oszlop);
-}
-
-QString OlvasoForras::felirat(int oszlop) const {
-    const QString n = nev(oszlop);
-    return m_feliratok.value(n.toLower(), n);
-}
-
-OszlopFajta OlvasoForras::fajta(int oszlop) const {
-    return m_fajtak.value(oszlop, OszlopFajta::Szoveg);
+    const QStringList nevek = m_o->nevek();
+    for (int i = 0; i < m_o->oszlopSzam(); ++i)
+        oszlop(nevek.at(i), m_o->tipus(i), m_o->tabla(i));
 }
 
 bool OlvasoForras::elso() {

@@ -53,9 +53,33 @@ public:
     }
 };
 
+// The columns of a query's result: names as the engine gives them, kinds
+// from the schema when the engine names the column's table, otherwise from
+// the column's type, headings from `feliratok` (by column name in lower
+// case) or the name.
+class LekerdezesOszlopok : public ExportForras {
+public:
+    int oszlopSzam() const override { return int(m_nevek.size()); }
+    QString nev(int oszlop) const override { return m_nevek.value(oszlop); }
+    QString felirat(int oszlop) const override;
+    OszlopFajta fajta(int oszlop) const override {
+        return m_fajtak.value(oszlop, OszlopFajta::Szoveg);
+    }
+
+protected:
+    explicit LekerdezesOszlopok(QHash<QString, QString> feliratok)
+        : m_feliratok(std::move(feliratok)) {}
+    void oszlop(const QString& nev, QMetaType::Type tipus, const QString& tabla);
+
+private:
+    QStringList m_nevek;
+    QList<OszlopFajta> m_fajtak;
+    QHash<QString, QString> m_feliratok;
+};
+
 // The rows of a reader as data set; kinds as for a query. A reader goes
 // forward once: walked again, a data set of a SELECT is read anew.
-class OlvasoForras : public ExportForras {
+class OlvasoForras : public LekerdezesOszlopok {
 public:
     // The rows of `olvaso`, walked once.
     explicit OlvasoForras(std::unique_ptr<SorOlvaso> olvaso);
@@ -63,10 +87,6 @@ public:
     // walk (nothing held in between); `feliratok` as for QueryForras.
     // Errors throw AdatbazisHiba.
     OlvasoForras(Kapcsolat& k, const QString& sql, QHash<QString, QString> feliratok = {});
-    int oszlopSzam() const override;
-    QString nev(int oszlop) const override;
-    QString felirat(int oszlop) const override;
-    OszlopFajta fajta(int oszlop) const override;
     int sorSzam() const override { return -1; }
     bool elso() override;
     bool kovetkezo() override;
@@ -79,24 +99,16 @@ private:
     Kapcsolat* m_k = nullptr;
     QString m_sql;
     std::unique_ptr<SorOlvaso> m_o;
-    QStringList m_nevek;
-    QList<OszlopFajta> m_fajtak;
-    QHash<QString, QString> m_feliratok;
     bool m_kezdve = false;
 };
 
 // A query as data set. The query must be active; it is walked from its first
-// row and left where the walk ends. Kinds come from the schema when the
-// engine names the column's table, otherwise from the column's type.
-class QueryForras : public ExportForras {
+// row and left where the walk ends.
+class QueryForras : public LekerdezesOszlopok {
 public:
     // `feliratok`: the headings of the columns a grid shows, by column name
     // (in lower case); the other columns are headed by their names.
     explicit QueryForras(QSqlQuery& query, QHash<QString, QString> feliratok = {});
-    int oszlopSzam() const override;
-    QString nev(int oszlop) const override;
-    QString felirat(int oszlop) const override;
-    OszlopFajta fajta(int oszlop) const override;
     int sorSzam() const override;
     bool elso() override;
     bool kovetkezo() override;
@@ -104,9 +116,6 @@ public:
 
 private:
     QSqlQuery& m_q;
-    QStringList m_nevek;
-    QList<OszlopFajta> m_fajtak;
-    QHash<QString, QString> m_feliratok;
 };
 
 // An item model as data set: names and captions from the horizontal header
