@@ -30,6 +30,7 @@ inline constexpr const char* DokTu = "doktu";               // document with a p
 inline constexpr const char* Nyomtato = "nyomtato";         // printer
 inline constexpr const char* Dokumentum = "dokumentum";     // document
 inline constexpr const char* Kintlevoseg = "kintlevoseg";   // document with a red clock
+inline constexpr const char* KodVissza = "kodvissza";       // QR code with a blue arrow
 inline constexpr const char* Jegyzet = "jegyzet";           // notepad
 inline constexpr const char* KetEmber = "ketember";         // two people (users)
 inline constexpr const char* Zip = "zip";                   // zip archive

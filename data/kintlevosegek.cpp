@@ -36,18 +36,6 @@ const QString Sql = QStringLiteral(
 
 } // namespace
 
-QString Tetel::fajtaNev() const {
-    return fajta == QLatin1Char('L') ? QStringLiteral("levelezés") : QStringLiteral("tervrajz");
-}
-
-QString Tetel::sorSzoveg() const {
-    return QStringLiteral("%1").arg(sor, 2, 10, QLatin1Char('0'));
-}
-
-QString Tetel::kiadvaSzoveg() const {
-    return Ertek::Szoveg(kiadva, OszlopFajta::Datum);
-}
-
 QString Birtokos::cim() const {
     return QStringLiteral("%1 — %2 tétel, a leghosszabb %3 napja kint")
         .arg(nev.isEmpty() ? QStringLiteral("(nincs megadva)") : nev)

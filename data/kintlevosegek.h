@@ -5,6 +5,8 @@
 // newest of its kind for the line), grouped by holder in Hungarian name
 // order, each with the days it has been out.
 
+#include "kiadotttetel.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -17,24 +19,9 @@ namespace Kintlevosegek {
 // ([Kintlevoseg] Napok).
 constexpr int AlapKuszob = 30;
 
-struct Tetel {
-    int terv = 0;
-    int sor = 0;
-    QString tervszam;
-    QString targy;       // the plan's subject
-    QString reszmuvelet; // the line's sub-task
-    QChar fajta;         // 'T' drawing set, 'L' correspondence
-    QDate kiadva;        // the issue date (the line's when no log record)
-    QString engedelyezo; // the authoriser of the open log record
+struct Tetel : KiadottTetel {
     int napok = 0;       // days out until the day asked
     bool lejart = false; // out for more days than the threshold
-
-    // "tervrajz" or "levelezés".
-    QString fajtaNev() const;
-    // The texts the window and the report print: the line number in two
-    // digits, the issue date in the short date format.
-    QString sorSzoveg() const;
-    QString kiadvaSzoveg() const;
 };
 
 struct Birtokos {

@@ -1,7 +1,10 @@
 #include "riport.h"
 
+#include "qrkod.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -105,6 +108,31 @@ void FestElem(QPainter& p, const Elem& e, const QStringList& ertekek, int oldal)
         p.setBrush(Qt::NoBrush);
         p.drawRect(Teglalap(e.bal, e.fent, e.szel, e.mag));
         break;
+    case ElemFajta::Kod: {
+        const QrKod::Matrix m = QrKod::Kodol(ElemSzoveg(e, ertekek));
+        if (m.oldal == 0)
+            break;
+        // The dark modules as one path: filled rectangles side by side leave
+        // seams where the device rounds their edges.
+        const double modul = e.szel * Egyseg / m.oldal;
+        QPainterPath ut;
+        ut.setFillRule(Qt::WindingFill);
+        for (int y = 0; y < m.oldal; ++y)
+            for (int x = 0; x < m.oldal;) {
+                if (!m.sotet(x, y)) {
+                    ++x;
+                    continue;
+                }
+                int v = x;
+                while (v < m.oldal && m.sotet(v, y))
+                    ++v;
+                ut.addRect(QRectF(e.bal * Egyseg + x * modul, e.fent * Egyseg + y * modul,
+                                  (v - x) * modul, modul));
+                x = v;
+            }
+        p.fillPath(ut, e.szin);
+        break;
+    }
     }
 }
 
@@ -186,6 +214,13 @@ Elem Elem::Vonal(double bal, double fent, double szel, double mag, double vastag
 Elem Elem::Keret(double bal, double fent, double szel, double mag, double vastag) {
     Elem e = Vonal(bal, fent, szel, mag, vastag);
     e.fajta = ElemFajta::Keret;
+    return e;
+}
+
+Elem Elem::Kod(double bal, double fent, double oldal, const QString& szoveg) {
+    Elem e = Vonal(bal, fent, oldal, oldal);
+    e.fajta = ElemFajta::Kod;
+    e.szoveg = szoveg;
     return e;
 }
 

@@ -49,7 +49,9 @@ inline Betu TahomaFelkover(double meret) {
     return Betu{QStringLiteral("Tahoma"), meret, true, false};
 }
 
-enum class ElemFajta { Szoveg, Vonal, Keret };
+// Kod: a QR code of the element's text (or field) filling the square of
+// side szel from its top left corner, dark modules in szin.
+enum class ElemFajta { Szoveg, Vonal, Keret, Kod };
 
 struct Elem {
     ElemFajta fajta = ElemFajta::Szoveg;
@@ -75,6 +77,7 @@ struct Elem {
                       double vastag = VekonyVonal, QColor szin = Qt::black);
     static Elem Keret(double bal, double fent, double szel, double mag,
                       double vastag = VekonyVonal);
+    static Elem Kod(double bal, double fent, double oldal, const QString& szoveg);
 };
 
 enum class SavFajta { Fejlec, CsoportFej, Reszlet, CsoportLab, Lablec };

@@ -27,7 +27,7 @@ QString Nullas(const QVariant& v, int jegy) {
     return v.isNull() ? QString() : QStringLiteral("%1").arg(v.toInt(), jegy, 10, QLatin1Char('0'));
 }
 
-Sav Fejlec(const Oldalkeret::Tulajdonos& t) {
+Sav Fejlec(const Oldalkeret::Tulajdonos& t, const QString& kod) {
     Sav s;
     s.fajta = Riport::SavFajta::Fejlec;
     s.magassag = 23.5;
@@ -39,7 +39,10 @@ Sav Fejlec(const Oldalkeret::Tulajdonos& t) {
     s.elemek << cim << Elem::Szoveg(0, 6.6, 18.9, QStringLiteral("sorszám"), Dolt)
              << Elem::Mezo(19.8, 6.6, 25.5, Sorszam, Felkover)
              << Elem::Szoveg(0, 13.2, 18.9, QStringLiteral("dátum"), Dolt)
-             << Elem::Mezo(19.8, 13.2, 25.5, Datum, Felkover);
+             << Elem::Mezo(19.8, 13.2, 25.5, Datum, Felkover)
+             << Elem::Kod(KodBal, KodFent, KodOldal, kod)
+             << Elem::Szoveg(KodBal - 6, KodFent + KodOldal + 0.6, KodOldal + 12, kod,
+                             Riport::Tahoma(8), Qt::AlignHCenter);
     Oldalkeret::TulajdonosDoboz(s, t, {1.3, 21.5, 2.6, 7.9, 11.9, 15.9});
     return s;
 }
@@ -123,16 +126,16 @@ Sav Lablec(const QString& cim, const QDateTime& nyomtatva) {
 
 } // namespace
 
-Riport::Dokumentum Lap(Kapcsolat& k, int kulcs, const Oldalkeret::Tulajdonos& tulajdonos,
-                       const QDateTime& nyomtatva) {
+Riport::Dokumentum Lap(Kapcsolat& k, const LapKod::Tartomany& kulcsok,
+                       const Oldalkeret::Tulajdonos& tulajdonos, const QDateTime& nyomtatva) {
     Riport::Dokumentum d;
     d.cim = QStringLiteral("Lista nyomtatás");
     d.azonosito = QStringLiteral("qrLista");
-    d.fejlec = Fejlec(tulajdonos);
+    d.fejlec = Fejlec(tulajdonos, LapKod::Szoveg(kulcsok));
     d.lablec = Lablec(d.cim, nyomtatva);
 
     QSqlQuery q = k.sql(Kiadas::NaploSql(QStringLiteral("tervkiad.tervkiad>=:kulcs")),
-                        {{QStringLiteral("kulcs"), kulcs}});
+                        {{QStringLiteral("kulcs"), kulcsok.elso}});
     const QSqlRecord r = q.record();
     const int iKulcs = r.indexOf(QStringLiteral("tervkiad")), iTerv = r.indexOf("terv"),
               iSor = r.indexOf("sor"), iDatum = r.indexOf("dat_kiad"), iKinek = r.indexOf("kinek"),
@@ -159,8 +162,8 @@ Riport::Dokumentum Lap(Kapcsolat& k, int kulcs, const Oldalkeret::Tulajdonos& tu
 
 } // namespace TrptKiadas
 
-void PrintKiadas(Kapcsolat& k, int kulcs, QWidget* szulo) {
+void PrintKiadas(Kapcsolat& k, const LapKod::Tartomany& kulcsok, QWidget* szulo) {
     const Riport::Dokumentum d =
-        TrptKiadas::Lap(k, kulcs, Oldalkeret::TulajdonosOlvas(k), QDateTime::currentDateTime());
+        TrptKiadas::Lap(k, kulcsok, Oldalkeret::TulajdonosOlvas(k), QDateTime::currentDateTime());
     RiportKimenet::Elonezet(d, szulo);
 }

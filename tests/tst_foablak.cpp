@@ -437,10 +437,11 @@ void TstFoablak::akciokEsMenuk() {
         menuk << a->text();
     QCOMPARE(menuk, (QStringList{"Rekordok", "Keresés", "Törzsadatok", "Nyomtatások", "Rendszer",
                                  "Súgó"}));
-    QCOMPARE(menuSzovegek(w->menuBar()->actions().at(0)->menu()),
-             (QStringList{"Új", "Szerkeszt", "Töröl", "-", "Új sor", "Sor szerkesztés",
-                          "Sor törlése", "-", "Tervrajz kiadás", "Tervrajz visszajön", "-",
-                          "Tervirat kiadás", "Tervirat visszajön", "-", "Bezár"}));
+    QCOMPARE(
+        menuSzovegek(w->menuBar()->actions().at(0)->menu()),
+        (QStringList{"Új", "Szerkeszt", "Töröl", "-", "Új sor", "Sor szerkesztés", "Sor törlése",
+                     "-", "Tervrajz kiadás", "Tervrajz visszajön", "-", "Tervirat kiadás",
+                     "Tervirat visszajön", "-", "Visszavétel kóddal", "-", "Bezár"}));
     QCOMPARE(menuSzovegek(w->menuBar()->actions().at(5)->menu()),
              (QStringList{"Súgó", "-", "Fontos információk", "Levélküldés Sorvaninak",
                           "Sorvani honlapja", "Újdonságok", "-", "Névjegy"}));

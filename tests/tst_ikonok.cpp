@@ -16,11 +16,11 @@ const char* const Nevek[] = {
     Ikon::Szuro,     Ikon::KisKereszt, Ikon::TervKiad,    Ikon::TervVissza, Ikon::LevKiad,
     Ikon::LevVissza, Ikon::DokPlusz,   Ikon::DokFel,      Ikon::DokMinusz,  Ikon::PirosKereszt,
     Ikon::SargaToll, Ikon::Tavcso,     Ikon::NagyitoDok,  Ikon::EmberKalap, Ikon::DokTu,
-    Ikon::Nyomtato,  Ikon::Dokumentum, Ikon::Kintlevoseg, Ikon::Jegyzet,    Ikon::KetEmber,
-    Ikon::Zip,       Ikon::Sql,        Ikon::Fogaskerek,  Ikon::Kerdojel,   Ikon::IBetu,
-    Ikon::Boritek,   Ikon::Bongeszo,   Ikon::Csillag,     Ikon::Valaszt,    Ikon::Elfogad,
-    Ikon::Program,   Ikon::Mappa,      Ikon::Floppy,      Ikon::Ollo,       Ikon::Masol,
-    Ikon::Beilleszt, Ikon::Futtat,     Ikon::Export,
+    Ikon::Nyomtato,  Ikon::Dokumentum, Ikon::Kintlevoseg, Ikon::KodVissza,  Ikon::Jegyzet,
+    Ikon::KetEmber,  Ikon::Zip,        Ikon::Sql,         Ikon::Fogaskerek, Ikon::Kerdojel,
+    Ikon::IBetu,     Ikon::Boritek,    Ikon::Bongeszo,    Ikon::Csillag,    Ikon::Valaszt,
+    Ikon::Elfogad,   Ikon::Program,    Ikon::Mappa,       Ikon::Floppy,     Ikon::Ollo,
+    Ikon::Masol,     Ikon::Beilleszt,  Ikon::Futtat,      Ikon::Export,
 };
 
 // How many pixels of the picture are not fully transparent.

@@ -62,6 +62,8 @@ const QList<AkcioLeiras>& Leirasok() {
         {"aKiadBongLevel", QStringLiteral("Kiadások böngésző (levelezés)"), {}, Ikon::Dokumentum},
         {"aKintlevoseg", QStringLiteral("Kintlévőségek személyenként"),
          QKeySequence(Qt::CTRL | Qt::Key_K), Ikon::Kintlevoseg},
+        {"aKodVissza", QStringLiteral("Visszavétel kóddal"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F8), Ikon::KodVissza},
         {"aFelhasznalo", QStringLiteral("Felhasználók"), {}, Ikon::KetEmber},
         {"aArchival", QStringLiteral("Adatbázis archiválása"), {}, Ikon::Zip},
         {"aSQL", QStringLiteral("Szabad lekérdezés"), {}, Ikon::Sql},
@@ -99,7 +101,7 @@ const QList<QPair<QString, QStringList>>& FoMenu() {
     static const QList<QPair<QString, QStringList>> m{
         {QStringLiteral("Rekordok"),
          {"aUj", "aSzerkeszt", "aTorol", "-", "aUj2", "aSzerkeszt2", "aTorol2", "-", "aTervKiad",
-          "aTervVissza", "-", "aLevKiad", "aLevVissza", "-", "aBezar"}},
+          "aTervVissza", "-", "aLevKiad", "aLevVissza", "-", "aKodVissza", "-", "aBezar"}},
         {QStringLiteral("Keresés"),
          {"aKeres", "aKeresReszletes", "-", "aSzurJelol", "aSzur", "aSzurMegszuntet", "-",
           "aSzurTervezo", "aSzurSzakag", "aSzurTervFajta", "aSzurTervSzakasz", "aSzurUgyfel"}},

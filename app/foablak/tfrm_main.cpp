@@ -337,6 +337,7 @@ void Tfrm_Main::akciokBekot() {
                 break;
             }
     });
+    bekot("aKodVissza", sorMuvelet([this](int) { KodosVisszavetel(m_db1, *TblSor, this); }));
     bekot("aKiadJelol", sorMuvelet([this](int sor) { KiadJelol(m_db1, *TblSor, sor, this); }));
     bekot("aBeallit", [this] { Beallitasok(m_db1, m_beall, this); });
     bekot("aINI", [] { Indit(Seged::ProgramUtvonal(QStringLiteral("Pelvano.ini"))); });

@@ -138,8 +138,9 @@ QStringList JeloltSorokSql() {
             QStringLiteral("ORDER BY sor;")};
 }
 
-int CsoportKiad(Kapcsolat& k, int terv, const KiadasAdat& adat, int& elsoKulcs, const QDate& ma) {
-    elsoKulcs = 0;
+int CsoportKiad(Kapcsolat& k, int terv, const KiadasAdat& adat, LapKod::Tartomany& kulcsok,
+                const QDate& ma) {
+    kulcsok = {};
     QList<int> sorok;
     QSqlQuery q = k.sql(JeloltSorokSql(), {{QStringLiteral("pterv"), terv}});
     while (q.next())
@@ -150,32 +151,81 @@ int CsoportKiad(Kapcsolat& k, int terv, const KiadasAdat& adat, int& elsoKulcs, 
         if (kulcs == 0)
             continue;
         ++db;
-        if (elsoKulcs == 0)
-            elsoKulcs = kulcs;
+        if (kulcsok.elso == 0)
+            kulcsok.elso = kulcs;
+        kulcsok.utolso = kulcs;
     }
     return db;
 }
 
-int Visszavesz(Kapcsolat& k, int terv, int sor, KiadasFajta fajta, const QDate& ma) {
+namespace {
+// The newest open log record of a kind of a line (0: none).
+int NyitottRekord(Kapcsolat& k, int terv, int sor, KiadasFajta fajta) {
+    QVariantMap p = Sor(terv, sor);
+    p.insert(QStringLiteral("ezterv"), Mezok(fajta).ezterv);
+    QSqlQuery q = k.sql(QStringLiteral("SELECT max(tervkiad) FROM tervkiad WHERE terv=:terv AND "
+                                       "sor=:sor AND ezterv=:ezterv AND kint='I'"),
+                        p);
+    return q.next() ? q.value(0).toInt() : 0;
+}
+
+// The writes of a return inside the caller's transaction, the line's state
+// checked: the line reset, the open record `kulcs` (0: none) stamped.
+void VisszaIr(Kapcsolat& k, int terv, int sor, KiadasFajta fajta, int kulcs, const QDate& ma) {
     const KiadasMezok& m = Mezok(fajta);
-    Tranzakcio t(k);
-    Ellenoriz(Allapot(k, terv, sor, fajta), fajta, false);
     k.sql(QStringLiteral("UPDATE terv_sor SET %1='I', %2=NULL, %3=NULL WHERE terv=:terv AND "
                          "sor=:sor")
               .arg(m.bent, m.datum, m.kinel),
           Sor(terv, sor));
-    QVariantMap p = Sor(terv, sor);
-    p.insert(QStringLiteral("ezterv"), m.ezterv);
-    QSqlQuery q = k.sql(QStringLiteral("SELECT max(tervkiad) FROM tervkiad WHERE terv=:terv AND "
-                                       "sor=:sor AND ezterv=:ezterv AND kint='I'"),
-                        p);
-    const int kulcs = q.next() ? q.value(0).toInt() : 0;
     if (kulcs > 0)
         k.sql(QStringLiteral("UPDATE tervkiad SET dat_vissza=:datum, kint='N' WHERE "
                              "tervkiad=:kulcs"),
               {{QStringLiteral("datum"), DatumSzoveg(ma)}, {QStringLiteral("kulcs"), kulcs}});
+}
+} // namespace
+
+int Visszavesz(Kapcsolat& k, int terv, int sor, KiadasFajta fajta, const QDate& ma) {
+    Tranzakcio t(k);
+    Ellenoriz(Allapot(k, terv, sor, fajta), fajta, false);
+    const int kulcs = NyitottRekord(k, terv, sor, fajta);
+    VisszaIr(k, terv, sor, fajta, kulcs, ma);
     t.kesz();
     return kulcs;
+}
+
+void VisszaveszRekord(Kapcsolat& k, int kulcs, const QDate& ma) {
+    Tranzakcio t(k);
+    QSqlQuery q = k.sql(QStringLiteral("SELECT terv, sor, ezterv FROM tervkiad WHERE "
+                                       "tervkiad=:kulcs"),
+                        {{QStringLiteral("kulcs"), kulcs}});
+    if (!q.next())
+        throw KiadasElutasitva(QStringLiteral("A %1 sorszámú kiadás nincs a naplóban.")
+                                   .arg(LapKod::Szoveg({kulcs, kulcs})));
+    const int terv = q.value(0).toInt(), sor = q.value(1).toInt();
+    const KiadasFajta fajta = q.value(2).toString() == Mezok(KiadasFajta::Levelezes).ezterv
+                                  ? KiadasFajta::Levelezes
+                                  : KiadasFajta::Tervrajz;
+    Ellenoriz(Allapot(k, terv, sor, fajta), fajta, false);
+    if (NyitottRekord(k, terv, sor, fajta) != kulcs)
+        throw KiadasElutasitva(QStringLiteral("A %1 sorszámú kiadás már nincs kint.")
+                                   .arg(LapKod::Szoveg({kulcs, kulcs})));
+    VisszaIr(k, terv, sor, fajta, kulcs, ma);
+    t.kesz();
+}
+
+LapVisszavetel VisszaveszLap(Kapcsolat& k, const LapKod::Lap& lap, const QDate& ma) {
+    LapVisszavetel e;
+    for (const LapKod::Tetel& t : lap.tetelek) {
+        if (t.allapot != LapKod::Allapot::Kint)
+            continue;
+        try {
+            VisszaveszRekord(k, t.kulcs, ma);
+            ++e.visszaveve;
+        } catch (const KiadasElutasitva& h) {
+            e.elutasitva << LapKod::Szoveg({t.kulcs, t.kulcs}) + QStringLiteral(": ") + h.uzenet();
+        }
+    }
+    return e;
 }
 
 void Jelol(Kapcsolat& k, int terv, int sor, bool jelolt) {

@@ -8,6 +8,7 @@
 
 #include "hiba.h"
 #include "kiadasnaplo.h"
+#include "lapkod.h"
 
 #include <QDate>
 #include <QString>
@@ -90,6 +91,26 @@ int Kiad(Kapcsolat& k, int terv, int sor, KiadasFajta fajta, const KiadasAdat& a
 int Visszavesz(Kapcsolat& k, int terv, int sor, KiadasFajta fajta,
                const QDate& ma = QDate::currentDate());
 
+// The return of the paper that log record `kulcs` issued, as Visszavesz
+// returns its line and kind, when that record is what is out: it is open and
+// the newest open record of its line and kind, and the line is out.
+// Otherwise KiadasElutasitva and nothing is stored; the test is made inside
+// the transaction, so a return or a new issue at another workstation since
+// the record was read is never taken for this one.
+void VisszaveszRekord(Kapcsolat& k, int kulcs, const QDate& ma = QDate::currentDate());
+
+// Takes back every record of an issue sheet that is out, each by
+// VisszaveszRekord in its own transaction. A record refused (returned or
+// issued again at another workstation since the sheet was read) is passed
+// over, its message kept; an engine error ends the walk (AdatbazisHiba), the
+// returns before it stay.
+struct LapVisszavetel {
+    int visszaveve = 0;
+    QStringList elutasitva;
+};
+LapVisszavetel VisszaveszLap(Kapcsolat& k, const LapKod::Lap& lap,
+                             const QDate& ma = QDate::currentDate());
+
 // Issues one kind of a line when it is in, takes it back when it is out
 // (each as above, the state read first): what a workstation does that
 // toggles lines. True when it issued.
@@ -102,11 +123,11 @@ QStringList JeloltSorokSql();
 // Group issue of the drawing sets of plan `terv`: every line marked for it,
 // in line-number order, is issued as a single issue would issue it, each
 // line in its own transaction. A line found unmarked or already out inside
-// its transaction is passed over. `elsoKulcs` gets the key of the first
-// record written (it stays 0 when none was). An engine error ends the walk
-// (AdatbazisHiba); the lines issued before it stay issued. Returns the
-// number of lines issued.
-int CsoportKiad(Kapcsolat& k, int terv, const KiadasAdat& adat, int& elsoKulcs,
+// its transaction is passed over. `kulcsok` gets the keys of the first and
+// the last record written (both stay 0 when none was). An engine error ends
+// the walk (AdatbazisHiba); the lines issued before it stay issued. Returns
+// the number of lines issued.
+int CsoportKiad(Kapcsolat& k, int terv, const KiadasAdat& adat, LapKod::Tartomany& kulcsok,
                 const QDate& ma = QDate::currentDate());
 
 // Sets the group-issue mark of a line ('I' or 'N').

@@ -2,6 +2,7 @@
 
 #include "kapcsolat.h"
 #include "kiadas/tfrm_csopkiad.h"
+#include "kiadas/tfrm_kodvissza.h"
 #include "kiadas/tfrm_levkiad.h"
 #include "seged.h"
 #include "tablamodell.h"
@@ -69,6 +70,10 @@ void Visszavetel(Kapcsolat& k, TablaModell& tblSor, int sor, KiadasFajta fajta, 
 
 void CsoportKiadas(Kapcsolat& k, TablaModell& tblSor, int terv, QWidget* szulo) {
     Futtat(tblSor, szulo, [&] { ShowCsopKiad(k, terv, szulo); });
+}
+
+void KodosVisszavetel(Kapcsolat& k, TablaModell& tblSor, QWidget* szulo) {
+    Futtat(tblSor, szulo, [&] { ShowKodVissza(k, szulo); });
 }
 
 void KiadJelol(Kapcsolat& k, TablaModell& tblSor, int sor, QWidget* szulo) {

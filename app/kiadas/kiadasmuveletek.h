@@ -25,5 +25,9 @@ void Visszavetel(Kapcsolat& k, TablaModell& tblSor, int sor, KiadasFajta fajta,
 // The group issue of plan `terv`; the line table is read again afterwards.
 void CsoportKiadas(Kapcsolat& k, TablaModell& tblSor, int terv, QWidget* szulo = nullptr);
 
+// Returns by the issue sheet's code ("Visszavétel kóddal"); the line table
+// is read again afterwards.
+void KodosVisszavetel(Kapcsolat& k, TablaModell& tblSor, QWidget* szulo = nullptr);
+
 // Toggles the group-issue mark of the line.
 void KiadJelol(Kapcsolat& k, TablaModell& tblSor, int sor, QWidget* szulo = nullptr);

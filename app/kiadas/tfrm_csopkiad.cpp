@@ -97,8 +97,8 @@ Tfrm_CsopKiad::Tfrm_CsopKiad(Kapcsolat& k, int terv, QWidget* szulo)
 
     connect(btnKiad, &QPushButton::clicked, this, &Tfrm_CsopKiad::kiad);
     connect(btnNyomtat, &QPushButton::clicked, this, [this] {
-        if (m_kulcs > 0)
-            PrintKiadas(m_k, m_kulcs, this);
+        if (m_kulcsok.elso > 0)
+            PrintKiadas(m_k, m_kulcsok, this);
     });
     connect(btnBezar, &QPushButton::clicked, this, &QDialog::reject);
     cbEngedelyezo->setFocus();
@@ -109,13 +109,13 @@ void Tfrm_CsopKiad::kiad() {
     const KiadasAdat adat{cbKinek->currentText(), cbEngedelyezo->currentText(),
                           Kiadas::Megjegyzes(memMegjegyzes->toPlainText())};
     try {
-        Kiadas::CsoportKiad(m_k, m_terv, adat, m_kulcs);
+        Kiadas::CsoportKiad(m_k, m_terv, adat, m_kulcsok);
     } catch (const AdatbazisHiba& h) {
         // The lines issued before the error stay issued; the rest stay marked.
         Seged::HibaAblak(h.uzenet(), this);
     }
     // Printing only what this "Kiad" wrote: nothing to print without a record.
-    btnNyomtat->setEnabled(m_kulcs > 0);
+    btnNyomtat->setEnabled(m_kulcsok.elso > 0);
 }
 
 void ShowCsopKiad(Kapcsolat& k, int terv, QWidget* szulo) {

@@ -5,6 +5,8 @@
 // drawing set of every marked line, "Nyomtat" then prints the issue sheet of
 // the group.
 
+#include "lapkod.h"
+
 #include <QDialog>
 
 class Kapcsolat;
@@ -22,7 +24,7 @@ public:
 
     // The key of the first log record "Kiad" wrote; 0 before or when it
     // issued nothing.
-    int kulcs() const { return m_kulcs; }
+    int kulcs() const { return m_kulcsok.elso; }
 
     QTableWidget* lstSorok;
     QComboBox* cbKinek;
@@ -37,7 +39,7 @@ private:
 
     Kapcsolat& m_k;
     int m_terv;
-    int m_kulcs = 0;
+    LapKod::Tartomany m_kulcsok;
 };
 
 // Runs the group issue dialog for plan `terv`.

@@ -157,7 +157,7 @@ void Tfrm_LevKiad::kiad() {
 
 void Tfrm_LevKiad::nyomtat() {
     if (m_kulcs > 0)
-        PrintKiadas(m_k, m_kulcs, this);
+        PrintKiadas(m_k, {m_kulcs, m_kulcs}, this);
 }
 
 void ShowLevKiad(Kapcsolat& k, int terv, int sor, int page, QWidget* szulo) {
