@@ -1,7 +1,7 @@
 // Builds a large data folder for measuring the programs on the volumes of a
 // busy office:
 //
-//   nagy_adatmappa <folder> [--tervek N] [--sorok N] [--kiadasok N] [--irsz <csv>]
+//   nagy_adatmappa <folder> [--minta] [--tervek N] [--sorok N] [--kiadasok N] [--irsz <csv>]
 //
 // Defaults: 100000 plans, 1000000 plan lines, 1000000 issue log records, the
 // postal codes of data/irsz.csv beside the sources. The folder is built like
@@ -11,6 +11,14 @@
 // differ only in letter case, references to deleted and never existing
 // master records, marked plans, and lines whose in-office flags, holders and
 // issue dates agree with their latest issue log record.
+//
+// With --minta it builds the sample office instead: a small register to try
+// the program on (40 plans, 220 lines, 160 issue log records unless told),
+// its dates over the last five years up to today, a few dozen master records,
+// none of the large folder's traps (no names differing only in letter case,
+// no references to missing master records), some papers out for days or
+// weeks, a group issue of three drawing sets, lines marked for the next
+// group issue.
 
 #include "adatmappa.h"
 #include "hiba.h"
@@ -41,9 +49,11 @@ namespace {
 using Szoveg = std::string; // UTF-8 text as it goes to the database
 
 constexpr int KotegMeret = 50000;
-const int ElsoNap = int(QDate(2011, 1, 1).toJulianDay());      // first plan date
-const int UtolsoNap = int(QDate(2025, 12, 31).toJulianDay());  // last plan date
-const int KiadasVege = int(QDate(2026, 11, 30).toJulianDay()); // last issue date
+int ElsoNap = int(QDate(2011, 1, 1).toJulianDay());      // first plan date
+int UtolsoNap = int(QDate(2025, 12, 31).toJulianDay());  // last plan date
+int KiadasVege = int(QDate(2026, 11, 30).toJulianDay()); // last issue date
+// The sample office (--minta) rather than the large folder.
+bool Minta = false;
 
 // ------------------------------------------------------------------ helpers
 
@@ -402,6 +412,8 @@ std::vector<Szoveg> Kulonbozo(Veletlen& r, int n, const std::function<Szoveg(Vel
 // Replaces a few names by the all upper or all lower case form of another,
 // so that pairs differ only in letter case.
 void EsetParok(Veletlen& r, std::vector<Szoveg>& v) {
+    if (Minta)
+        return;
     const int n = int(v.size());
     const int parok = std::max(1, n / 80);
     for (int i = 0; i < parok && n >= 4; ++i) {
@@ -449,6 +461,8 @@ struct Kulcsok {
 
 void Torol(Kapcsolat& k, sqlite3* h, const char* tabla, const char* kulcs, Kulcsok& t,
            Veletlen& r) {
+    if (Minta)
+        return;
     const Szoveg sql = Fmt("DELETE FROM %s WHERE %s=?", tabla, kulcs);
     Utasitas torol(h, sql.c_str());
     const qint64 legnagyobb = t.jo.empty() ? 0 : t.jo.back();
@@ -562,8 +576,8 @@ Kulcsok Ugyfelek(Kapcsolat& k, sqlite3* h, int n, const std::vector<Irsz>& irsz,
 qint64 Hivatkozas(Veletlen& r, const Kulcsok& t, double ures, bool ferde = false) {
     if (r.esely(ures))
         return -1;
-    if (r.esely(0.01) || t.jo.empty())
-        return r.valaszt(t.rossz);
+    if (t.jo.empty() || (!Minta && r.esely(0.01)))
+        return t.rossz.empty() ? -1 : r.valaszt(t.rossz);
     const double u = ferde ? std::pow(r.tort(), 1.8) : r.tort();
     return t.jo[std::min(t.jo.size() - 1, std::size_t(u * double(t.jo.size())))];
 }
@@ -584,6 +598,7 @@ struct Kiadas {
     std::uint16_t kinek;
     char ezterv;
     bool kint;
+    bool csoport; // a record of the sample's group issue
 };
 
 struct Sor {
@@ -630,9 +645,11 @@ struct Beallitas {
 };
 
 void Hasznalat() {
-    std::fprintf(stderr, "usage: nagy_adatmappa <folder> [--tervek N=100000] [--sorok N=1000000] "
-                         "[--kiadasok N=1000000] [--irsz <irsz.csv>]\n"
-                         "The postal codes default to data/irsz.csv beside the sources.\n");
+    std::fprintf(stderr,
+                 "usage: nagy_adatmappa <folder> [--minta] [--tervek N=100000] [--sorok N=1000000] "
+                 "[--kiadasok N=1000000] [--irsz <irsz.csv>]\n"
+                 "--minta: the sample office (defaults 40 plans, 220 lines, 160 issues).\n"
+                 "The postal codes default to data/irsz.csv beside the sources.\n");
 }
 
 bool Argumentumok(const QStringList& a, Beallitas& b) {
@@ -640,6 +657,10 @@ bool Argumentumok(const QStringList& a, Beallitas& b) {
         QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../data/irsz.csv");
     for (qsizetype i = 1; i < a.size(); ++i) {
         QString nev = a.at(i), ertek;
+        if (nev == QLatin1String("--minta")) {
+            Minta = true;
+            continue;
+        }
         const qsizetype egyenlo = nev.indexOf(QLatin1Char('='));
         if (nev.startsWith(QStringLiteral("--")) && egyenlo > 0) {
             ertek = nev.mid(egyenlo + 1);
@@ -669,6 +690,20 @@ bool Argumentumok(const QStringList& a, Beallitas& b) {
             b.sorok > 500000000 || b.kiadasok > 500000000)
             return false;
     }
+    if (Minta) {
+        // What was not told takes the sample's size.
+        const QStringList nevek = a.mid(1);
+        const auto mondva = [&](const char* n) {
+            return std::any_of(nevek.begin(), nevek.end(),
+                               [n](const QString& x) { return x.startsWith(QLatin1String(n)); });
+        };
+        if (!mondva("--tervek"))
+            b.tervek = 40;
+        if (!mondva("--sorok"))
+            b.sorok = 220;
+        if (!mondva("--kiadasok"))
+            b.kiadasok = 160;
+    }
     return !b.mappa.isEmpty();
 }
 
@@ -693,23 +728,28 @@ void Feltolt(Kapcsolat& k, const Beallitas& b) {
     Ora ora;
 
     const std::vector<Irsz> irsz = IrszOlvas(b.irsz);
-    const Kulcsok ugyfel = Ugyfelek(k, h, 2000, irsz, r);
-    const Kulcsok tipus = KisTorzs(k, h, "tipus", "Tipus", Lista(Tipusok, 50), r);
-    const Kulcsok tervezo = KisTorzs(k, h, "tervezo", "tervezo", NevLista(r, 400, &SzemelyNev), r);
-    const Kulcsok szakag = KisTorzs(k, h, "szakag", "szakag", Lista(Szakagak, 40), r);
-    const Kulcsok tervfajta = KisTorzs(k, h, "tervfajta", "tervfajta", Lista(Tervfajtak, 60), r);
+    // Master list sizes: the large folder's, or the sample office's.
+    const auto db = [](int nagy, int minta) { return Minta ? minta : nagy; };
+    const Kulcsok ugyfel = Ugyfelek(k, h, db(2000, 30), irsz, r);
+    const Kulcsok tipus = KisTorzs(k, h, "tipus", "Tipus", Lista(Tipusok, db(50, 10)), r);
+    const Kulcsok tervezo =
+        KisTorzs(k, h, "tervezo", "tervezo", NevLista(r, db(400, 12), &SzemelyNev), r);
+    const Kulcsok szakag = KisTorzs(k, h, "szakag", "szakag", Lista(Szakagak, db(40, 10)), r);
+    const Kulcsok tervfajta =
+        KisTorzs(k, h, "tervfajta", "tervfajta", Lista(Tervfajtak, db(60, 8)), r);
     const Kulcsok tervszakasz =
-        KisTorzs(k, h, "tervszakasz", "tervszakasz", Lista(Tervszakaszok, 30), r);
+        KisTorzs(k, h, "tervszakasz", "tervszakasz", Lista(Tervszakaszok, db(30, 7)), r);
     ora.lap("master records");
 
     // Recipients of issues fit the line's 20-character holder column.
     std::vector<Szoveg> cimzettek = Intezmenyek;
-    for (const Szoveg& n : NevLista(r, 160, &SzemelyNev))
+    for (const Szoveg& n : NevLista(r, db(160, 16), &SzemelyNev))
         if (QString::fromStdString(n).size() <= 20)
             cimzettek.push_back(n);
-    cimzettek.push_back(Kisbetus(cimzettek[3]));
+    if (!Minta)
+        cimzettek.push_back(Kisbetus(cimzettek[3]));
     std::vector<Szoveg> engedelyezok;
-    for (int i = 0; i < 24; ++i)
+    for (int i = 0; i < db(24, 5); ++i)
         engedelyezok.push_back(SzemelyNev(r) + (r.esely(0.6) ? " " + r.valaszt(Beosztasok) : ""));
 
     // Plans: dates over fifteen years in key order, a few entered late.
@@ -740,6 +780,17 @@ void Feltolt(Kapcsolat& k, const Beallitas& b) {
         for (std::size_t i = 0; i < sorok.size(); ++i)
             sorok[i].kiadasok = db[i];
     }
+    // The sample's group issue: lines 1 to 3 of the plan with the most
+    // lines among the last ten, twelve days ago, to one recipient.
+    int csoportTerv = -1;
+    const int csoportNap = KiadasVege - 12;
+    if (Minta)
+        for (int ti = std::max(0, nTerv - 10); ti < nTerv; ++ti)
+            if (tervek[std::size_t(ti)].sorok >= 3 &&
+                (csoportTerv < 0 ||
+                 tervek[std::size_t(ti)].sorok > tervek[std::size_t(csoportTerv)].sorok))
+                csoportTerv = ti;
+    const std::uint16_t csoportCimzett = std::uint16_t(r.egesz(qint64(cimzettek.size())));
     std::vector<Kiadas> kiadasok;
     kiadasok.reserve(std::size_t(b.kiadasok));
     {
@@ -750,11 +801,13 @@ void Feltolt(Kapcsolat& k, const Beallitas& b) {
             for (int s = 1; s <= t.sorok; ++s, ++si) {
                 Sor& sor = sorok[si];
                 sor.elsoKiadas = int(kiadasok.size());
+                const bool csoport = ti == csoportTerv && s <= 3;
+                const int vege = csoport ? csoportNap - 1 : KiadasVege;
                 napok.clear();
                 // Most issues fall in the first years of the plan.
                 for (int i = 0; i < sor.kiadasok; ++i)
-                    napok.push_back(std::min(
-                        KiadasVege, t.datum + int(std::abs(r.normal()) * 500.0) + r.kozott(0, 30)));
+                    napok.push_back(std::min(vege, t.datum + int(std::abs(r.normal()) * 500.0) +
+                                                       r.kozott(0, 30)));
                 std::sort(napok.begin(), napok.end());
                 const std::uint16_t torzsCimzett = std::uint16_t(r.egesz(qint64(cimzettek.size())));
                 for (int i = 0; i < sor.kiadasok; ++i) {
@@ -766,11 +819,29 @@ void Feltolt(Kapcsolat& k, const Beallitas& b) {
                     kd.kinek = r.esely(0.6) ? torzsCimzett
                                             : std::uint16_t(r.egesz(qint64(cimzettek.size())));
                     const bool utolso = i + 1 == sor.kiadasok;
-                    kd.kint = utolso && r.esely(kd.ezterv == 'T' ? 0.12 : 0.08);
+                    kd.kint = utolso && !csoport &&
+                              r.esely(Minta ? (kd.ezterv == 'T' ? 0.3 : 0.2)
+                                            : (kd.ezterv == 'T' ? 0.12 : 0.08));
+                    // What the sample office has out went out days or weeks
+                    // ago, not years.
+                    if (Minta && kd.kint)
+                        kd.kiad = std::max(kd.kiad, KiadasVege - r.kozott(2, 75));
                     if (!kd.kint)
-                        kd.vissza = std::min(utolso ? KiadasVege : napok[std::size_t(i) + 1],
+                        kd.vissza = std::min(utolso ? vege : napok[std::size_t(i) + 1],
                                              kd.kiad + r.kozott(0, 120));
                     kiadasok.push_back(kd);
+                }
+                if (csoport) {
+                    Kiadas kd{};
+                    kd.terv = ti;
+                    kd.sor = s;
+                    kd.kiad = csoportNap;
+                    kd.kinek = csoportCimzett;
+                    kd.ezterv = 'T';
+                    kd.kint = true;
+                    kd.csoport = true;
+                    kiadasok.push_back(kd);
+                    ++sor.kiadasok;
                 }
             }
         }
@@ -783,6 +854,9 @@ void Feltolt(Kapcsolat& k, const Beallitas& b) {
         const Kiadas& y = kiadasok[std::size_t(c)];
         if (x.kiad != y.kiad)
             return x.kiad < y.kiad;
+        // A group issue's records follow each other in the log.
+        if (x.csoport != y.csoport)
+            return y.csoport;
         return a < c;
     });
     std::vector<qint64> kiadasKulcs(kiadasok.size());
@@ -860,8 +934,14 @@ void Feltolt(Kapcsolat& k, const Beallitas& b) {
             be.szoveg(5, kd.kint ? "I" : "N");
             be.szoveg(6, cimzettek[kd.kinek]);
             be.szoveg(7, Szoveg(1, kd.ezterv));
-            be.szoveg(8, r.esely(0.1) ? r.valaszt(KiadasMegjegyzesek) : Szoveg());
-            be.szoveg(9, r.esely(0.9) ? r.valaszt(engedelyezok) : Szoveg());
+            if (kd.csoport) {
+                // One note and authoriser for the whole group.
+                be.szoveg(8, KiadasMegjegyzesek.front());
+                be.szoveg(9, engedelyezok.front());
+            } else {
+                be.szoveg(8, r.esely(0.1) ? r.valaszt(KiadasMegjegyzesek) : Szoveg());
+                be.szoveg(9, r.esely(0.9) ? r.valaszt(engedelyezok) : Szoveg());
+            }
             kiadasKulcs[std::size_t(sorrend[i])] = be.futtat();
             koteg.lepes();
         }
@@ -911,7 +991,9 @@ void Feltolt(Kapcsolat& k, const Beallitas& b) {
                          utolso ? kiadasKulcs[std::size_t(sor.elsoKiadas + sor.kiadasok - 1)] : -1);
                 // Issuing the drawing set clears the group mark; a few lines
                 // in the office are marked for the next group issue.
-                be.szoveg(16, !tKint && r.esely(0.005) ? "I" : (voltTerv ? "N" : Szoveg()));
+                be.szoveg(16, !tKint && r.esely(Minta ? 0.05 : 0.005)
+                                  ? "I"
+                                  : (voltTerv ? "N" : Szoveg()));
                 be.futtat();
                 koteg.lepes();
             }
@@ -929,6 +1011,13 @@ int main(int argc, char** argv) {
     if (!Argumentumok(app.arguments(), b)) {
         Hasznalat();
         return 2;
+    }
+    if (Minta) {
+        // Five years up to today: plans until a month ago, issues until today.
+        const QDate ma = QDate::currentDate();
+        ElsoNap = int(QDate(ma.year() - 5, 1, 1).toJulianDay());
+        KiadasVege = int(ma.toJulianDay());
+        UtolsoNap = KiadasVege - 30;
     }
     QElapsedTimer ora;
     ora.start();

@@ -3,6 +3,8 @@
 #include "inifajl.h"
 #include "seged.h"
 
+#include <QDir>
+
 namespace {
 const QString Database = QStringLiteral("Database");
 const QString Screen = QStringLiteral("Screen");
@@ -38,4 +40,10 @@ void IniIr(IniFajl& ini, const IniErtekek& e) {
 
 QString IniFajlNev() {
     return Seged::ProgramUtvonal(QStringLiteral("Pelvano.ini"));
+}
+
+QString AdatMappaUtvonal(const QString& path) {
+    if (path.isEmpty() || !QDir::isRelativePath(path))
+        return path;
+    return QDir::cleanPath(Seged::ProgramUtvonal(path));
 }

@@ -31,3 +31,9 @@ void IniIr(IniFajl& ini, const IniErtekek& e);
 
 // The file under the program folder.
 QString IniFajlNev();
+
+// The data folder that a [Database] Path names: a relative path is taken
+// from the program folder, so that a program folder naming its own data
+// folder ("Path=Data", as the install writes it) can be moved or unpacked
+// elsewhere; an empty path stays empty.
+QString AdatMappaUtvonal(const QString& path);

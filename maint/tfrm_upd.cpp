@@ -88,7 +88,7 @@ Tfrm_Upd::Tfrm_Upd(QWidget* szulo) : QDialog(szulo), m_karbantarto(*this) {
 }
 
 QString Tfrm_Upd::IniMappa() {
-    const QString mappa = IniOlvas(IniFajl(IniFajlNev())).Path;
+    const QString mappa = AdatMappaUtvonal(IniOlvas(IniFajl(IniFajlNev())).Path);
     return mappa.isEmpty() ? Seged::ProgramUtvonal(QStringLiteral("Data")) : mappa;
 }
 

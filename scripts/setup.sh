@@ -11,7 +11,7 @@ PELVANO_PACKAGES=(
   fonts-dejavu-core fonts-liberation2 poppler-utils qt6-translations-l10n
   clang-format git python3
   postgresql libqt6sql6-psql libpq-dev
-  libqrencode-dev zbar-tools
+  libqrencode-dev zbar-tools desktop-file-utils
 )
 
 pelvano_install_packages() {

@@ -69,6 +69,7 @@ private slots:
     void adatMappaValasztas_data();
     void adatMappaValasztas();
     void letezoAdatmappa();
+    void relativAdatmappa();
     void ablakHelyeIniBol();
     void teljesKepernyo();
     void kapcsolodasiHiba_data();
@@ -170,6 +171,29 @@ void TstInditas::letezoAdatmappa() {
     QCOMPARE(w.Db1().mappa(), masik.path());
     QVERIFY(QFileInfo(prog(QStringLiteral("Data"))).isDir());
     QVERIFY(QDir(prog(QStringLiteral("Data"))).isEmpty());
+}
+
+void TstInditas::relativAdatmappa() {
+    // An installed or unpacked program folder names its data folder
+    // relative to itself: found from any working folder, and kept relative
+    // when the program writes Pelvano.ini on closing.
+    adatmappa(prog(QStringLiteral("Adat")));
+    QVERIFY(Teszt::FajlIr(prog(QStringLiteral("Pelvano.ini")), "[Database]\nPath=Adat\n"));
+    QTemporaryDir munka;
+    const QString elozo = QDir::currentPath();
+    QDir::setCurrent(munka.path());
+    {
+        Tfrm_Main w;
+        QVERIFY(w.Inditas());
+        QVERIFY(UzenetTeszt::ablakok().isEmpty());
+        QCOMPARE(w.Db1().mappa(), prog(QStringLiteral("Adat")));
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.close();
+    }
+    QDir::setCurrent(elozo);
+    QCOMPARE(iniBejegyzesek(prog(QStringLiteral("Pelvano.ini"))).first(),
+             QStringLiteral("Database/Path=Adat"));
 }
 
 void TstInditas::ablakHelyeIniBol() {

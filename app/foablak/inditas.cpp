@@ -22,10 +22,11 @@ void MappakLetrehoz() {
 }
 
 QString AdatMappa(const IniErtekek& e, bool* visszaallitva) {
-    const bool hibas = e.Path.isEmpty() || !QFileInfo(e.Path).isDir();
+    const QString mappa = AdatMappaUtvonal(e.Path);
+    const bool hibas = mappa.isEmpty() || !QFileInfo(mappa).isDir();
     if (visszaallitva)
         *visszaallitva = hibas;
-    return hibas ? Seged::ProgramUtvonal(QStringLiteral("Data")) : e.Path;
+    return hibas ? Seged::ProgramUtvonal(QStringLiteral("Data")) : mappa;
 }
 
 void Kapcsolodik(Kapcsolat& db, AdatZar& zar, const Adatforras& forras) {

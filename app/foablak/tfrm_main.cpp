@@ -441,6 +441,7 @@ void Tfrm_Main::IniBeolvas() {
     const IniErtekek e = IniOlvas(ini);
     bool visszaallitva = false;
     m_beall.AdatUtvonal = Inditas::AdatMappa(e, &visszaallitva);
+    m_iniPath = e.Path;
     m_beall.Szerver = e.Server;
     if (visszaallitva)
         Seged::HibaAblak(
@@ -456,7 +457,9 @@ void Tfrm_Main::IniBeolvas() {
 void Tfrm_Main::IniMent() {
     IniFajl ini(IniFajlNev());
     IniErtekek e;
-    e.Path = m_beall.AdatUtvonal;
+    // A path given relative to the program folder stays so while it names
+    // the folder in use.
+    e.Path = AdatMappaUtvonal(m_iniPath) == m_beall.AdatUtvonal ? m_iniPath : m_beall.AdatUtvonal;
     e.FullScreen = m_beall.TeljesKepernyo;
     e.Left = x();
     e.Top = y();

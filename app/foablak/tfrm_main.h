@@ -112,6 +112,7 @@ private:
     bool m_indult = false;
     bool m_megjelent = false;
     bool m_napiArchiv = false;
+    QString m_iniPath; // [Database] Path as Pelvano.ini gave it
     int m_archivMegtart = 30;
     int m_kintNapok = 30;
     QThread* m_archivSzal = nullptr;
