@@ -6,6 +6,7 @@
 #include "kapcsolat.h"
 #include "kiadasnaplo.h"
 #include "kintlevosegek.h"
+#include "lapkod.h"
 #include "lekerdezes/szovegexport.h"
 #include "meres.h"
 #include "sqlitemotor.h"
@@ -83,5 +84,12 @@ int main(int argc, char** argv) {
               .arg(tetelek)
               .arg(birtokosok),
           kintIdo);
+    // An issue sheet read by its scanned code (the newest record out).
+    QSqlQuery q = k.sql(QStringLiteral("SELECT max(tervkiad) FROM tervkiad WHERE kint='I'"));
+    const int kulcs = q.next() ? q.value(0).toInt() : 0;
+    if (kulcs > 0) {
+        const double lapIdo = LegjobbIdo(ismetles, [&] { LapKod::Olvas(k, {kulcs, kulcs}); });
+        Meres(QStringLiteral("issue sheet read by its code"), lapIdo);
+    }
     return 0;
 }
