@@ -42,7 +42,7 @@ Tfrm_Kintlevoseg::Tfrm_Kintlevoseg(Kapcsolat& k, int kuszob, const QDate& nap, Q
     }
     // Widths set, not measured: measuring every row of a large office's
     // items took seconds.
-    const QList<int> szelessegek{135, 185, 35, 75, 85, 155, 70, 60};
+    const QList<int> szelessegek{135, 185, 35, 75, 95, 145, 70, 60};
     for (int o = 0; o < Kintlevosegek::Modell::OszlopDb; ++o)
         lista->setColumnWidth(o, szelessegek.at(o));
 
