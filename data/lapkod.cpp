@@ -59,13 +59,21 @@ Lap Olvas(Kapcsolat& k, const Tartomany& kod) {
     Lap lap;
     lap.kod = kod;
     const QString szam = Szoveg({kod.elso, kod.elso});
-    QSqlQuery q = k.sql(QStringLiteral("SELECT terv, ezterv, kinek, engedelyezo, dat_kiad, "
-                                       "megjegyzes FROM tervkiad WHERE tervkiad=:kulcs"),
+    // The record of the first key with its plan (none when it was deleted).
+    QSqlQuery q = k.sql(QStringLiteral("SELECT k.terv, k.ezterv, k.kinek, k.engedelyezo, "
+                                       "k.dat_kiad, k.megjegyzes, t.Terv, t.Tervszam, t.Cim "
+                                       "FROM tervkiad k LEFT JOIN terv t ON t.Terv = k.terv "
+                                       "WHERE k.tervkiad=:kulcs"),
                         {{QStringLiteral("kulcs"), kod.elso}});
     if (!q.next())
         throw NincsLap(QStringLiteral("Nincs %1 sorszámú kivételezési lap.").arg(szam));
+    if (q.value(6).isNull())
+        throw NincsLap(QStringLiteral("A %1 sorszámú lap terve törölve van; a lap tételei nem "
+                                      "vehetők vissza.")
+                           .arg(szam));
     const int terv = q.value(0).toInt();
     const QString ezterv = q.value(1).toString();
+    const QString tervszam = q.value(7).toString(), targy = q.value(8).toString();
     // What the records of one issue share.
     const auto kozos = [](const QSqlQuery& r, int elso) {
         QStringList l;
@@ -74,14 +82,6 @@ Lap Olvas(Kapcsolat& k, const Tartomany& kod) {
         return l;
     };
     const QStringList kiadas = kozos(q, 2);
-
-    QSqlQuery t = k.sql(QStringLiteral("SELECT Tervszam, Cim FROM terv WHERE Terv=:terv"),
-                        {{QStringLiteral("terv"), terv}});
-    if (!t.next())
-        throw NincsLap(QStringLiteral("A %1 sorszámú lap terve törölve van; a lap tételei nem "
-                                      "vehetők vissza.")
-                           .arg(szam));
-    const QString tervszam = t.value(0).toString(), targy = t.value(1).toString();
 
     // The newest open record of each line of the plan in the sheet's kind:
     // what a return of the line stamps.

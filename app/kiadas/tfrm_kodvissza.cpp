@@ -194,7 +194,6 @@ void Tfrm_KodVissza::visszavesz() {
     } catch (const AdatbazisHiba& h) {
         Seged::HibaAblak(h.uzenet(), this);
     }
-    m_visszaveve += e.visszaveve;
     try {
         mutat(LapKod::Olvas(m_k, m_lap->kod));
     } catch (const PelvanoHiba& h) {
@@ -207,8 +206,7 @@ void Tfrm_KodVissza::visszavesz() {
     uzen(szoveg, !e.elutasitva.isEmpty());
 }
 
-int ShowKodVissza(Kapcsolat& k, QWidget* szulo) {
+void ShowKodVissza(Kapcsolat& k, QWidget* szulo) {
     Tfrm_KodVissza d(k, szulo);
     d.exec();
-    return d.visszaveve();
 }

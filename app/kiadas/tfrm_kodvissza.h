@@ -27,9 +27,6 @@ class Tfrm_KodVissza : public QDialog {
 public:
     Tfrm_KodVissza(Kapcsolat& k, QWidget* szulo = nullptr);
 
-    // Records taken back while the window was open.
-    int visszaveve() const { return m_visszaveve; }
-
     QLineEdit* edtKod;
     QLabel* lblLap;
     QTableWidget* tblTetelek;
@@ -52,8 +49,7 @@ private:
 
     Kapcsolat& m_k;
     std::optional<LapKod::Lap> m_lap;
-    int m_visszaveve = 0;
 };
 
-// Shows the window; the number of records taken back.
-int ShowKodVissza(Kapcsolat& k, QWidget* szulo = nullptr);
+// Shows the window.
+void ShowKodVissza(Kapcsolat& k, QWidget* szulo = nullptr);
